@@ -1,0 +1,69 @@
+// The main window's logic composed: the model, its procedures grouped by concern, and the
+// event handlers that the view and the timer driver call. Platform services come in through
+// the constructor, so tests run all of it with fakes.
+#pragma once
+
+#include <string>
+
+#include "app/main_window_events.h"
+#include "app/main_window_model.h"
+#include "app/report.h"
+#include "app/settings_store.h"
+#include "app/settle_timer.h"
+#include "app/shutdown.h"
+#include "app/start_up.h"
+#include "platform/app_services.h"
+#include "platform/serial_control.h"
+#include "platform/settings_backing.h"
+#include "platform/shell.h"
+#include "platform/window_system.h"
+
+namespace vq72 {
+
+struct Platform {
+    SerialControl& serial;
+    SettingsBacking& settings;
+    Shell& shell;
+    AppServices& app;
+    WindowSystem& windows;
+};
+
+class Program : public MainWindowEvents {
+public:
+    explicit Program(Platform platform);
+
+    MainWindowModel frm_VQ72xx;
+
+    void Form_Load() override;
+    void Form_Unload() override;
+    void Form_MouseMove() override;
+    void Text_input_KeyPress(int& keyAscii) override;
+    std::string Text_input_Insert(const std::string& text) override;
+    void cmd_button_Click(int index) override;
+    void cmdErrOK_Click() override;
+    void mnuExit_Click() override;
+    void mnuManual_Click() override;
+    void mnuAbout_Click() override;
+    void mnuCOM_Click() override;
+    void mnuCOMsel_Click(int index) override;
+    void tmrSplash_Timer() override;
+    void tmrComInit_Timer() override;
+    void tmr_Delay_Timer() override;
+    void MSComm1_OnComm() override;
+
+    ReportRoutine& report() { return report_; }
+    SettingsStore& settings() { return settings_; }
+    SettleTimer& settleTimer() { return settle_; }
+    Shutdown& shutdown() { return shutdown_; }
+
+private:
+    Platform platform_;
+    ReportRoutine report_;
+    SettingsStore settings_;
+    SettleTimer settle_;
+    Shutdown shutdown_;
+    StartUp startUp_;
+    bool SplashShown_ = false;
+};
+
+}  // namespace vq72

@@ -1,0 +1,38 @@
+#include "app/settings_store.h"
+
+#include "app/guard.h"
+
+namespace vq72 {
+
+std::string SettingsStore::buildPath(const std::string& title, const std::string& section,
+                                     const std::string& name) {
+    std::string path = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Flarn\\";
+    if (!title.empty()) path += title + "\\";
+    if (!section.empty()) path += section + "\\";
+    return path + name;
+}
+
+std::string SettingsStore::GetRegSetting(const std::string& title, const std::string& section,
+                                         const std::string& name, const std::string& defaultValue) {
+    return RegReadValue(buildPath(title, section, name), defaultValue);
+}
+
+void SettingsStore::SaveRegSetting(const std::string& title, const std::string& section,
+                                   const std::string& name, const std::string& value) {
+    RegWriteValue(buildPath(title, section, name), value);
+}
+
+std::string SettingsStore::RegReadValue(const std::string& path, const std::string& defaultValue) {
+    std::string result;
+    if (!ignoringFailure([&] { result = backing_.read(path); })) {
+        result = defaultValue;
+        RegWriteValue(path, defaultValue);
+    }
+    return result;
+}
+
+void SettingsStore::RegWriteValue(const std::string& path, const std::string& value) {
+    ignoringFailure([&] { backing_.write(path, value); });
+}
+
+}  // namespace vq72

@@ -1,0 +1,29 @@
+// The settings store: string values under "HKEY_LOCAL_MACHINE\SOFTWARE\Flarn\<title>\<section>\<name>".
+// A value that cannot be read yields its default, which is written back; failures are ignored.
+#pragma once
+
+#include <string>
+
+#include "platform/settings_backing.h"
+
+namespace vq72 {
+
+class SettingsStore {
+public:
+    explicit SettingsStore(SettingsBacking& backing) : backing_(backing) {}
+
+    static std::string buildPath(const std::string& title, const std::string& section,
+                                 const std::string& name);
+
+    std::string GetRegSetting(const std::string& title, const std::string& section,
+                              const std::string& name, const std::string& defaultValue);
+    void SaveRegSetting(const std::string& title, const std::string& section,
+                        const std::string& name, const std::string& value);
+    std::string RegReadValue(const std::string& path, const std::string& defaultValue);
+    void RegWriteValue(const std::string& path, const std::string& value);
+
+private:
+    SettingsBacking& backing_;
+};
+
+}  // namespace vq72

@@ -1,0 +1,44 @@
+#include "app/shutdown.h"
+
+#include "app/guard.h"
+
+namespace vq72 {
+
+void Shutdown::mnuExit_Click() { windows_.closeMainWindow(); }
+
+void Shutdown::Form_Unload() {
+    ignoringFailure([&] {
+        if (windows_.aboutLoaded()) windows_.unloadAbout();
+    });
+    bool open = false;
+    ignoringFailure([&] { open = serial_.portOpen(); });
+    if (open) {
+        ignoringFailure([&] { serial_.setDTREnable(false); });
+        ignoringFailure([&] { serial_.setRTSEnable(false); });
+        ignoringFailure([&] { serial_.setPortOpen(false); });
+    }
+    w_.tmr_Delay.setEnabled(false);
+    w_.tmrComInit.setEnabled(false);
+}
+
+std::string Shutdown::manualPath() const {
+    return app_.programFolder() + app_.pathSeparator() + w_.state.AppName + "_Manual.pdf";
+}
+
+void Shutdown::mnuManual_Click() {
+    ignoringFailure([&] { StartDoc(manualPath()); });
+}
+
+long Shutdown::StartDoc(const std::string& DocName) {
+    long result = 0;
+    ReportingGuard step(report_, "StartDoc");
+    if (!step([&] { result = shell_.open(DocName); })) return 0;
+    return result;
+}
+
+void Shutdown::mnuAbout_Click() {
+    w_.state.AboutFromMenu = true;
+    ReportingGuard(report_, "mnuAbout_Click")([&] { windows_.showAboutModeless(); });
+}
+
+}  // namespace vq72

@@ -1,0 +1,40 @@
+// The menu commands that are not about the port, the document opener and the unload that
+// ends the program: DTR and RTS dropped and the port closed when it is open.
+#pragma once
+
+#include <string>
+
+#include "app/main_window_model.h"
+#include "app/report.h"
+#include "platform/app_services.h"
+#include "platform/serial_control.h"
+#include "platform/shell.h"
+#include "platform/window_system.h"
+
+namespace vq72 {
+
+class Shutdown {
+public:
+    Shutdown(MainWindowModel& window, ReportRoutine& report, SerialControl& serial, Shell& shell,
+             AppServices& app, WindowSystem& windows)
+        : w_(window), report_(report), serial_(serial), shell_(shell), app_(app), windows_(windows) {}
+
+    void mnuExit_Click();
+    void Form_Unload();
+    void mnuManual_Click();
+    void mnuAbout_Click();
+    // Opens a document with its associated program: above 32 is success, 0 when the request failed.
+    long StartDoc(const std::string& DocName);
+
+    std::string manualPath() const;
+
+private:
+    MainWindowModel& w_;
+    ReportRoutine& report_;
+    SerialControl& serial_;
+    Shell& shell_;
+    AppServices& app_;
+    WindowSystem& windows_;
+};
+
+}  // namespace vq72

@@ -1,0 +1,32 @@
+// The variables through which the main window's procedures cooperate. All start at zero,
+// False or empty; the start-up sequence sets the few that need other values.
+#pragma once
+
+#include <string>
+
+namespace vq72 {
+
+struct WindowState {
+    bool FormLoading = false;
+    std::string AppName;
+    bool AboutFromMenu = false;
+    int SkipComPort = 0;
+    int ComPortNumber = 0;  // 1..16; 0 = none selected
+    bool RefreshPortsPending = false;
+    bool PortReady = false;
+    bool CmdBusy = false;
+    bool ReopenBeforeSend = false;
+    bool TextTransferBusy = false;
+    int TextSentPending = 0;
+    int RxWaitTicks = 0;
+    int TicksSinceReply = 0;
+    int ErrorPanelTicks = 0;
+    std::string LocationCode;
+    std::string ColorCode;
+    int TextAlignment = 0;  // 0 left, 1 right, 2 centre
+};
+
+inline constexpr const char* kAppTitle = "VQ72_OSD";
+inline constexpr const char* kFormInitSection = "FormInit";
+
+}  // namespace vq72

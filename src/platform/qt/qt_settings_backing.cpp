@@ -1,0 +1,55 @@
+#include "platform/qt/qt_settings_backing.h"
+
+#include <QSettings>
+#include <QStringList>
+
+#include "platform/failure.h"
+
+namespace vq72 {
+namespace {
+
+constexpr const char* kRoot = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Flarn\\";
+constexpr long kNotFound = -2147024894;  // the registry's "cannot open key" number
+constexpr long kAccessDenied = -2147024891;
+
+struct Location {
+    QString application;  // the INI file; "Flarn" itself when the path names no application
+    QString key;          // "section/name" or "name"
+};
+
+Location locate(const std::string& path, const std::string& suffix) {
+    QString rest = QString::fromStdString(path);
+    if (!rest.startsWith(kRoot)) throw Failure(kNotFound, "Invalid root in registry key \"" + path + "\".");
+    QStringList parts = rest.mid(static_cast<int>(std::char_traits<char>::length(kRoot))).split('\\');
+    Location where;
+    if (parts.size() >= 2) {
+        where.application = parts.takeFirst() + QString::fromStdString(suffix);
+    } else {
+        where.application = QStringLiteral("Flarn");
+    }
+    where.key = parts.join('/');
+    return where;
+}
+
+}  // namespace
+
+std::string QtSettingsBacking::read(const std::string& path) {
+    const Location where = locate(path, suffix_);
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Flarn", where.application);
+    if (settings.status() != QSettings::NoError || !settings.contains(where.key)) {
+        throw Failure(kNotFound, "Unable to open registry key \"" + path + "\" for reading.");
+    }
+    return settings.value(where.key).toString().toStdString();
+}
+
+void QtSettingsBacking::write(const std::string& path, const std::string& value) {
+    const Location where = locate(path, suffix_);
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Flarn", where.application);
+    settings.setValue(where.key, QString::fromStdString(value));
+    settings.sync();
+    if (settings.status() != QSettings::NoError) {
+        throw Failure(kAccessDenied, "Unable to save registry key \"" + path + "\".");
+    }
+}
+
+}  // namespace vq72

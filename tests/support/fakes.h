@@ -1,0 +1,221 @@
+// Fakes of the platform interfaces for the logic's tests. Each records what the logic did,
+// and any call can be made to fail with a chosen number.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/app_services.h"
+#include "platform/failure.h"
+#include "platform/serial_control.h"
+#include "platform/settings_backing.h"
+#include "platform/shell.h"
+#include "platform/window_system.h"
+
+namespace vq72::test {
+
+// Makes named calls fail: fail("setPortOpen(true)", 8002) throws Failure(8002) on each such call.
+class FailureTable {
+public:
+    void fail(const std::string& call, long number, const std::string& text = "simulated failure") {
+        failures_[call] = {number, text};
+    }
+    void clear(const std::string& call) { failures_.erase(call); }
+    void clearAll() { failures_.clear(); }
+    void check(const std::string& call) const {
+        auto it = failures_.find(call);
+        if (it != failures_.end()) throw Failure(it->second.first, it->second.second);
+    }
+
+private:
+    std::map<std::string, std::pair<long, std::string>> failures_;
+};
+
+class FakeSerialControl : public SerialControl {
+public:
+    // Ports that open; any other port number fails with 8002, ports in `busy` with 8005.
+    std::set<int> present;
+    std::set<int> busy;
+    FailureTable failures;
+    std::vector<std::string> calls;    // every operation, e.g. "setPortOpen(true)"
+    std::vector<std::string> written;  // each Output, as given
+    std::string received;              // bytes waiting to be read
+    int event = 0;
+    bool modemLinesFail = false;  // DTR/RTS writes are kept but have no effect on the line
+
+    void setCommPort(int port) override { record("setCommPort(" + std::to_string(port) + ")"); port_ = port; }
+    int commPort() const override { return port_; }
+    void setSettings(const std::string& s) override { record("setSettings(" + s + ")"); settings = s; }
+    void setHandshaking(int mode) override { record("setHandshaking(" + std::to_string(mode) + ")"); }
+    void setInputMode(int mode) override { record("setInputMode(" + std::to_string(mode) + ")"); }
+    void setDTREnable(bool on) override { record(std::string("setDTREnable(") + (on ? "true" : "false") + ")"); dtr_ = on; }
+    bool dtrEnable() const override { return dtr_; }
+    void setRTSEnable(bool on) override { record(std::string("setRTSEnable(") + (on ? "true" : "false") + ")"); rts_ = on; }
+    bool rtsEnable() const override { return rts_; }
+    void setInputLen(int n) override { record("setInputLen(" + std::to_string(n) + ")"); inputLen = n; }
+    void setOutBufferSize(int n) override { record("setOutBufferSize(" + std::to_string(n) + ")"); }
+    void setRThreshold(int n) override { record("setRThreshold(" + std::to_string(n) + ")"); threshold = n; }
+
+    void setPortOpen(bool open) override {
+        record(std::string("setPortOpen(") + (open ? "true" : "false") + ")");
+        if (!open) {
+            open_ = false;
+            return;
+        }
+        if (open_) throw Failure(8005, "Port already open");
+        if (busy.count(port_)) throw Failure(comm_error::kPortInUse, "Port already open");
+        if (!present.count(port_)) throw Failure(comm_error::kNoSuchPort, "Invalid Port Number");
+        open_ = true;
+        ++opens;
+    }
+    bool portOpen() const override { return open_; }
+
+    int inBufferCount() const override {
+        failures.check("inBufferCount");
+        return static_cast<int>(received.size());
+    }
+    std::string input() override {
+        record("input");
+        std::string out = received.substr(0, static_cast<std::size_t>(inputLen));
+        received.erase(0, out.size());
+        return out;
+    }
+    void output(const std::string& bytes) override {
+        record("output");
+        written.push_back(bytes);
+    }
+    int commEvent() const override {
+        failures.check("commEvent");
+        return event;
+    }
+    void setEventHandler(std::function<void()> handler) override { handler_ = std::move(handler); }
+    void purge(PurgeScope scope) override {
+        record(scope == PurgeScope::Both ? "purge(both)" : "purge(receive)");
+        received.clear();
+    }
+    void setReadTimeouts(int interval, int multiplier, int constant) override {
+        record("setReadTimeouts(" + std::to_string(interval) + "," + std::to_string(multiplier) +
+               "," + std::to_string(constant) + ")");
+    }
+    std::string devicePath(int port) const override { return "/dev/fake" + std::to_string(port); }
+
+    // Raises an event as the control would.
+    void raise(int code) {
+        event = code;
+        if (handler_) handler_();
+    }
+    // Bytes arrive from the device; raises the receive event when the threshold is reached.
+    void arrive(const std::string& bytes) {
+        received += bytes;
+        if (open_ && static_cast<int>(received.size()) >= threshold) raise(comm_event::kReceive);
+    }
+    int count(const std::string& call) const {
+        int n = 0;
+        for (const auto& c : calls) n += (c == call);
+        return n;
+    }
+
+    std::string settings;
+    int inputLen = 2500;
+    int threshold = 11;
+    int opens = 0;
+
+private:
+    void record(const std::string& call) {
+        calls.push_back(call);
+        failures.check(call);
+    }
+    int port_ = 0;
+    bool open_ = false;
+    bool dtr_ = false;
+    bool rts_ = false;
+    std::function<void()> handler_;
+};
+
+class FakeSettingsBacking : public SettingsBacking {
+public:
+    std::map<std::string, std::string> values;
+    bool readFails = false;
+    bool writeFails = false;
+    std::vector<std::string> writes;  // "path=value", in order
+
+    std::string read(const std::string& path) override {
+        auto it = values.find(path);
+        if (readFails || it == values.end()) throw Failure(-2147024894, "Unable to open registry key");
+        return it->second;
+    }
+    void write(const std::string& path, const std::string& value) override {
+        if (writeFails) throw Failure(-2147024891, "Access denied");
+        writes.push_back(path + "=" + value);
+        values[path] = value;
+    }
+};
+
+class FakeShell : public Shell {
+public:
+    std::vector<std::string> opened;
+    long result = 42;
+    bool fails = false;
+    long open(const std::string& target) override {
+        if (fails) throw Failure(53, "File not found");
+        opened.push_back(target);
+        return result;
+    }
+};
+
+class FakeAppServices : public AppServices {
+public:
+    std::string commandLineText;
+    std::string folder = "/opt/vq72";
+    bool otherInstance = false;
+    WindowLookup otherWindow = WindowLookup::None;
+    std::vector<std::string> events;  // "activate(X)", "postClose(X)", "messageBox(X)", "beep", "doEvents"
+    std::function<void()> onDoEvents;
+
+    std::string commandLine() const override { return commandLineText; }
+    std::string programFolder() const override { return folder; }
+    char pathSeparator() const override { return '/'; }
+    bool previousInstance() override { return otherInstance; }
+    void activate(const std::string& title) override {
+        events.push_back("activate(" + title + ")");
+        if (otherWindow == WindowLookup::None) throw Failure(5, "Invalid procedure call or argument");
+    }
+    WindowLookup findWindow(const std::string&) override { return otherWindow; }
+    void postClose(const std::string& title) override { events.push_back("postClose(" + title + ")"); }
+    void messageBox(const std::string& text) override { events.push_back("messageBox(" + text + ")"); }
+    void beep() override { events.push_back("beep"); }
+    void doEvents() override {
+        events.push_back("doEvents");
+        if (onDoEvents) onDoEvents();
+    }
+};
+
+class FakeWindowSystem : public WindowSystem {
+public:
+    bool aboutIsLoaded = false;
+    std::vector<std::string> events;
+    std::function<void()> duringModal;
+
+    void closeMainWindow() override { events.push_back("closeMainWindow"); }
+    bool aboutLoaded() const override { return aboutIsLoaded; }
+    void showAboutModeless() override {
+        events.push_back("showAboutModeless");
+        aboutIsLoaded = true;
+    }
+    void showAboutModal() override {
+        events.push_back("showAboutModal");
+        aboutIsLoaded = true;
+        if (duringModal) duringModal();
+    }
+    void unloadAbout() override {
+        events.push_back("unloadAbout");
+        aboutIsLoaded = false;
+    }
+};
+
+}  // namespace vq72::test

@@ -1,0 +1,25 @@
+// The whole logic over fakes: a Program with fake platform services and a manual clock.
+#pragma once
+
+#include "app/program.h"
+#include "support/fakes.h"
+#include "support/manual_clock.h"
+
+namespace vq72::test {
+
+struct Harness {
+    FakeSerialControl serial;
+    FakeSettingsBacking settings;
+    FakeShell shell;
+    FakeAppServices app;
+    FakeWindowSystem windows;
+    Program program{Platform{serial, settings, shell, app, windows}};
+    MainWindowModel& w = program.frm_VQ72xx;
+    ManualClock clock{w, program};
+
+    static std::string path(const std::string& name) {
+        return "HKEY_LOCAL_MACHINE\\SOFTWARE\\Flarn\\VQ72_OSD\\FormInit\\" + name;
+    }
+};
+
+}  // namespace vq72::test
