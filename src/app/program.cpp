@@ -7,7 +7,8 @@ Program::Program(Platform platform)
       report_(frm_VQ72xx),
       settings_(platform.settings),
       settle_(frm_VQ72xx),
-      shutdown_(frm_VQ72xx, report_, platform.serial, platform.shell, platform.app, platform.windows),
+      shutdown_(frm_VQ72xx, report_, platform.serial, platform.shell, platform.app,
+                platform.mainWindow, platform.about),
       startUp_(frm_VQ72xx, report_, settings_, platform.app, {}) {}
 
 void Program::Form_Load() { startUp_.Form_Load(); }
@@ -18,7 +19,7 @@ std::string Program::Text_input_Insert(const std::string& text) { return text; }
 void Program::cmd_button_Click(int index) {
     if (index == 1) {
         frm_VQ72xx.lbl_txt_status.setText("Exiting");
-        platform_.windows.closeMainWindow();
+        platform_.mainWindow.closeMainWindow();
     }
 }
 void Program::cmdErrOK_Click() { report_.cmdErrOK_Click(); }

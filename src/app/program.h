@@ -25,7 +25,8 @@ struct Platform {
     SettingsBacking& settings;
     Shell& shell;
     AppServices& app;
-    WindowSystem& windows;
+    MainWindowHost& mainWindow;
+    AboutWindowHost& about;
 };
 
 class Program : public MainWindowEvents {

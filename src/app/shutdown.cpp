@@ -4,11 +4,11 @@
 
 namespace vq72 {
 
-void Shutdown::mnuExit_Click() { windows_.closeMainWindow(); }
+void Shutdown::mnuExit_Click() { mainWindow_.closeMainWindow(); }
 
 void Shutdown::Form_Unload() {
     ignoringFailure([&] {
-        if (windows_.aboutLoaded()) windows_.unloadAbout();
+        if (about_.aboutLoaded()) about_.unloadAbout();
     });
     bool open = false;
     ignoringFailure([&] { open = serial_.portOpen(); });
@@ -38,7 +38,7 @@ long Shutdown::StartDoc(const std::string& DocName) {
 
 void Shutdown::mnuAbout_Click() {
     w_.state.AboutFromMenu = true;
-    ReportingGuard(report_, "mnuAbout_Click")([&] { windows_.showAboutModeless(); });
+    ReportingGuard(report_, "mnuAbout_Click")([&] { about_.showAboutModeless(); });
 }
 
 }  // namespace vq72

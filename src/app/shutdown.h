@@ -16,8 +16,9 @@ namespace vq72 {
 class Shutdown {
 public:
     Shutdown(MainWindowModel& window, ReportRoutine& report, SerialControl& serial, Shell& shell,
-             AppServices& app, WindowSystem& windows)
-        : w_(window), report_(report), serial_(serial), shell_(shell), app_(app), windows_(windows) {}
+             AppServices& app, MainWindowHost& mainWindow, AboutWindowHost& about)
+        : w_(window), report_(report), serial_(serial), shell_(shell), app_(app),
+          mainWindow_(mainWindow), about_(about) {}
 
     void mnuExit_Click();
     void Form_Unload();
@@ -34,7 +35,8 @@ private:
     SerialControl& serial_;
     Shell& shell_;
     AppServices& app_;
-    WindowSystem& windows_;
+    MainWindowHost& mainWindow_;
+    AboutWindowHost& about_;
 };
 
 }  // namespace vq72

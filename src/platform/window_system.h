@@ -1,16 +1,20 @@
-// What the logic asks of the window system beyond the controls of its models: closing the
-// main window (which runs its unload) and showing or unloading the About window.
+// What the logic asks of the window system beyond the controls of its models.
 #pragma once
 
 namespace vq72 {
 
-class WindowSystem {
+// The main window as a whole.
+class MainWindowHost {
 public:
-    virtual ~WindowSystem() = default;
-
+    virtual ~MainWindowHost() = default;
     // Unloads the main window; its unload handler runs and the program ends.
     virtual void closeMainWindow() = 0;
+};
 
+// The About window: loaded on demand, unloaded when it closes or the main window unloads.
+class AboutWindowHost {
+public:
+    virtual ~AboutWindowHost() = default;
     virtual bool aboutLoaded() const = 0;
     // Loads the About window if needed and shows it without blocking; a loaded one comes forward.
     virtual void showAboutModeless() = 0;

@@ -195,7 +195,7 @@ public:
     }
 };
 
-class FakeWindowSystem : public WindowSystem {
+class FakeWindowSystem : public MainWindowHost, public AboutWindowHost {
 public:
     bool aboutIsLoaded = false;
     std::vector<std::string> events;

@@ -13,7 +13,7 @@ struct Harness {
     FakeShell shell;
     FakeAppServices app;
     FakeWindowSystem windows;
-    Program program{Platform{serial, settings, shell, app, windows}};
+    Program program{Platform{serial, settings, shell, app, windows, windows}};
     MainWindowModel& w = program.frm_VQ72xx;
     ManualClock clock{w, program};
 
