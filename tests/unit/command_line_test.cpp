@@ -6,6 +6,7 @@ namespace vq72 {
 namespace {
 
 struct SkipComCase {
+    const char* name;
     const char* commandLine;
     int expected;
 };
@@ -16,13 +17,17 @@ TEST_P(SkipComOption, GivesThePortOfItsFirstCharacter) {
     EXPECT_EQ(parseSkipCom(GetParam().commandLine), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(CommandLines, SkipComOption,
-                         ::testing::Values(SkipComCase{"", -1}, SkipComCase{"skipcom 4", 4},
-                                           SkipComCase{"  SkipCom   9  ", 9}, SkipComCase{"SKIPCOM12", 1},
-                                           SkipComCase{"SKIPCOMX", 0}, SkipComCase{"SKIPCOM", -1},
-                                           SkipComCase{"other SKIPCOM   ", -1},
-                                           SkipComCase{"-x SKIPCOM 3 SKIPCOM 5", 3},
-                                           SkipComCase{"SKIPCO 3", -1}));
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, SkipComOption,
+    ::testing::Values(SkipComCase{"Empty", "", -1}, SkipComCase{"LowerCaseWithBlank", "skipcom 4", 4},
+                      SkipComCase{"MixedCaseAndBlanks", "  SkipCom   9  ", 9},
+                      SkipComCase{"TwoDigitsTakeTheFirst", "SKIPCOM12", 1},
+                      SkipComCase{"LetterGivesZero", "SKIPCOMX", 0},
+                      SkipComCase{"AtTheVeryEnd", "SKIPCOM", -1},
+                      SkipComCase{"OnlyBlanksAfter", "other SKIPCOM   ", -1},
+                      SkipComCase{"FirstOccurrenceCounts", "-x SKIPCOM 3 SKIPCOM 5", 3},
+                      SkipComCase{"MisspeltOption", "SKIPCO 3", -1}),
+    [](const ::testing::TestParamInfo<SkipComCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace vq72
