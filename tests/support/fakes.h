@@ -224,10 +224,12 @@ class FakeSendCom {
 public:
     std::vector<std::string> commands;  // every command handed over, written or not
     bool writes = true;
-    FailureTable failures;  // "sendCom" makes the call throw
+    FailureTable failures;       // "sendCom" makes the call throw
+    std::function<void()> onSend;  // runs inside the call, to look at the window meanwhile
 
     std::function<bool(const std::string&)> function() {
         return [this](const std::string& command) {
+            if (onSend) onSend();
             failures.check("sendCom");
             commands.push_back(command);
             return writes;
