@@ -21,8 +21,8 @@ void OsdTransfer::String_2_VQ7240(const std::string& LocationCode, const std::st
     text = osd::trimBlanks(text);
     s.TextSentPending = 1;
     step([&] { w_.lbl_txt_status.setText(kSendingText); });
-    const std::string command = osd::osdTextCommand(text, LocationCode, ColorCode,
-                                                    static_cast<TextAlign>(s.TextAlignment));
+    const std::string command =
+        osd::osdTextCommand(text, LocationCode, ColorCode, static_cast<TextAlign>(s.TextAlignment));
     bool written = false;
     step([&] { written = sendCom_(command); });
     // A command that never left cannot be acknowledged: say so instead of "Transfer Done.",

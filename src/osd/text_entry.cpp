@@ -7,7 +7,9 @@ namespace {
 
 constexpr char kFirstPrintable = ' ';
 
-int upperCase(int code) { return code >= 'a' && code <= 'z' ? code - 'a' + 'A' : code; }
+int upperCase(int code) {
+    return code >= 'a' && code <= 'z' ? code - 'a' + 'A' : code;
+}
 
 }  // namespace
 

@@ -20,7 +20,11 @@ TEST(CmdButtonClick, SaveSendsTheTypedTextWithSaveAndExitDisabledMeanwhile) {
     r.buttons.cmd_button_Click(ActionButtons::kSave);
 
     const std::string expected = std::string("CTT\x14") + std::string(7, ' ') + "HELLO" +
-                                 std::string(8, ' ') + "\x10" "12\x06" "3\x06" "4\x13\r\n";
+                                 std::string(8, ' ') +
+                                 "\x10"
+                                 "12\x06"
+                                 "3\x06"
+                                 "4\x13\r\n";
     EXPECT_EQ(r.send.commands, Strings{expected});
     EXPECT_EQ(r.status.texts, (Strings{"Programming", "Sending Text.", "Transfer Done."}));
     EXPECT_EQ(enabledDuringSend, (std::vector<bool>{false, false, true}));  // SAVE, EXIT, BLANK

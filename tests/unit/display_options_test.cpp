@@ -16,9 +16,9 @@ TEST(OptLocationClick, EachPositionSetsItsCodeAndAlignsTheBox) {
         const char* code;
         TextAlign align;
     } cases[] = {
-        {0, "11", TextAlign::Left},   {1, "12", TextAlign::Centre}, {2, "13", TextAlign::Right},
-        {3, "21", TextAlign::Left},   {4, "22", TextAlign::Centre}, {5, "23", TextAlign::Right},
-        {6, "31", TextAlign::Left},   {7, "32", TextAlign::Centre}, {8, "33", TextAlign::Right},
+        {0, "11", TextAlign::Left}, {1, "12", TextAlign::Centre}, {2, "13", TextAlign::Right},
+        {3, "21", TextAlign::Left}, {4, "22", TextAlign::Centre}, {5, "23", TextAlign::Right},
+        {6, "31", TextAlign::Left}, {7, "32", TextAlign::Centre}, {8, "33", TextAlign::Right},
     };
     for (const auto& c : cases) {
         test::OsdRig r;
@@ -53,7 +53,10 @@ TEST(OptBkWtClick, WhiteOnBlackAtStartLeavesTheColourFieldOut) {
     r.buttons.cmd_button_Click(ActionButtons::kBlank);
     ASSERT_EQ(r.send.commands.size(), 1u);
     EXPECT_EQ(r.send.commands[0].size(), 34u);
-    EXPECT_EQ(r.send.commands[0].substr(27), "\x06" "3\x06" "4\x13\r\n");
+    EXPECT_EQ(r.send.commands[0].substr(27),
+              "\x06"
+              "3\x06"
+              "4\x13\r\n");
 }
 
 TEST(OptBkWtClick, BlackOnWhiteThenWhiteOnBlackGiveEightThenSeven) {

@@ -17,7 +17,9 @@ std::string bytes(std::initializer_list<int> values) {
     return out;
 }
 
-std::string blanks(std::size_t n) { return std::string(n, ' '); }
+std::string blanks(std::size_t n) {
+    return std::string(n, ' ');
+}
 
 const std::string kHead = bytes({0x43, 0x54, 0x54, 0x14});
 const std::string kAttributes = bytes({0x06, 0x33, 0x06, 0x34});
@@ -45,14 +47,15 @@ TEST(OsdFrame, OuterBlanksTrimmedRightAlignedBottomRightBlackOnWhite) {
     const std::string expected = kHead + blanks(18) + bytes({0x41, 0x42}) +
                                  bytes({0x10, 0x33, 0x33}) + kAttributes + bytes({0x06, 0x38}) +
                                  kEnd;
-    EXPECT_EQ(osdTextCommand("  AB ", bytes({0x10, '3', '3'}), bytes({0x06, '8'}), TextAlign::Right),
-              expected);
+    EXPECT_EQ(
+        osdTextCommand("  AB ", bytes({0x10, '3', '3'}), bytes({0x06, '8'}), TextAlign::Right),
+        expected);
 }
 
 TEST(OsdFrame, CentringFollowsTheTableForEveryLength) {
     // leading blanks for L = 0..20; trailing = 20 - L - leading
     const std::vector<std::size_t> leading{10, 9, 9, 9, 8, 7, 7, 7, 6, 5, 5,
-                                           5, 4, 3, 3, 3, 2, 1, 1, 1, 0};
+                                           5,  4, 3, 3, 3, 2, 1, 1, 1, 0};
     for (std::size_t length = 0; length <= 20; ++length) {
         const std::string text(length, 'X');
         const std::string expected =

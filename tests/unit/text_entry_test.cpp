@@ -54,11 +54,18 @@ TEST(TextInputInsert, PastedTextLosesControlCharactersAndEverythingAboveLowerZ) 
         std::string pasted;
         std::string inserted;
     } cases[] = {
-        {"control characters that would end the command", "A\x13" "B\r\nC\tD\x14", "ABCD"},
+        {"control characters that would end the command",
+         "A\x13"
+         "B\r\nC\tD\x14",
+         "ABCD"},
         {"lower case becomes upper case", "hello world", "HELLO WORLD"},
         {"the four symbols the label names, and DEL", "a{b}c|d~e\x7f", "ABCDE"},
-        {"every byte of multi-byte UTF-8", "caf\xC3\xA9 \xE2\x82\xAC" "5", "CAF 5"},
-        {"punctuation up to z stays", "!\"#$%&'()*+,-./:;<=>?@[\\]^_`", "!\"#$%&'()*+,-./:;<=>?@[\\]^_`"},
+        {"every byte of multi-byte UTF-8",
+         "caf\xC3\xA9 \xE2\x82\xAC"
+         "5",
+         "CAF 5"},
+        {"punctuation up to z stays", "!\"#$%&'()*+,-./:;<=>?@[\\]^_`",
+         "!\"#$%&'()*+,-./:;<=>?@[\\]^_`"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(TextEntry::Text_input_Insert(c.pasted), c.inserted) << c.what;
