@@ -224,7 +224,7 @@ class FakeSendCom {
 public:
     std::vector<std::string> commands;  // every command handed over, written or not
     bool writes = true;
-    FailureTable failures;       // "sendCom" makes the call throw
+    FailureTable failures;         // "sendCom" makes the call throw
     std::function<void()> onSend;  // runs inside the call, to look at the window meanwhile
 
     std::function<bool(const std::string&)> function() {
