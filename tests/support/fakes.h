@@ -218,4 +218,23 @@ public:
     }
 };
 
+// The command channel's write as the OSD transfer sees it: records each command and answers
+// whether it was written.
+class FakeSendCom {
+public:
+    std::vector<std::string> commands;  // every command handed over, written or not
+    bool writes = true;
+    FailureTable failures;         // "sendCom" makes the call throw
+    std::function<void()> onSend;  // runs inside the call, to look at the window meanwhile
+
+    std::function<bool(const std::string&)> function() {
+        return [this](const std::string& command) {
+            if (onSend) onSend();
+            failures.check("sendCom");
+            commands.push_back(command);
+            return writes;
+        };
+    }
+};
+
 }  // namespace vq72::test

@@ -1,0 +1,46 @@
+// The model of the About window VQ72_OSD_Splash: its controls as data, its timer Timer1, and
+// where each control lies, so that mouse events can be routed to the control under the pointer.
+#pragma once
+
+#include <vector>
+
+#include "app/control.h"
+#include "app/timer.h"
+
+namespace vq72 {
+
+class AboutWindowModel {
+public:
+    AboutWindowModel();
+    AboutWindowModel(const AboutWindowModel&) = delete;
+    AboutWindowModel& operator=(const AboutWindowModel&) = delete;
+
+    // In stacking order from the top down.
+    Control txt_version;
+    Control lblPendric;
+    Control img_fuzzy;
+    Control imgLogo;
+    Control lblVersion;
+    Control VQ;
+    Control lblCompanyProduct;
+    Control lblemail;
+    Control lbl_phone;
+    Control lblurl;
+    Control Frame1;
+    Control Label1;
+
+    Timer Timer1;
+
+    // Every control from the top of the stack down.
+    std::vector<Control*> controls();
+    // The control's place on the window's client area, in twips.
+    Rect placeOnWindow(const Control& control) const;
+    // The topmost visible control at a point of the client area (twips); nullptr where the
+    // window's own surface shows.
+    Control* controlAt(int xTwips, int yTwips);
+
+    // Tells the view of every change of a control.
+    void setObserver(const Control::Observer& observer);
+};
+
+}  // namespace vq72

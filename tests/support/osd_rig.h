@@ -1,0 +1,57 @@
+// The OSD text side of the main window over fakes: transfer, key filter, options and buttons
+// wired to a main window model as the program wires them, left in the state that the start-up
+// sequence leaves ("Top Center" and "White on Black" selected).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/main_window_model.h"
+#include "app/report.h"
+#include "osd/action_buttons.h"
+#include "osd/display_options.h"
+#include "osd/osd_transfer.h"
+#include "osd/text_entry.h"
+#include "support/fakes.h"
+
+namespace vq72::test {
+
+// Every text the status line showed, in order.
+class StatusHistory : public MainWindowListener {
+public:
+    std::vector<std::string> texts;
+    void controlChanged(const Control& c, ControlProperty p) override {
+        if (c.name() == "lbl_txt_status" && p == ControlProperty::Text) texts.push_back(c.text());
+    }
+};
+
+struct OsdRig {
+    MainWindowModel w;
+    ReportRoutine report{w};
+    FakeAppServices app;
+    FakeWindowSystem windows;
+    FakeSendCom send;
+    StatusHistory status;
+    OsdTransfer transfer{w, report, app, send.function()};
+    TextEntry entry{w};
+    DisplayOptions options{w};
+    ActionButtons buttons{w, transfer, windows};
+
+    OsdRig() {
+        w.setLocationClickHandler([this](int i) { options.opt_location_Click(i); });
+        w.setColourClickHandler([this](int i) { options.opt_BK_WT_Click(i); });
+        w.opt_location[1].setValue(true);
+        w.opt_BK_WT[0].setValue(true);
+        w.addListener(&status);
+    }
+    OsdRig(const OsdRig&) = delete;
+    OsdRig& operator=(const OsdRig&) = delete;
+
+    int doEventsCount() const {
+        int n = 0;
+        for (const auto& e : app.events) n += (e == "doEvents");
+        return n;
+    }
+};
+
+}  // namespace vq72::test

@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "about/about_texts.h"
+#include "about/about_window.h"
+#include "support/fakes.h"
+#include "vq72/version.h"
+
+namespace vq72 {
+namespace {
+
+// Points of the client area, in twips (Frame1's children lie 120 twips in).
+constexpr int kPictureX = 6000, kPictureY = 600;        // img_fuzzy only
+constexpr int kVersionX = 2797, kVersionY = 1807;       // txt_version over the picture
+constexpr int kFrameStripX = 500, kFrameStripY = 4060;  // Frame1 below the picture
+constexpr int kCreditsX = 4180, kCreditsY = 2860;       // lblPendric when shown
+constexpr int kUrlX = 700, kUrlY = 3580;                // lblurl, under the picture
+constexpr int kEmailX = 6500, kEmailY = 3300;           // lblemail (hidden), under the picture
+constexpr int kMarginX = 50, kMarginY = 50;             // the window's own surface
+
+struct AboutRig {
+    WindowState mainState;
+    test::FakeShell shell;
+    AboutWindowModel w;
+    int closeRequests = 0;
+    AboutWindow about{w, mainState, shell, [this] { ++closeRequests; }};
+
+    explicit AboutRig(bool fromMenu) {
+        mainState.AboutFromMenu = fromMenu;
+        about.Form_Load();
+    }
+    AboutRig(const AboutRig&) = delete;
+    AboutRig& operator=(const AboutRig&) = delete;
+
+    // One tick of Timer1, delivered as the timer driver does: only while it runs.
+    void tick() {
+        if (w.Timer1.enabled()) about.Timer1_Timer();
+    }
+    // Ticks until the window asks to close; returns that tick's number, -1 within `limit`.
+    int ticksUntilClosed(int limit) {
+        for (int n = 1; n <= limit; ++n) {
+            tick();
+            if (closeRequests > 0) return n;
+        }
+        return -1;
+    }
+    void dragFromPictureToVersionText() {
+        about.mouseDown(kPictureX, kPictureY);
+        about.mouseMove();
+        about.mouseUp(kVersionX, kVersionY);
+    }
+};
+
+TEST(AboutTexts, VersionLineAndSixLineCredits) {
+    EXPECT_EQ(about::versionLine(1, 3, 15), "Version 1.3.15  \xC2\xA9 Flarn");
+    EXPECT_EQ(about::credits("V"),
+              "Software Developed by:\r\nPendric Innovations\r\n(555) 010-0199\r\n"
+              "pendric.example.com\r\ninfo@pendric.example.com\r\nV");
+}
+
+TEST(AboutWindow, LoadWritesTheBuildVersionAndHidesTheCredits) {
+    AboutRig r(false);
+    const std::string version =
+        about::versionLine(version::kMajor, version::kMinor, version::kRevision);
+    EXPECT_EQ(r.w.txt_version.text(), version);
+    EXPECT_EQ(r.w.lblPendric.text(), about::credits(version));
+    EXPECT_EQ(r.w.lblCompanyProduct.text(), "");
+    EXPECT_FALSE(r.w.lblPendric.visible());
+    EXPECT_TRUE(r.w.Timer1.enabled());
+}
+
+TEST(AboutWindow, SplashClosesOnItsThirdTickAndStopsItsTimer) {
+    AboutRig r(false);
+    EXPECT_EQ(r.ticksUntilClosed(1000), 3);
+    EXPECT_FALSE(r.w.Timer1.enabled());
+    r.tick();
+    EXPECT_EQ(r.closeRequests, 1);
+}
+
+TEST(AboutWindow, OpenedFromTheMenuClosesOnIts601stTick) {
+    AboutRig r(true);
+    EXPECT_EQ(r.ticksUntilClosed(1000), 601);
+}
+
+TEST(AboutWindow, HeldButtonKeepsItOpenAndTheReleaseClosesItOnTheNextTick) {
+    AboutRig r(false);
+    r.about.mouseDown(kPictureX, kPictureY);
+    for (int n = 0; n < 10; ++n) r.tick();
+    EXPECT_EQ(r.closeRequests, 0);
+    EXPECT_TRUE(r.w.lblPendric.visible());
+    r.about.mouseUp(kVersionX, kVersionY);  // over another control: no click
+    EXPECT_EQ(r.closeRequests, 0);
+    EXPECT_EQ(r.ticksUntilClosed(5), 1);
+}
+
+TEST(AboutWindow, CreditsAreHiddenOnEvery13thCountedTick) {
+    AboutRig r(true);
+    std::vector<int> hiddenAfter;
+    for (int n = 1; n <= 40; ++n) {
+        r.dragFromPictureToVersionText();  // revealed again before every tick
+        r.tick();
+        if (!r.w.lblPendric.visible()) hiddenAfter.push_back(n);
+    }
+    EXPECT_EQ(hiddenAfter, (std::vector<int>{13, 26, 39}));
+}
+
+TEST(AboutWindow, DragEndingOverTheVersionTextRevealsTheCreditsWithoutClosing) {
+    AboutRig r(false);
+    r.dragFromPictureToVersionText();
+    EXPECT_TRUE(r.w.lblPendric.visible());
+    EXPECT_EQ(r.closeRequests, 0);
+    // Released over the credits now shown above the picture: still not a click.
+    r.about.mouseDown(kPictureX, kPictureY);
+    r.about.mouseUp(kCreditsX, kCreditsY);
+    EXPECT_EQ(r.closeRequests, 0);
+}
+
+TEST(AboutWindow, MoveWithoutAHeldButtonRevealsNothing) {
+    AboutRig r(true);
+    r.about.mouseMove();
+    EXPECT_FALSE(r.w.lblPendric.visible());
+    r.about.mouseDown(kVersionX, kVersionY);  // txt_version takes no mouse events
+    r.about.mouseMove();
+    r.about.mouseUp(kVersionX, kVersionY);
+    EXPECT_FALSE(r.w.lblPendric.visible());
+    EXPECT_EQ(r.closeRequests, 0);
+}
+
+TEST(AboutWindow, PressAndReleaseOverTheSameControlIsItsClick) {
+    const struct {
+        const char* what;
+        int x, y;
+        int closes;
+    } cases[] = {
+        {"picture", kPictureX, kPictureY, 1},
+        {"strip of Frame1", kFrameStripX, kFrameStripY, 1},
+        {"version text takes no clicks", kVersionX, kVersionY, 0},
+        {"window margin takes no clicks", kMarginX, kMarginY, 0},
+        {"web address lies under the picture", kUrlX, kUrlY, 1},
+    };
+    for (const auto& c : cases) {
+        AboutRig r(true);
+        r.about.mouseDown(c.x, c.y);
+        r.about.mouseUp(c.x, c.y);
+        EXPECT_EQ(r.closeRequests, c.closes) << c.what;
+        EXPECT_TRUE(r.shell.opened.empty()) << c.what;
+    }
+}
+
+TEST(AboutWindow, HitTestFindsTheTopmostVisibleControl) {
+    AboutRig r(true);
+    EXPECT_EQ(r.w.controlAt(kPictureX, kPictureY), &r.w.img_fuzzy);
+    EXPECT_EQ(r.w.controlAt(kVersionX, kVersionY), &r.w.txt_version);
+    EXPECT_EQ(r.w.controlAt(kFrameStripX, kFrameStripY), &r.w.Frame1);
+    EXPECT_EQ(r.w.controlAt(kMarginX, kMarginY), nullptr);
+    EXPECT_EQ(r.w.controlAt(kCreditsX, kCreditsY), &r.w.img_fuzzy);
+    EXPECT_EQ(r.w.controlAt(kEmailX, kEmailY), &r.w.img_fuzzy);
+    r.w.lblPendric.setVisible(true);
+    EXPECT_EQ(r.w.controlAt(kCreditsX, kCreditsY), &r.w.lblPendric);
+}
+
+TEST(AboutWindow, ClickHandlersCloseOrOpenTheirLink) {
+    AboutRig r(true);
+    r.about.Control_Click(r.w.lblemail);
+    r.about.Control_Click(r.w.lblurl);
+    EXPECT_EQ(r.shell.opened,
+              (std::vector<std::string>{"mailto:sales@example.com", "https://www.example.com"}));
+    r.about.Control_Click(r.w.VQ);
+    r.about.Control_Click(r.w.lbl_phone);
+    EXPECT_EQ(r.closeRequests, 0);
+    for (Control AboutWindowModel::*closer :
+         {&AboutWindowModel::Frame1, &AboutWindowModel::img_fuzzy, &AboutWindowModel::imgLogo,
+          &AboutWindowModel::Label1, &AboutWindowModel::lblCompanyProduct,
+          &AboutWindowModel::lblPendric, &AboutWindowModel::lblVersion}) {
+        AboutRig other(true);
+        other.about.Control_Click(other.w.*closer);
+        EXPECT_EQ(other.closeRequests, 1) << (other.w.*closer).name();
+    }
+}
+
+TEST(AboutWindow, FailingShellIsIgnored) {
+    AboutRig r(true);
+    r.shell.fails = true;
+    r.about.Control_Click(r.w.lblurl);
+    EXPECT_EQ(r.closeRequests, 0);
+}
+
+TEST(AboutWindow, CharacterKeysCloseItKeysWithoutACharacterDoNot) {
+    {
+        AboutRig r(true);
+        r.about.Form_KeyPress(0);  // arrow keys and the like
+        EXPECT_EQ(r.closeRequests, 0);
+    }
+    for (int key : {int{'a'}, int{'5'}, int{' '}, 13, 27, 8}) {
+        AboutRig r(true);
+        r.about.Form_KeyPress(key);
+        EXPECT_EQ(r.closeRequests, 1) << "key " << key;
+    }
+}
+
+}  // namespace
+}  // namespace vq72

@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "about/start_up_splash.h"
+#include "support/fakes.h"
+
+namespace vq72 {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+struct SplashRig {
+    MainWindowModel w;
+    test::FakeWindowSystem windows;
+    StartUpSplash splash{w, windows};
+    bool dropsDuringModal = true;
+    bool fromMenuDuringModal = true;
+    bool timerDuringModal = true;
+
+    SplashRig() {
+        w.tmrSplash.setEnabled(true);
+        w.state.AboutFromMenu = true;  // left over from an earlier menu About
+        windows.duringModal = [this] {
+            dropsDuringModal = w.acceptsDrops();
+            fromMenuDuringModal = w.state.AboutFromMenu;
+            timerDuringModal = w.tmrSplash.enabled();
+        };
+    }
+};
+
+TEST(TmrSplashTimer, ShowsTheSplashModallyOnceAndRestoresDrops) {
+    SplashRig r;
+    r.splash.tmrSplash_Timer();
+    EXPECT_EQ(r.windows.events, (Strings{"showAboutModal", "unloadAbout"}));
+    EXPECT_FALSE(r.dropsDuringModal);
+    EXPECT_FALSE(r.fromMenuDuringModal);
+    EXPECT_FALSE(r.timerDuringModal);
+    EXPECT_TRUE(r.w.acceptsDrops());
+
+    r.w.tmrSplash.setEnabled(true);
+    r.splash.tmrSplash_Timer();
+    EXPECT_EQ(r.windows.events.size(), 2u);
+}
+
+TEST(TmrSplashTimer, SplashThatCannotBeShownStillUnloadsAndRestoresDrops) {
+    SplashRig r;
+    r.windows.duringModal = [] { throw Failure(7, "Out of memory"); };
+    r.splash.tmrSplash_Timer();
+    EXPECT_EQ(r.windows.events, (Strings{"showAboutModal", "unloadAbout"}));
+    EXPECT_TRUE(r.w.acceptsDrops());
+}
+
+}  // namespace
+}  // namespace vq72
