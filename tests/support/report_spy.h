@@ -2,6 +2,7 @@
 // when a report repeats the previous one. It empties the panel text after each report.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ public:
         std::string title;
         std::string message;
         bool operator==(const Report&) const = default;
+        friend std::ostream& operator<<(std::ostream& os, const Report& r) {
+            return os << '"' << r.title << "\": \"" << r.message << '"';
+        }
     };
 
     explicit ReportSpy(MainWindowModel& window) : w_(window) { w_.addListener(this); }

@@ -52,6 +52,8 @@ struct ScanCase {
     std::set<int> probed;
 };
 
+void PrintTo(const ScanCase& c, std::ostream* os) { *os << c.name; }
+
 class PortScan : public ::testing::TestWithParam<ScanCase> {};
 
 TEST_P(PortScan, ListsTheUsablePortsInOrderAndProbesNoMoreThanNeeded) {
@@ -185,6 +187,8 @@ struct OpenFailureCase {
     Colour secondColour;   // after the repeated failure, which no longer ends the procedure
 };
 
+void PrintTo(const OpenFailureCase& c, std::ostream* os) { *os << c.name; }
+
 class OpenFailure : public ::testing::TestWithParam<OpenFailureCase> {};
 
 TEST_P(OpenFailure, ReportsOnceUnchecksTheMenuAndShowsNoComPort) {
@@ -269,6 +273,8 @@ struct StoredPortCase {
     std::string portBox;
     bool opened;
 };
+
+void PrintTo(const StoredPortCase& c, std::ostream* os) { *os << c.name; }
 
 class StoredComPort : public ::testing::TestWithParam<StoredPortCase> {};
 
