@@ -12,7 +12,9 @@ namespace {
 constexpr double kInt16Min = -32768.0;
 constexpr double kInt16Max = 32767.0;
 
-bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool isDigit(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 // Sign, digits, an optional point and more digits; at least one digit in all.
 bool isDecimal(const std::string& text) {

@@ -30,7 +30,11 @@ public:
 
     LinkSupervision(MainWindowModel& window, ReportRoutine& report, SerialControl& serial,
                     ReplyReader& reader, PortDiscovery& ports, CommandChannel& channel)
-        : w_(window), report_(report), serial_(serial), reader_(reader), ports_(ports),
+        : w_(window),
+          report_(report),
+          serial_(serial),
+          reader_(reader),
+          ports_(ports),
           channel_(channel) {}
 
     // A failing tick is reported and the rest of that tick is skipped.

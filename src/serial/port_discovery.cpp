@@ -18,7 +18,8 @@ void PortDiscovery::portStartUp() {
 
     FindComs();
     std::string saved;
-    step([&] { saved = settings_.GetRegSetting(kAppTitle, kFormInitSection, kComPortSetting, ""); });
+    step(
+        [&] { saved = settings_.GetRegSetting(kAppTitle, kFormInitSection, kComPortSetting, ""); });
 
     if (saved.empty()) {
         s.ComPortNumber = 0;

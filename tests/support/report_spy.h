@@ -42,7 +42,8 @@ public:
         const std::string text = control.text();
         if (text.empty()) return;
         const auto lineBreak = text.rfind("\r\n");
-        const std::string message = lineBreak == std::string::npos ? text : text.substr(lineBreak + 2);
+        const std::string message =
+            lineBreak == std::string::npos ? text : text.substr(lineBreak + 2);
         reports.push_back({w_.frameError.text(), message});
         w_.lblErrMsg.setText("");
     }

@@ -43,9 +43,13 @@ TEST(CommandChannel, WithNoPortSelectedNothingChangesOnScreen) {
 TEST(CommandChannel, AClosedPortIsOpenedAndTheCommandWrittenInOnePiece) {
     Harness h;
     selectPort(h, false);
-    EXPECT_TRUE(h.program.channel().SendCom("AB\x06" "C"));
+    EXPECT_TRUE(
+        h.program.channel().SendCom("AB\x06"
+                                    "C"));
     ASSERT_EQ(h.serial.written.size(), 1u);
-    EXPECT_EQ(h.serial.written[0], "AB\x06" "C");
+    EXPECT_EQ(h.serial.written[0],
+              "AB\x06"
+              "C");
     EXPECT_EQ(h.w.txtCom.backColour(), kGreen);
 }
 

@@ -61,7 +61,9 @@ struct WatchdogCase {
     bool reopenRequest;
 };
 
-void PrintTo(const WatchdogCase& c, std::ostream* os) { *os << c.count; }
+void PrintTo(const WatchdogCase& c, std::ostream* os) {
+    *os << c.count;
+}
 
 class Watchdog : public ReadyTick, public ::testing::WithParamInterface<WatchdogCase> {};
 
@@ -109,8 +111,10 @@ TEST(WatchdogSilence, NoDeviceAfter799TicksDroppedAfter1199ThenEvery599) {
     h.clock.run(1199 + 599 + 1);
     std::vector<std::pair<long, std::string>> relative;
     for (const auto& [step, text] : log.entries) relative.emplace_back(step - replyStep, text);
-    const std::vector<std::pair<long, std::string>> expected{
-        {799, "No Device"}, {1199, "No Com Port"}, {1199 + 199, "No Device"}, {1199 + 599, "No Com Port"}};
+    const std::vector<std::pair<long, std::string>> expected{{799, "No Device"},
+                                                             {1199, "No Com Port"},
+                                                             {1199 + 199, "No Device"},
+                                                             {1199 + 599, "No Com Port"}};
     EXPECT_EQ(relative, expected);
 }
 
@@ -203,7 +207,8 @@ TEST_F(ReadyTick, AFailingTickIsReportedAndSkipsTheRestOfThatTick) {
     h.serial.failures.fail("setPortOpen(false)", 9005, "Input/output error", 1);
     const std::size_t written = h.serial.written.size();
     h.clock.step();
-    EXPECT_EQ(spy.reports, (std::vector<ReportSpy::Report>{{"Tmr_Delay_Timer", "Input/output error"}}));
+    EXPECT_EQ(spy.reports,
+              (std::vector<ReportSpy::Report>{{"Tmr_Delay_Timer", "Input/output error"}}));
     EXPECT_EQ(h.w.state.TicksSinceReply, 1200);
     EXPECT_EQ(h.serial.written.size(), written);
     EXPECT_EQ(h.program.supervision().PollTicks, 50);

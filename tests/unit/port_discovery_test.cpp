@@ -52,7 +52,9 @@ struct ScanCase {
     std::set<int> probed;
 };
 
-void PrintTo(const ScanCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ScanCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class PortScan : public ::testing::TestWithParam<ScanCase> {};
 
@@ -78,22 +80,24 @@ TEST_P(PortScan, ListsTheUsablePortsInOrderAndProbesNoMoreThanNeeded) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PortScan,
-    ::testing::Values(
-        ScanCase{"NoPort", {}, -1, {}, range(1, 16)},
-        ScanCase{"SixteenPorts",
-                 range(1, 16),
-                 -1,
-                 {"COM&1", "COM&2", "COM&3", "COM&4", "COM&5", "COM&6", "COM&7", "COM&8", "COM&9",
-                  "COM&10", "COM&11", "COM&12"},
-                 range(1, 12)},
-        ScanCase{"SkipComPort3", range(1, 5), 3, {"COM&1", "COM&2", "COM&4", "COM&5"},
-                 {1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}},
-        ScanCase{"ElevenPortsEndingAt16",
-                 range(6, 16),
-                 -1,
-                 {"COM&6", "COM&7", "COM&8", "COM&9", "COM&10", "COM&11", "COM&12", "COM&13",
-                  "COM&14", "COM&15", "COM&16"},
-                 range(1, 16)}),
+    ::testing::Values(ScanCase{"NoPort", {}, -1, {}, range(1, 16)},
+                      ScanCase{"SixteenPorts",
+                               range(1, 16),
+                               -1,
+                               {"COM&1", "COM&2", "COM&3", "COM&4", "COM&5", "COM&6", "COM&7",
+                                "COM&8", "COM&9", "COM&10", "COM&11", "COM&12"},
+                               range(1, 12)},
+                      ScanCase{"SkipComPort3",
+                               range(1, 5),
+                               3,
+                               {"COM&1", "COM&2", "COM&4", "COM&5"},
+                               {1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}},
+                      ScanCase{"ElevenPortsEndingAt16",
+                               range(6, 16),
+                               -1,
+                               {"COM&6", "COM&7", "COM&8", "COM&9", "COM&10", "COM&11", "COM&12",
+                                "COM&13", "COM&14", "COM&15", "COM&16"},
+                               range(1, 16)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PortScanNoPort, EveryEntryHiddenOneQuietReportPerProbeAndSelectedPortRed) {
@@ -158,11 +162,11 @@ TEST(DetermineValidPorts, OpensConfiguredInOrderShowsMagentaAndStartsTheSettleTi
     h.w.state.ComPortNumber = 3;
     h.program.ports().DetermineValidPorts();
     const std::vector<std::string> expected{
-        "setCommPort(3)",      "setSettings(9600,N,8,1)", "setHandshaking(0)",
-        "setInputMode(1)",     "setDTREnable(false)",     "setRTSEnable(false)",
-        "setInputLen(2500)",   "setOutBufferSize(2500)",  "setRThreshold(11)",
-        "setPortOpen(true)",   "setSettings(9600,N,8,1)", "setHandshaking(0)",
-        "setDTREnable(true)",  "setRTSEnable(true)"};
+        "setCommPort(3)",     "setSettings(9600,N,8,1)", "setHandshaking(0)",
+        "setInputMode(1)",    "setDTREnable(false)",     "setRTSEnable(false)",
+        "setInputLen(2500)",  "setOutBufferSize(2500)",  "setRThreshold(11)",
+        "setPortOpen(true)",  "setSettings(9600,N,8,1)", "setHandshaking(0)",
+        "setDTREnable(true)", "setRTSEnable(true)"};
     EXPECT_EQ(h.serial.calls, expected);
     EXPECT_EQ(h.w.txtCom.backColour(), kMagenta);
     EXPECT_TRUE(h.w.tmrComInit.enabled());
@@ -187,7 +191,9 @@ struct OpenFailureCase {
     Colour secondColour;   // after the repeated failure, which no longer ends the procedure
 };
 
-void PrintTo(const OpenFailureCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const OpenFailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class OpenFailure : public ::testing::TestWithParam<OpenFailureCase> {};
 
@@ -198,7 +204,8 @@ TEST_P(OpenFailure, ReportsOnceUnchecksTheMenuAndShowsNoComPort) {
     h.serial.present = {5};
     if (c.busy) h.serial.busy = {5};
     if (c.failingCall.empty()) h.serial.present.clear();
-    if (!c.failingCall.empty()) h.serial.failures.fail(c.failingCall, c.number, "Permission denied");
+    if (!c.failingCall.empty())
+        h.serial.failures.fail(c.failingCall, c.number, "Permission denied");
     h.w.mnuCOMsel(4).setValue(true);
     h.w.state.ComPortNumber = 5;
 
@@ -229,10 +236,10 @@ INSTANTIATE_TEST_SUITE_P(
                         "Invalid Port Number - Com-5 can't be used as a device interface.",
                         "StartCom 02", true, kRed},
         OpenFailureCase{"PortInUse", "", 8005, true,
-                        "Port in use by another process - Com-5 is not available.",
+                        "Port in use by another process - Com-5 is not available.", "StartCom 02",
+                        true, kRed},
+        OpenFailureCase{"OtherFailureOnOpen", "setPortOpen(true)", 9013, false, "Permission denied",
                         "StartCom 02", true, kRed},
-        OpenFailureCase{"OtherFailureOnOpen", "setPortOpen(true)", 9013, false,
-                        "Permission denied", "StartCom 02", true, kRed},
         OpenFailureCase{"OtherFailureWhileConfiguring", "setRThreshold(11)", 9005, false,
                         "Permission denied", "StartCom 01", false, kMagenta}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -274,7 +281,9 @@ struct StoredPortCase {
     bool opened;
 };
 
-void PrintTo(const StoredPortCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const StoredPortCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class StoredComPort : public ::testing::TestWithParam<StoredPortCase> {};
 
@@ -296,12 +305,13 @@ TEST_P(StoredComPort, StartUpRestoresAndOpensIt) {
     EXPECT_EQ(h.serial.count("setReadTimeouts(2,1,1000)"), c.opened ? 1 : 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, StoredComPort,
-                         ::testing::Values(StoredPortCase{"BlankPrefixed3", true, " 3", 2, 3, "3", true},
-                                           StoredPortCase{"FirstRun", false, "", 0, 0, "99", false},
-                                           StoredPortCase{"NotANumber", true, "abc", 0, 0, "0", false},
-                                           StoredPortCase{"UnlistedPort", true, " 7", 0, 7, "7", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StoredComPort,
+    ::testing::Values(StoredPortCase{"BlankPrefixed3", true, " 3", 2, 3, "3", true},
+                      StoredPortCase{"FirstRun", false, "", 0, 0, "99", false},
+                      StoredPortCase{"NotANumber", true, "abc", 0, 0, "0", false},
+                      StoredPortCase{"UnlistedPort", true, " 7", 0, 7, "7", false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StoredComPortTimeouts, AreAppliedOnlyAtStartUp) {
     Harness h;

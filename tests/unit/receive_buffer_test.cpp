@@ -18,7 +18,8 @@ TEST(ReceiveBuffer, DecidesAsTheWholeTextWouldForEveryLength) {
         ASSERT_EQ(buffer.length(), n);
         ASSERT_EQ(buffer.empty(), n == 0);
         ASSERT_EQ(buffer.head(), whole.substr(0, 3));
-        ASSERT_LE(buffer.storedCharacters(), ReceiveBuffer::kKeptHead + 2 * ReceiveBuffer::kMaxBatch);
+        ASSERT_LE(buffer.storedCharacters(),
+                  ReceiveBuffer::kKeptHead + 2 * ReceiveBuffer::kMaxBatch);
         const ReceiveBuffer::Batch batch = buffer.take();
         ASSERT_EQ(batch.length, n);
         ASSERT_EQ(batch.text, whole.substr(n > 100 ? n - 100 : 0)) << n;

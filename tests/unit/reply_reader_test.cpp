@@ -136,7 +136,9 @@ struct LineCase {
     std::vector<ReportSpy::Report> reports;
 };
 
-void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const LineCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ReplyLine : public ReadyLink, public ::testing::WithParamInterface<LineCase> {};
 
@@ -156,7 +158,11 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"LowerCaseIgnored", "vq7240 ct-ok bgerr\r", "", "", {}},
         LineCase{"TimeBeforeBgera", "Time=12 BGERA\r", "", "", {}},
         LineCase{"Bgera", "BGERA\r", "", "", {{"Task Done", "Image 0 is now erased."}}},
-        LineCase{"Bgerr", "BGERR\r", "", "", {{"Task incomplete", "A file transfer error has occured."}}},
+        LineCase{"Bgerr",
+                 "BGERR\r",
+                 "",
+                 "",
+                 {{"Task incomplete", "A file transfer error has occured."}}},
         LineCase{"LogoModel", "BG001M BGERR\r", "", "VQ72_OSD", {}},
         LineCase{"NoToken", "hello\r", "", "", {}}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -68,17 +68,20 @@ TEST_F(SerialEvent, ReceiveHandsTheBytesToTheReplyReader) {
 
 TEST_F(SerialEvent, TransmitBufferFullClosesThePortLowersDtrAndReports) {
     h.serial.raise(comm_event::kTxFull);
-    EXPECT_EQ(h.serial.calls, (std::vector<std::string>{"setPortOpen(false)", "setDTREnable(false)"}));
+    EXPECT_EQ(h.serial.calls,
+              (std::vector<std::string>{"setPortOpen(false)", "setDTREnable(false)"}));
     EXPECT_FALSE(h.serial.portOpen());
-    EXPECT_EQ(spy.reports, (std::vector<ReportSpy::Report>{{"Mscomm1_OnComm", "Transmit Buffer Full"}}));
+    EXPECT_EQ(spy.reports,
+              (std::vector<ReportSpy::Report>{{"Mscomm1_OnComm", "Transmit Buffer Full"}}));
 }
 
 TEST_F(SerialEvent, AFailureWhileClosingAfterTransmitFullIsReportedPurgedAndThePortReopened) {
     h.serial.failures.fail("setPortOpen(false)", 9005, "Input/output error", 1);
     const int opens = h.serial.opens;
     h.serial.raise(comm_event::kTxFull);
-    EXPECT_EQ(spy.reports, (std::vector<ReportSpy::Report>{
-                               {"MSComm1_OnComm Event: 1010", "Input/output error Transmit Buffer Full"}}));
+    EXPECT_EQ(spy.reports,
+              (std::vector<ReportSpy::Report>{
+                  {"MSComm1_OnComm Event: 1010", "Input/output error Transmit Buffer Full"}}));
     EXPECT_EQ(h.serial.count("purge(both)"), 1);
     EXPECT_EQ(h.serial.opens, opens + 1) << "closed and reopened";
     EXPECT_TRUE(h.serial.portOpen());
