@@ -9,7 +9,14 @@ Program::Program(Platform platform)
       settle_(frm_VQ72xx),
       shutdown_(frm_VQ72xx, report_, platform.serial, platform.shell, platform.app,
                 platform.mainWindow, platform.about),
-      startUp_(frm_VQ72xx, report_, settings_, platform.app, {}) {}
+      ports_(frm_VQ72xx, report_, settings_, platform.serial, platform.app),
+      channel_(frm_VQ72xx, report_, platform.serial, ports_),
+      reader_(frm_VQ72xx, report_, settings_, platform.serial, platform.app),
+      serialEvents_(report_, platform.serial, reader_, ports_),
+      supervision_(frm_VQ72xx, report_, platform.serial, reader_, ports_, channel_),
+      startUp_(frm_VQ72xx, report_, settings_, platform.app, [this] { ports_.portStartUp(); }) {
+    platform_.serial.setEventHandler([this] { MSComm1_OnComm(); });
+}
 
 void Program::Form_Load() { startUp_.Form_Load(); }
 void Program::Form_Unload() { shutdown_.Form_Unload(); }
@@ -26,11 +33,11 @@ void Program::cmdErrOK_Click() { report_.cmdErrOK_Click(); }
 void Program::mnuExit_Click() { shutdown_.mnuExit_Click(); }
 void Program::mnuManual_Click() { shutdown_.mnuManual_Click(); }
 void Program::mnuAbout_Click() { shutdown_.mnuAbout_Click(); }
-void Program::mnuCOM_Click() {}
-void Program::mnuCOMsel_Click(int /*index*/) {}
+void Program::mnuCOM_Click() { ports_.mnuCOM_Click(); }
+void Program::mnuCOMsel_Click(int index) { ports_.mnuCOMsel_Click(index); }
 void Program::tmrSplash_Timer() {}
 void Program::tmrComInit_Timer() { settle_.tmrComInit_Timer(); }
-void Program::tmr_Delay_Timer() { report_.tickErrorPanel(); }
-void Program::MSComm1_OnComm() {}
+void Program::tmr_Delay_Timer() { supervision_.tmr_Delay_Timer(); }
+void Program::MSComm1_OnComm() { serialEvents_.MSComm1_OnComm(); }
 
 }  // namespace vq72

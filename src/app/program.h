@@ -17,6 +17,11 @@
 #include "platform/settings_backing.h"
 #include "platform/shell.h"
 #include "platform/window_system.h"
+#include "protocol/command_channel.h"
+#include "protocol/link_supervision.h"
+#include "protocol/reply_reader.h"
+#include "serial/port_discovery.h"
+#include "serial/serial_events.h"
 
 namespace vq72 {
 
@@ -56,6 +61,11 @@ public:
     SettingsStore& settings() { return settings_; }
     SettleTimer& settleTimer() { return settle_; }
     Shutdown& shutdown() { return shutdown_; }
+    PortDiscovery& ports() { return ports_; }
+    CommandChannel& channel() { return channel_; }
+    ReplyReader& reader() { return reader_; }
+    SerialEvents& serialEvents() { return serialEvents_; }
+    LinkSupervision& supervision() { return supervision_; }
 
 private:
     Platform platform_;
@@ -63,6 +73,11 @@ private:
     SettingsStore settings_;
     SettleTimer settle_;
     Shutdown shutdown_;
+    PortDiscovery ports_;
+    CommandChannel channel_;
+    ReplyReader reader_;
+    SerialEvents serialEvents_;
+    LinkSupervision supervision_;
     StartUp startUp_;
     bool SplashShown_ = false;
 };

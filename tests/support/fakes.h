@@ -19,21 +19,34 @@
 
 namespace vq72::test {
 
-// Makes named calls fail: fail("setPortOpen(true)", 8002) throws Failure(8002) on each such call.
+// Makes named calls fail: fail("setPortOpen(true)", 8002) throws Failure(8002) on each such call;
+// with `times` set, only on that many calls.
 class FailureTable {
 public:
-    void fail(const std::string& call, long number, const std::string& text = "simulated failure") {
-        failures_[call] = {number, text};
+    static constexpr int kAlways = -1;
+
+    void fail(const std::string& call, long number, const std::string& text = "simulated failure",
+              int times = kAlways) {
+        failures_[call] = {number, text, times};
     }
     void clear(const std::string& call) { failures_.erase(call); }
     void clearAll() { failures_.clear(); }
     void check(const std::string& call) const {
         auto it = failures_.find(call);
-        if (it != failures_.end()) throw Failure(it->second.first, it->second.second);
+        if (it == failures_.end()) return;
+        Planned& planned = it->second;
+        if (planned.times == 0) return;
+        if (planned.times > 0) --planned.times;
+        throw Failure(planned.number, planned.text);
     }
 
 private:
-    std::map<std::string, std::pair<long, std::string>> failures_;
+    struct Planned {
+        long number;
+        std::string text;
+        int times;
+    };
+    mutable std::map<std::string, Planned> failures_;
 };
 
 class FakeSerialControl : public SerialControl {

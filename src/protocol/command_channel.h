@@ -1,0 +1,39 @@
+// The only path to the device: SendCom writes one command to the port, opening it first when
+// it is closed or a re-open was requested; CmdTree issues a command by number.
+#pragma once
+
+#include <string>
+
+#include "app/guard.h"
+#include "app/main_window_model.h"
+#include "app/report.h"
+#include "platform/serial_control.h"
+#include "serial/port_discovery.h"
+
+namespace vq72 {
+
+class CommandChannel {
+public:
+    // CmdTree numbers: the presence poll sends "CTS"; any other number issues nothing.
+    static constexpr int kPresencePoll = 22;
+    static constexpr int kNoCommand = 17;
+    static constexpr const char* kPresencePollText = "CTS";
+
+    CommandChannel(MainWindowModel& window, ReportRoutine& report, SerialControl& serial,
+                   PortDiscovery& ports)
+        : w_(window), report_(report), serial_(serial), ports_(ports) {}
+
+    // Returns whether the command was written to the port.
+    bool SendCom(const std::string& command);
+    void CmdTree(int number, const std::string& text);
+
+private:
+    void showNoPort(ReportingGuard& step);
+
+    MainWindowModel& w_;
+    ReportRoutine& report_;
+    SerialControl& serial_;
+    PortDiscovery& ports_;
+};
+
+}  // namespace vq72

@@ -1,0 +1,135 @@
+#include "protocol/reply_reader.h"
+
+namespace vq72 {
+namespace {
+
+bool contains(const std::string& line, const char* token) {
+    return line.find(token) != std::string::npos;
+}
+
+}  // namespace
+
+void ReplyReader::RecvData() {
+    WindowState& s = w_.state;
+    if (!s.PortReady) return;
+
+    std::string stage;
+    bool readingInput = false;
+    FailureInfo failure;
+    const bool ok = runUnit(
+        [&] {
+            if (!receive(readingInput)) return;
+            if (s.RxWaitTicks > 0 || RxBuffer.empty()) return;
+
+            stage = "2";
+            const ReceiveBuffer::Batch batch = RxBuffer.take();
+            if (batch.length < kMinBatch) {
+                s.RxWaitTicks = kQuietTicks;
+                return;
+            }
+            w_.txtCom.setBackColour(kGreen);
+            s.TicksSinceReply = 0;
+            interpret(batch.text);
+            // Only received bytes go: a command still being written must reach the device whole.
+            serial_.purge(PurgeScope::ReceiveOnly);
+        },
+        failure);
+    if (ok) return;
+    if (!readingInput) report_.ShowError(failure.description + " " + stage, "RecvData");
+    teardown();
+}
+
+bool ReplyReader::receive(bool& readingInput) {
+    WindowState& s = w_.state;
+    while (serial_.inBufferCount() > 0) {
+        readingInput = true;
+        const std::string bytes = serial_.input();
+        if (bytes.empty()) return false;
+        for (char c : bytes) {
+            RxBuffer.append(c);
+            s.RxWaitTicks = RxBuffer.head() == kBannerStart ? kBannerQuietTicks : kQuietTicks;
+        }
+        readingInput = false;
+    }
+    return true;
+}
+
+void ReplyReader::interpret(const std::string& batch) {
+    std::size_t position = 0;
+    while (position < batch.size()) {
+        const std::size_t cr = batch.find('\r', position);
+        if (cr == std::string::npos) {
+            ProcessData(batch.substr(position));
+            return;
+        }
+        ProcessData(batch.substr(position, cr - position + 1));
+        position = cr + 1;
+    }
+}
+
+void ReplyReader::teardown() {
+    WindowState& s = w_.state;
+    serial_.setPortOpen(false);
+    app_.beep();
+    s.PortReady = false;
+    w_.txtCom.setBackColour(kRed);
+    w_.lbl_txt_status.setText("No Com Port");
+    w_.mnuUpLoadLogo.setEnabled(false);
+    RxBuffer.clear();
+}
+
+void ReplyReader::ProcessData(std::string line) {
+    WindowState& s = w_.state;
+    auto step = [&](auto&& unit) {
+        FailureInfo failure;
+        if (!runUnit(unit, failure)) processFailed(failure);
+    };
+
+    if (contains(line, "(C) Flarn")) return;
+    if (contains(line, "CT-OK")) {
+        step([&] { w_.lbl_txt_status.setBackColour(kGreen); });
+        if (s.TextSentPending != 0) {
+            s.TextSentPending = 0;
+            step([&] { w_.lbl_txt_status.setText("Done"); });
+        } else {
+            step([&] { w_.setCaption(s.AppName + " (VQ72xx Found)"); });
+            step([&] { w_.lbl_txt_status.setText("VQ72xx Found"); });
+        }
+        return;
+    }
+    if (contains(line, "BG001M")) {
+        if (LogoModelSaved != kLogoModel) {
+            LogoModelSaved = kLogoModel;
+            step([&] {
+                settings_.SaveRegSetting(kAppTitle, kFormInitSection, "LG_Model",
+                                         std::to_string(kLogoModel));
+            });
+        }
+        step([&] { w_.setCaption(s.AppName); });
+        return;
+    }
+    if (contains(line, "Time=")) return;
+    if (contains(line, "BGERA")) {
+        step([&] {
+            report_.ShowError("Image " + std::to_string(ImageNumber) + " is now erased.",
+                              "Task Done");
+        });
+        return;
+    }
+    if (contains(line, "BGERR")) {
+        step([&] { report_.ShowError("A file transfer error has occured.", "Task incomplete"); });
+    }
+}
+
+void ReplyReader::processFailed(const FailureInfo& failure) {
+    WindowState& s = w_.state;
+    app_.beep();
+    s.PortReady = false;
+    w_.txtCom.setBackColour(kRed);
+    w_.lbl_txt_status.setText("No Com Port");
+    w_.mnuUpLoadLogo.setEnabled(false);
+    RxBuffer.clear();
+    report_.ShowError(failure.description + ": 3", "ProcessData");
+}
+
+}  // namespace vq72

@@ -1,0 +1,56 @@
+// Turns the device's bytes into reply lines and acts on them: RecvData collects bytes until the
+// line has been quiet for a few ticks and splits the batch at carriage returns; ProcessData
+// matches one line against the reply tokens.
+#pragma once
+
+#include <string>
+
+#include "app/guard.h"
+#include "app/main_window_model.h"
+#include "app/report.h"
+#include "app/settings_store.h"
+#include "platform/app_services.h"
+#include "platform/serial_control.h"
+#include "protocol/receive_buffer.h"
+
+namespace vq72 {
+
+class ReplyReader {
+public:
+    // Quiet time in supervision ticks before a batch is taken; longer after a banner start.
+    static constexpr int kQuietTicks = 2;
+    static constexpr int kBannerQuietTicks = 3;
+    static constexpr const char* kBannerStart = "(C)";
+    // A batch shorter than this is dropped.
+    static constexpr std::size_t kMinBatch = 11;
+    static constexpr int kLogoModel = 5;
+
+    ReplyReader(MainWindowModel& window, ReportRoutine& report, SettingsStore& settings,
+                SerialControl& serial, AppServices& app)
+        : w_(window), report_(report), settings_(settings), serial_(serial), app_(app) {}
+
+    // A failure of its own reception teardown (closing the port) reaches the caller.
+    void RecvData();
+    void ProcessData(std::string line);
+
+    ReceiveBuffer RxBuffer;
+    // The value last stored for "LG_Model" in this run.
+    int LogoModelSaved = 0;
+    // Shown by the "BGERA" notice; nothing in this program changes it.
+    static constexpr int ImageNumber = 0;
+
+private:
+    // Reads what waits; returns false when Input gave nothing.
+    bool receive(bool& readingInput);
+    void interpret(const std::string& batch);
+    void teardown();
+    void processFailed(const FailureInfo& failure);
+
+    MainWindowModel& w_;
+    ReportRoutine& report_;
+    SettingsStore& settings_;
+    SerialControl& serial_;
+    AppServices& app_;
+};
+
+}  // namespace vq72

@@ -1,0 +1,189 @@
+#include "serial/port_discovery.h"
+
+#include "app/number_text.h"
+#include "app/stoppable_guard.h"
+#include "serial/port_map.h"
+
+namespace vq72 {
+namespace {
+
+constexpr const char* kComPortSetting = "ComPort";
+constexpr const char* kNoComPort = "No Com Port";
+
+}  // namespace
+
+void PortDiscovery::portStartUp() {
+    WindowState& s = w_.state;
+    ReportingGuard step(report_, "Form_Load");
+
+    FindComs();
+    std::string saved;
+    step(
+        [&] { saved = settings_.GetRegSetting(kAppTitle, kFormInitSection, kComPortSetting, ""); });
+
+    if (saved.empty()) {
+        s.ComPortNumber = 0;
+    } else {
+        ignoringFailure([&] { restoreCheckMark(saved); });
+        ignoringFailure([&] { s.ComPortNumber = toInteger16(saved); });
+        ignoringFailure([&] { w_.txtCom.setText(std::to_string(s.ComPortNumber)); });
+        DetermineValidPorts();
+    }
+
+    step([&] {
+        if (serial_.portOpen()) {
+            serial_.setReadTimeouts(kReadIntervalTimeout, kReadTotalMultiplier, kReadTotalConstant);
+        }
+    });
+}
+
+void PortDiscovery::restoreCheckMark(const std::string& saved) {
+    const auto wanted = numericValue(saved);
+    if (!wanted) return;
+    for (int i = 1; i <= MainWindowModel::kComMenuEntries; ++i) {
+        Control& entry = w_.mnuCOMsel(i);
+        if (numericValue(entry.tag()) == wanted) {
+            entry.setValue(true);
+            return;
+        }
+    }
+}
+
+void PortDiscovery::FindComs() {
+    WindowState& s = w_.state;
+    ReportingGuard step(report_, ReportRoutine::kQuietTitle);
+
+    step([&] { w_.lbl_txt_status.setText("Searching for Com Ports"); });
+    step([&] { app_.doEvents(); });
+    step([&] {
+        if (serial_.portOpen()) serial_.setPortOpen(false);
+    });
+
+    int n = 1;
+    for (int i = PortMap::kFirstPort; i <= PortMap::kLastPort; ++i) {
+        if (i == s.SkipComPort) continue;
+        step([&] { serial_.setCommPort(i); });
+        step([&] { serial_.setPortOpen(true); });
+        bool opened = false;
+        step([&] { opened = serial_.portOpen(); });
+        Control& entry = w_.mnuCOMsel(n);
+        if (opened) {
+            step([&] { serial_.setPortOpen(false); });
+            step([&] { entry.setVisible(true); });
+            step([&] { entry.setText("COM&" + std::to_string(i)); });
+            step([&] { entry.setTag(blankPrefixed(i)); });
+            step([&] { entry.setToolTip(serial_.devicePath(i)); });
+            if (++n > MainWindowModel::kComMenuEntries) break;
+        } else {
+            step([&] { entry.setTag("0"); });
+            step([&] { entry.setVisible(false); });
+            step([&] { entry.setText(""); });
+            step([&] { entry.setToolTip(""); });
+        }
+    }
+    for (int hidden = n; hidden <= MainWindowModel::kComMenuEntries; ++hidden) {
+        step([&] { w_.mnuCOMsel(hidden).setVisible(false); });
+    }
+
+    step([&] { DetermineValidPorts(); });
+    step([&] { w_.lbl_txt_status.setText(""); });
+}
+
+void PortDiscovery::DetermineValidPorts() {
+    WindowState& s = w_.state;
+    if (s.ComPortNumber == 0) return;
+
+    std::string OpenStep;
+    StoppableGuard unit([&](const FailureInfo& f) { return openFailed(f, OpenStep); });
+
+    bool open = false;
+    unit([&] { open = serial_.portOpen(); });
+    if (open) {
+        unit([&] { serial_.setDTREnable(false); });
+        unit([&] { serial_.setRTSEnable(false); });
+        unit([&] { serial_.setPortOpen(false); });
+    }
+
+    OpenStep = "01";
+    unit([&] { serial_.setCommPort(s.ComPortNumber); });
+    unit([&] { serial_.setSettings(kLineSettings); });
+    unit([&] { serial_.setHandshaking(kNoHandshaking); });
+    unit([&] { serial_.setInputMode(kBinaryInput); });
+    unit([&] { serial_.setDTREnable(false); });
+    unit([&] { serial_.setRTSEnable(false); });
+    unit([&] { serial_.setInputLen(kInputLen); });
+    unit([&] { serial_.setOutBufferSize(kOutBufferSize); });
+    unit([&] { serial_.setRThreshold(kReceiveThreshold); });
+
+    OpenStep = "02";
+    unit([&] { serial_.setPortOpen(true); });
+
+    open = false;
+    unit([&] { open = serial_.portOpen(); });
+    if (open) {
+        unit([&] { serial_.setSettings(kLineSettings); });
+        unit([&] { serial_.setHandshaking(kNoHandshaking); });
+        unit([&] { serial_.setDTREnable(true); });
+        unit([&] { serial_.setRTSEnable(true); });
+    }
+
+    open = false;
+    unit([&] { open = serial_.portOpen(); });
+    if (!open) {
+        unit([&] { w_.txtCom.setBackColour(kRed); });
+        unit([&] { w_.lbl_txt_status.setText(kNoComPort); });
+        return;
+    }
+    unit([&] { w_.txtCom.setBackColour(kMagenta); });
+    unit([&] { w_.tmrComInit.setEnabled(true); });
+}
+
+bool PortDiscovery::openFailed(const FailureInfo& failure, const std::string& OpenStep) {
+    if (failure.number == LastPortError) return true;
+    uncheckComEntries();
+
+    const std::string port = std::to_string(w_.state.ComPortNumber);
+    const std::string title = "StartCom " + OpenStep;
+    std::string message;
+    bool goOn = true;
+    if (failure.number == comm_error::kNoSuchPort) {
+        message = "Invalid Port Number - Com-" + port + " can't be used as a device interface.";
+    } else if (failure.number == comm_error::kPortInUse) {
+        message = "Port in use by another process - Com-" + port + " is not available.";
+    } else {
+        // Any other failure leaves the port unusable: say so instead of keeping an old colour.
+        ignoringFailure([&] { w_.txtCom.setBackColour(kRed); });
+        ignoringFailure([&] { w_.lbl_txt_status.setText(kNoComPort); });
+        message = failure.description;
+        goOn = false;
+    }
+    ignoringFailure([&] { report_.ShowError(message, title); });
+    LastPortError = failure.number;
+    return goOn;
+}
+
+void PortDiscovery::uncheckComEntries() {
+    for (int i = 1; i <= MainWindowModel::kComMenuEntries; ++i) {
+        ignoringFailure([&] { w_.mnuCOMsel(i).setValue(false); });
+    }
+}
+
+void PortDiscovery::mnuCOMsel_Click(int Index) {
+    WindowState& s = w_.state;
+    ReportingGuard(report_, "mnuCOMsel_Click")([&] {
+        w_.lbl_txt_status.setText("Finding COM Ports");
+        for (int i = 1; i <= MainWindowModel::kComMenuEntries; ++i) w_.mnuCOMsel(i).setValue(false);
+        w_.mnuCOMsel(Index).setValue(true);
+        s.ComPortNumber = toInteger16(w_.mnuCOMsel(Index).tag());
+        DetermineValidPorts();
+        settings_.SaveRegSetting(kAppTitle, kFormInitSection, kComPortSetting,
+                                 blankPrefixed(s.ComPortNumber));
+        w_.txtCom.setText(std::to_string(s.ComPortNumber));
+    });
+}
+
+void PortDiscovery::mnuCOM_Click() {
+    if (!w_.state.TextTransferBusy) w_.state.RefreshPortsPending = true;
+}
+
+}  // namespace vq72

@@ -1,0 +1,58 @@
+// Finding the usable serial ports for the Com menu, opening the selected port, and the Com
+// menu's handlers. The port start-up runs once, from the start-up sequence.
+#pragma once
+
+#include <string>
+
+#include "app/guard.h"
+#include "app/main_window_model.h"
+#include "app/report.h"
+#include "app/settings_store.h"
+#include "platform/app_services.h"
+#include "platform/serial_control.h"
+
+namespace vq72 {
+
+class PortDiscovery {
+public:
+    static constexpr const char* kLineSettings = "9600,N,8,1";
+    static constexpr int kNoHandshaking = 0;
+    static constexpr int kBinaryInput = 1;
+    static constexpr int kInputLen = 2500;
+    static constexpr int kOutBufferSize = 2500;
+    static constexpr int kReceiveThreshold = 11;
+    // Read timeouts in milliseconds, applied once per run by the port start-up.
+    static constexpr int kReadIntervalTimeout = 2;
+    static constexpr int kReadTotalMultiplier = 1;
+    static constexpr int kReadTotalConstant = 1000;
+
+    PortDiscovery(MainWindowModel& window, ReportRoutine& report, SettingsStore& settings,
+                  SerialControl& serial, AppServices& app)
+        : w_(window), report_(report), settings_(settings), serial_(serial), app_(app) {}
+
+    // Scans the ports, restores the saved "ComPort", opens it and sets the read timeouts.
+    void portStartUp();
+    // Lists the ports that open (at most twelve) in the Com menu, then reopens the selected one.
+    void FindComs();
+    // Closes the control and opens ComPortNumber; does nothing while no port is selected.
+    void DetermineValidPorts();
+    void mnuCOMsel_Click(int Index);
+    void mnuCOM_Click();
+
+    // The failure number reported last by DetermineValidPorts; the same number is reported once.
+    long LastPortError = 0;
+
+private:
+    void restoreCheckMark(const std::string& saved);
+    // The failure rule of DetermineValidPorts: true to go on with the next unit.
+    bool openFailed(const FailureInfo& failure, const std::string& OpenStep);
+    void uncheckComEntries();
+
+    MainWindowModel& w_;
+    ReportRoutine& report_;
+    SettingsStore& settings_;
+    SerialControl& serial_;
+    AppServices& app_;
+};
+
+}  // namespace vq72

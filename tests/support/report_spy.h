@@ -1,0 +1,79 @@
+// Records every report that ShowError makes on the main window, as title and message, also
+// when a report repeats the previous one. It empties the panel text after each report.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/main_window_model.h"
+#include "platform/failure.h"
+
+namespace vq72::test {
+
+class ReportSpy : public MainWindowListener {
+public:
+    struct Report {
+        std::string title;
+        std::string message;
+        bool operator==(const Report&) const = default;
+        friend std::ostream& operator<<(std::ostream& os, const Report& r) {
+            return os << '"' << r.title << "\": \"" << r.message << '"';
+        }
+    };
+
+    explicit ReportSpy(MainWindowModel& window) : w_(window) { w_.addListener(this); }
+    ~ReportSpy() override { w_.removeListener(this); }
+    ReportSpy(const ReportSpy&) = delete;
+    ReportSpy& operator=(const ReportSpy&) = delete;
+
+    std::vector<Report> reports;
+
+    std::vector<Report> titled(const std::string& title) const {
+        std::vector<Report> found;
+        for (const Report& r : reports) {
+            if (r.title == title) found.push_back(r);
+        }
+        return found;
+    }
+
+    void controlChanged(const Control& control, ControlProperty property) override {
+        if (&control != &w_.lblErrMsg || property != ControlProperty::Text) return;
+        const std::string text = control.text();
+        if (text.empty()) return;
+        const auto lineBreak = text.rfind("\r\n");
+        const std::string message =
+            lineBreak == std::string::npos ? text : text.substr(lineBreak + 2);
+        reports.push_back({w_.frameError.text(), message});
+        w_.lblErrMsg.setText("");
+    }
+
+private:
+    MainWindowModel& w_;
+};
+
+// Makes chosen changes of the main window fail, as a control of the window system could.
+class FailingWindow : public MainWindowListener {
+public:
+    explicit FailingWindow(MainWindowModel& window) : w_(window) { w_.addListener(this); }
+    ~FailingWindow() override { w_.removeListener(this); }
+    FailingWindow(const FailingWindow&) = delete;
+    FailingWindow& operator=(const FailingWindow&) = delete;
+
+    const Control* failingControl = nullptr;  // any change of this control fails
+    bool captionFails = false;
+    long number = 380;
+    std::string text = "Invalid property value";
+
+    void controlChanged(const Control& control, ControlProperty) override {
+        if (&control == failingControl) throw Failure(number, text);
+    }
+    void windowChanged(WindowProperty property) override {
+        if (captionFails && property == WindowProperty::Caption) throw Failure(number, text);
+    }
+
+private:
+    MainWindowModel& w_;
+};
+
+}  // namespace vq72::test

@@ -1,0 +1,141 @@
+#include "protocol/command_channel.h"
+
+#include <gtest/gtest.h>
+
+#include "support/harness.h"
+#include "support/report_spy.h"
+
+namespace vq72 {
+namespace {
+
+using test::Harness;
+
+// A loaded window whose port 4 is selected; `open` opens it as the port start-up would.
+void selectPort(Harness& h, bool open) {
+    h.w.state.AppName = kAppTitle;
+    h.serial.present = {4};
+    h.w.state.ComPortNumber = 4;
+    if (open) h.program.ports().DetermineValidPorts();
+    h.serial.calls.clear();
+}
+
+TEST(CommandChannel, NothingReachesThePortWhileTheWindowLoads) {
+    Harness h;
+    selectPort(h, true);
+    h.w.state.FormLoading = true;
+    EXPECT_FALSE(h.program.channel().SendCom("XYZ"));
+    h.program.channel().CmdTree(CommandChannel::kPresencePoll, "    ");
+    EXPECT_TRUE(h.serial.calls.empty());
+    EXPECT_FALSE(h.w.state.ReopenBeforeSend);
+}
+
+TEST(CommandChannel, WithNoPortSelectedNothingChangesOnScreen) {
+    Harness h;
+    h.w.state.AppName = kAppTitle;
+    const Colour colour = h.w.txtCom.backColour();
+    EXPECT_FALSE(h.program.channel().SendCom("CTS"));
+    EXPECT_EQ(h.w.txtCom.backColour(), colour);
+    EXPECT_EQ(h.w.lbl_txt_status.text(), h.w.lbl_txt_status.spec().text);
+    EXPECT_EQ(h.w.caption(), "");
+    EXPECT_TRUE(h.serial.written.empty());
+}
+
+TEST(CommandChannel, AClosedPortIsOpenedAndTheCommandWrittenInOnePiece) {
+    Harness h;
+    selectPort(h, false);
+    EXPECT_TRUE(
+        h.program.channel().SendCom("AB\x06"
+                                    "C"));
+    ASSERT_EQ(h.serial.written.size(), 1u);
+    EXPECT_EQ(h.serial.written[0],
+              "AB\x06"
+              "C");
+    EXPECT_EQ(h.w.txtCom.backColour(), kGreen);
+}
+
+TEST(CommandChannel, APortThatCannotBeOpenedShowsNoComPortAndNoNode) {
+    Harness h;
+    selectPort(h, false);
+    h.serial.present.clear();
+    EXPECT_FALSE(h.program.channel().SendCom("CTS"));
+    EXPECT_EQ(h.w.txtCom.backColour(), kRed);
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "No Com Port");
+    EXPECT_EQ(h.w.caption(), "VQ72_OSD (No Node Detected)");
+    EXPECT_TRUE(h.serial.written.empty());
+}
+
+TEST(CommandChannel, AnOpenPortWithoutDtrShowsNoComPortAndWritesNothing) {
+    Harness h;
+    h.serial.failures.fail("setDTREnable(true)", 9100, "Inappropriate ioctl for device");
+    selectPort(h, true);
+    ASSERT_TRUE(h.serial.portOpen());
+    EXPECT_FALSE(h.program.channel().SendCom("CTS"));
+    EXPECT_TRUE(h.serial.portOpen());
+    EXPECT_EQ(h.w.txtCom.backColour(), kRed);
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "No Com Port");
+    EXPECT_TRUE(h.serial.written.empty());
+}
+
+TEST(CommandChannel, CmdTree17WritesNothingAndChangesNoFlag) {
+    Harness h;
+    selectPort(h, true);
+    h.program.channel().CmdTree(CommandChannel::kNoCommand, "");
+    EXPECT_TRUE(h.serial.calls.empty());
+    EXPECT_FALSE(h.w.state.ReopenBeforeSend);
+    EXPECT_FALSE(h.w.state.CmdBusy);
+}
+
+TEST(CommandChannel, EveryPresencePollClosesAndReopensBeforeWritingCts) {
+    Harness h;
+    selectPort(h, true);
+    for (int poll = 0; poll < 2; ++poll) {
+        h.serial.calls.clear();
+        h.program.channel().CmdTree(CommandChannel::kPresencePoll, "    ");
+        ASSERT_GE(h.serial.calls.size(), 3u);
+        EXPECT_EQ(h.serial.calls.front(), "setPortOpen(false)");
+        EXPECT_EQ(h.serial.count("setPortOpen(true)"), 1);
+        EXPECT_EQ(h.serial.calls.back(), "output");
+        EXPECT_FALSE(h.w.state.ReopenBeforeSend);
+        EXPECT_FALSE(h.w.state.CmdBusy);
+    }
+    EXPECT_EQ(h.serial.written, (std::vector<std::string>{"CTS", "CTS"}));
+    EXPECT_EQ(h.serial.written[0], std::string("\x43\x54\x53"));
+}
+
+TEST(CommandChannel, AReopenRequestClosesBeforeTheNextCommandOnly) {
+    Harness h;
+    selectPort(h, true);
+    h.w.state.ReopenBeforeSend = true;
+    h.program.channel().SendCom("first");
+    EXPECT_EQ(h.serial.count("setPortOpen(false)"), 1);
+    EXPECT_EQ(h.serial.count("setPortOpen(true)"), 1);
+    h.serial.calls.clear();
+    h.program.channel().SendCom("second");
+    EXPECT_EQ(h.serial.calls, (std::vector<std::string>{"output"}));
+    EXPECT_EQ(h.serial.written, (std::vector<std::string>{"first", "second"}));
+}
+
+TEST(CommandChannel, PollIsRefusedDuringATextTransferOrAnotherPoll) {
+    for (const bool textTransfer : {true, false}) {
+        Harness h;
+        selectPort(h, true);
+        h.w.state.TextTransferBusy = textTransfer;
+        h.w.state.CmdBusy = !textTransfer;
+        h.program.channel().CmdTree(CommandChannel::kPresencePoll, "    ");
+        EXPECT_TRUE(h.serial.written.empty());
+        EXPECT_FALSE(h.w.state.ReopenBeforeSend);
+    }
+}
+
+TEST(CommandChannel, AFailedWriteIsReportedUnderSendCom) {
+    Harness h;
+    test::ReportSpy spy(h.w);
+    selectPort(h, true);
+    h.serial.failures.fail("output", 9005, "Input/output error");
+    EXPECT_FALSE(h.program.channel().SendCom("CTS"));
+    ASSERT_EQ(spy.reports.size(), 1u);
+    EXPECT_EQ(spy.reports[0], (test::ReportSpy::Report{"SendCom", "Input/output error"}));
+}
+
+}  // namespace
+}  // namespace vq72

@@ -1,0 +1,233 @@
+#include "protocol/link_supervision.h"
+
+#include <gtest/gtest.h>
+
+#include "support/ready_link.h"
+#include "support/report_spy.h"
+
+namespace vq72 {
+namespace {
+
+using test::Harness;
+using test::ReportSpy;
+
+// Records the clock step at which the status line changed, with the new text.
+class StatusLog : public MainWindowListener {
+public:
+    StatusLog(Harness& h) : h_(h) { h_.w.addListener(this); }
+    ~StatusLog() override { h_.w.removeListener(this); }
+    void controlChanged(const Control& c, ControlProperty p) override {
+        if (&c == &h_.w.lbl_txt_status && p == ControlProperty::Text) {
+            entries.emplace_back(h_.clock.steps(), c.text());
+        }
+    }
+    std::vector<std::pair<long, std::string>> entries;
+
+private:
+    Harness& h_;
+};
+
+// Steps at which "CTS" was written, counted from `from`.
+std::vector<long> ctsSteps(Harness& h, int steps) {
+    std::vector<long> at;
+    const long from = h.clock.steps();
+    for (int i = 0; i < steps; ++i) {
+        const std::size_t before = h.serial.written.size();
+        h.clock.step();
+        if (h.serial.written.size() > before && h.serial.written.back() == "CTS") {
+            at.push_back(h.clock.steps() - from);
+        }
+    }
+    return at;
+}
+
+struct ReadyTick : ::testing::Test {
+    void SetUp() override {
+        ASSERT_TRUE(test::loadWithReadyPort(h, 3));
+        ASSERT_EQ(h.program.supervision().PollTicks, 0);
+        h.w.lbl_txt_status.setText("");
+        h.w.txtCom.setBackColour(kGreen);
+        h.w.mnuUpLoadLogo.setEnabled(true);
+        spy.reports.clear();
+    }
+    Harness h;
+    ReportSpy spy{h.w};
+};
+
+struct WatchdogCase {
+    int count;  // the count this tick reaches
+    bool noDevice;
+    bool dropped;
+    bool reopenRequest;
+};
+
+void PrintTo(const WatchdogCase& c, std::ostream* os) {
+    *os << c.count;
+}
+
+class Watchdog : public ReadyTick, public ::testing::WithParamInterface<WatchdogCase> {};
+
+TEST_P(Watchdog, ActsOnTheCountTheTickReaches) {
+    const WatchdogCase& c = GetParam();
+    h.w.state.TicksSinceReply = c.count - 1;
+    h.program.supervision().PollTicks = -1000;  // no poll in this tick
+    h.program.tmr_Delay_Timer();
+
+    EXPECT_EQ(h.w.lbl_txt_status.text(), c.noDevice ? "No Device" : c.dropped ? "No Com Port" : "");
+    EXPECT_EQ(h.w.txtCom.backColour(), c.noDevice ? kMagenta : c.dropped ? kRed : kGreen);
+    EXPECT_EQ(h.w.mnuUpLoadLogo.enabled(), !c.noDevice);
+    EXPECT_EQ(h.serial.portOpen(), !c.dropped);
+    EXPECT_EQ(h.w.state.TicksSinceReply, c.dropped ? 601 : c.count);
+    EXPECT_EQ(h.w.state.ReopenBeforeSend, c.reopenRequest);
+    EXPECT_FALSE(h.w.state.CmdBusy);
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, Watchdog,
+                         ::testing::Values(WatchdogCase{500, false, false, false},
+                                           WatchdogCase{600, false, false, false},
+                                           WatchdogCase{700, false, false, true},
+                                           WatchdogCase{799, false, false, false},
+                                           WatchdogCase{800, true, false, false},
+                                           WatchdogCase{900, false, false, true},
+                                           WatchdogCase{1000, false, false, false},
+                                           WatchdogCase{1100, false, false, true},
+                                           WatchdogCase{1200, false, true, false}),
+                         [](const auto& info) { return std::to_string(info.param.count); });
+
+TEST(WatchdogSilence, NoDeviceAfter799TicksDroppedAfter1199ThenEvery599) {
+    Harness h;
+    h.serial.present = {3};
+    h.settings.values[Harness::path("ComPort")] = " 3";
+    h.program.Form_Load();
+    h.w.state.TicksSinceReply = 0;
+    h.w.state.PortReady = true;
+    h.w.tmrComInit.setEnabled(false);
+    h.serial.arrive("VQ7240 CT-OK\r\n");
+    h.clock.run(2);
+    ASSERT_EQ(h.w.state.TicksSinceReply, 1) << "the tick that interprets the reply";
+    const long replyStep = h.clock.steps();
+
+    StatusLog log(h);
+    h.clock.run(1199 + 599 + 1);
+    std::vector<std::pair<long, std::string>> relative;
+    for (const auto& [step, text] : log.entries) relative.emplace_back(step - replyStep, text);
+    const std::vector<std::pair<long, std::string>> expected{{799, "No Device"},
+                                                             {1199, "No Com Port"},
+                                                             {1199 + 199, "No Device"},
+                                                             {1199 + 599, "No Com Port"}};
+    EXPECT_EQ(relative, expected);
+}
+
+TEST_F(ReadyTick, AReplyInterpretedOnTheTickThatWouldReach800PreventsNoDevice) {
+    for (const bool inTime : {true, false}) {
+        h.w.lbl_txt_status.setText("");
+        // The reply is taken on the second tick after it arrives.
+        h.w.state.TicksSinceReply = inTime ? 798 : 799;
+        h.program.supervision().PollTicks = -1000;
+        h.serial.arrive("x BG001M 0\r\n");
+        h.clock.run(2);
+        EXPECT_EQ(h.w.lbl_txt_status.text(), inTime ? "" : "No Device") << inTime;
+        if (inTime) {
+            EXPECT_EQ(h.w.state.TicksSinceReply, 1);
+        }
+    }
+}
+
+TEST_F(ReadyTick, PresencePollOnThe51stEligibleTickAndEvery102After) {
+    EXPECT_EQ(ctsSteps(h, 300), (std::vector<long>{51, 153, 255}));
+}
+
+TEST_F(ReadyTick, PresencePollPausesDuringATextTransferAndResumesWhereItStopped) {
+    h.clock.run(30);
+    h.w.state.TextTransferBusy = true;
+    EXPECT_TRUE(ctsSteps(h, 200).empty());
+    EXPECT_EQ(h.program.supervision().PollTicks, 30);
+    h.w.state.TextTransferBusy = false;
+    EXPECT_EQ(ctsSteps(h, 130), (std::vector<long>{21, 123}));
+}
+
+TEST_F(ReadyTick, ComMenuRescanRunsOnTheNextEligibleTickOnly) {
+    h.app.events.clear();
+    h.w.state.RefreshPortsPending = true;
+    h.w.state.TextTransferBusy = true;
+    h.clock.step();
+    EXPECT_TRUE(h.w.state.RefreshPortsPending);
+    h.w.state.TextTransferBusy = false;
+    h.clock.step();
+    EXPECT_FALSE(h.w.state.RefreshPortsPending);
+    EXPECT_EQ(std::count(h.app.events.begin(), h.app.events.end(), "doEvents"), 1);
+    EXPECT_EQ(h.w.mnuCOMsel(1).text(), "COM&3");
+}
+
+TEST_F(ReadyTick, CharacterCountFollowsTheTextEachTick) {
+    h.w.Text_input.setText("HELLO");
+    h.clock.step();
+    EXPECT_EQ(h.w.lbl_count.text(), "5");
+    h.w.Text_input.setText("");
+    h.clock.step();
+    EXPECT_EQ(h.w.lbl_count.text(), "0");
+}
+
+TEST_F(ReadyTick, QuietTimeCallsTheReaderOnlyWhileItCountsDown) {
+    h.serial.received = "CT-OK\r";
+    h.w.state.RxWaitTicks = 0;
+    h.clock.step();
+    EXPECT_EQ(h.serial.received, "CT-OK\r") << "no reader call at 0";
+    h.w.state.RxWaitTicks = 1;
+    h.clock.step();
+    EXPECT_EQ(h.serial.received, "");
+    EXPECT_EQ(h.program.reader().RxBuffer.length(), 6u);
+}
+
+TEST_F(ReadyTick, ErrorPanelHidesOnThe71stTickAfterAReport) {
+    h.program.report().ShowError("message", "title");
+    ASSERT_TRUE(h.w.frameError.visible());
+    h.clock.run(70);
+    EXPECT_TRUE(h.w.frameError.visible());
+    h.clock.step();
+    EXPECT_FALSE(h.w.frameError.visible());
+}
+
+TEST(PortRetry, ReinitialisesOnTicks401802And1203WhileNotReady) {
+    Harness h;
+    h.w.state.ComPortNumber = 5;
+    std::vector<long> retries;
+    for (int tick = 1; tick <= 1300; ++tick) {
+        const int before = h.serial.count("setCommPort(5)");
+        h.clock.step();
+        if (h.serial.count("setCommPort(5)") > before) retries.push_back(tick);
+    }
+    EXPECT_EQ(retries, (std::vector<long>{401, 802, 1203}));
+}
+
+TEST_F(ReadyTick, AFailingTickIsReportedAndSkipsTheRestOfThatTick) {
+    h.w.state.TicksSinceReply = 1199;
+    h.program.supervision().PollTicks = 50;  // this tick would send "CTS"
+    h.w.state.ErrorPanelTicks = 5;
+    h.serial.failures.fail("setPortOpen(false)", 9005, "Input/output error", 1);
+    const std::size_t written = h.serial.written.size();
+    h.clock.step();
+    EXPECT_EQ(spy.reports,
+              (std::vector<ReportSpy::Report>{{"Tmr_Delay_Timer", "Input/output error"}}));
+    EXPECT_EQ(h.w.state.TicksSinceReply, 1200);
+    EXPECT_EQ(h.serial.written.size(), written);
+    EXPECT_EQ(h.program.supervision().PollTicks, 50);
+
+    h.clock.step();
+    EXPECT_EQ(h.serial.written.size(), written + 1) << "the next tick starts again at step 1";
+}
+
+TEST_F(ReadyTick, AFailingControlAtStep1SkipsEveryLaterStep) {
+    test::FailingWindow failing(h.w);
+    failing.failingControl = &h.w.lbl_count;
+    h.w.Text_input.setText("AB");
+    h.w.state.RxWaitTicks = 2;
+    const int count = h.w.state.TicksSinceReply;
+    h.clock.step();
+    EXPECT_EQ(spy.titled("Tmr_Delay_Timer").size(), 1u);
+    EXPECT_EQ(h.w.state.RxWaitTicks, 2);
+    EXPECT_EQ(h.w.state.TicksSinceReply, count);
+}
+
+}  // namespace
+}  // namespace vq72

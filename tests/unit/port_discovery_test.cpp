@@ -1,0 +1,373 @@
+#include "serial/port_discovery.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <vector>
+
+#include "support/harness.h"
+#include "support/report_spy.h"
+
+namespace vq72 {
+namespace {
+
+using test::Harness;
+using test::ReportSpy;
+
+std::vector<std::string> visibleCaptions(const MainWindowModel& w) {
+    std::vector<std::string> captions;
+    for (int i = 1; i <= MainWindowModel::kComMenuEntries; ++i) {
+        if (w.mnuCOMsel(i).visible()) captions.push_back(w.mnuCOMsel(i).text());
+    }
+    return captions;
+}
+
+std::set<int> probedPorts(const test::FakeSerialControl& serial) {
+    std::set<int> ports;
+    for (int i = 1; i <= 16; ++i) {
+        if (serial.count("setCommPort(" + std::to_string(i) + ")") > 0) ports.insert(i);
+    }
+    return ports;
+}
+
+std::set<int> range(int first, int last) {
+    std::set<int> ports;
+    for (int i = first; i <= last; ++i) ports.insert(i);
+    return ports;
+}
+
+int checkedEntry(const MainWindowModel& w) {
+    for (int i = 1; i <= MainWindowModel::kComMenuEntries; ++i) {
+        if (w.mnuCOMsel(i).value()) return i;
+    }
+    return 0;
+}
+
+struct ScanCase {
+    const char* name;
+    std::set<int> present;
+    int skip;
+    std::vector<std::string> captions;
+    std::set<int> probed;
+};
+
+void PrintTo(const ScanCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class PortScan : public ::testing::TestWithParam<ScanCase> {};
+
+TEST_P(PortScan, ListsTheUsablePortsInOrderAndProbesNoMoreThanNeeded) {
+    const ScanCase& c = GetParam();
+    Harness h;
+    h.serial.present = c.present;
+    h.w.state.SkipComPort = c.skip;
+    h.program.ports().FindComs();
+
+    EXPECT_EQ(visibleCaptions(h.w), c.captions);
+    EXPECT_EQ(probedPorts(h.serial), c.probed);
+    for (std::size_t n = 1; n <= c.captions.size(); ++n) {
+        const Control& entry = h.w.mnuCOMsel(static_cast<int>(n));
+        const std::string port = c.captions[n - 1].substr(4);
+        EXPECT_EQ(entry.tag(), " " + port);
+        EXPECT_EQ(entry.toolTip(), "/dev/fake" + port);
+    }
+    EXPECT_FALSE(h.serial.portOpen()) << "every probe is closed again";
+    EXPECT_FALSE(h.w.frameError.visible()) << "probe reports fill the panel without showing it";
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PortScan,
+    ::testing::Values(ScanCase{"NoPort", {}, -1, {}, range(1, 16)},
+                      ScanCase{"SixteenPorts",
+                               range(1, 16),
+                               -1,
+                               {"COM&1", "COM&2", "COM&3", "COM&4", "COM&5", "COM&6", "COM&7",
+                                "COM&8", "COM&9", "COM&10", "COM&11", "COM&12"},
+                               range(1, 12)},
+                      ScanCase{"SkipComPort3",
+                               range(1, 5),
+                               3,
+                               {"COM&1", "COM&2", "COM&4", "COM&5"},
+                               {1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}},
+                      ScanCase{"ElevenPortsEndingAt16",
+                               range(6, 16),
+                               -1,
+                               {"COM&6", "COM&7", "COM&8", "COM&9", "COM&10", "COM&11", "COM&12",
+                                "COM&13", "COM&14", "COM&15", "COM&16"},
+                               range(1, 16)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PortScanNoPort, EveryEntryHiddenOneQuietReportPerProbeAndSelectedPortRed) {
+    Harness h;
+    ReportSpy spy(h.w);
+    h.w.state.SkipComPort = -1;
+    h.w.state.ComPortNumber = 5;
+    h.program.ports().FindComs();
+
+    EXPECT_EQ(h.w.mnuCOMsel(1).tag(), "0");
+    EXPECT_TRUE(visibleCaptions(h.w).empty());
+    EXPECT_EQ(spy.titled("FindComs").size(), 16u);
+    EXPECT_EQ(h.w.txtCom.backColour(), kRed);
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "");
+    EXPECT_EQ(std::count(h.app.events.begin(), h.app.events.end(), "doEvents"), 1);
+}
+
+TEST(PortScanRescan, KeepsTheCheckMarkOnTheSameEntryIndex) {
+    Harness h;
+    h.serial.present = {2, 5};
+    h.program.ports().FindComs();
+    h.program.mnuCOMsel_Click(1);
+    ASSERT_EQ(h.w.state.ComPortNumber, 2);
+
+    h.serial.present = {1, 2, 5};
+    h.program.ports().FindComs();
+    EXPECT_EQ(h.w.mnuCOMsel(1).text(), "COM&1");
+    EXPECT_EQ(checkedEntry(h.w), 1);
+    EXPECT_TRUE(h.serial.portOpen()) << "the selected port 2 is reopened after the scan";
+    EXPECT_EQ(h.serial.commPort(), 2);
+}
+
+TEST(PortScanClosesOpenPort, BeforeProbingAndReopensTheSelectedPortAfter) {
+    Harness h;
+    h.serial.present = {4};
+    h.w.state.ComPortNumber = 4;
+    h.program.ports().DetermineValidPorts();
+    ASSERT_TRUE(h.serial.portOpen());
+    h.serial.calls.clear();
+    h.program.ports().FindComs();
+    ASSERT_GE(h.serial.calls.size(), 2u);
+    EXPECT_EQ(h.serial.calls[0], "setPortOpen(false)");
+    EXPECT_EQ(h.serial.calls[1], "setCommPort(1)");
+    EXPECT_TRUE(h.serial.portOpen());
+    EXPECT_EQ(h.w.txtCom.backColour(), kMagenta);
+}
+
+TEST(DetermineValidPorts, NoSelectedPortLeavesEvenAnOpenPortAlone) {
+    Harness h;
+    h.serial.present = {1};
+    h.serial.setCommPort(1);
+    h.serial.setPortOpen(true);
+    h.serial.calls.clear();
+    h.program.ports().DetermineValidPorts();
+    EXPECT_TRUE(h.serial.calls.empty());
+    EXPECT_EQ(h.w.txtCom.backColour(), h.w.txtCom.spec().backColour);
+}
+
+TEST(DetermineValidPorts, OpensConfiguredInOrderShowsMagentaAndStartsTheSettleTimer) {
+    Harness h;
+    h.serial.present = {3};
+    h.w.state.ComPortNumber = 3;
+    h.program.ports().DetermineValidPorts();
+    const std::vector<std::string> expected{
+        "setCommPort(3)",     "setSettings(9600,N,8,1)", "setHandshaking(0)",
+        "setInputMode(1)",    "setDTREnable(false)",     "setRTSEnable(false)",
+        "setInputLen(2500)",  "setOutBufferSize(2500)",  "setRThreshold(11)",
+        "setPortOpen(true)",  "setSettings(9600,N,8,1)", "setHandshaking(0)",
+        "setDTREnable(true)", "setRTSEnable(true)"};
+    EXPECT_EQ(h.serial.calls, expected);
+    EXPECT_EQ(h.w.txtCom.backColour(), kMagenta);
+    EXPECT_TRUE(h.w.tmrComInit.enabled());
+
+    h.serial.calls.clear();
+    h.program.ports().DetermineValidPorts();
+    ASSERT_GE(h.serial.calls.size(), 3u);
+    EXPECT_EQ(h.serial.calls[0], "setDTREnable(false)") << "an open port is closed first";
+    EXPECT_EQ(h.serial.calls[1], "setRTSEnable(false)");
+    EXPECT_EQ(h.serial.calls[2], "setPortOpen(false)");
+    EXPECT_TRUE(h.serial.portOpen());
+}
+
+struct OpenFailureCase {
+    const char* name;
+    std::string failingCall;  // empty: port 5 is simply missing
+    long number;
+    bool busy;
+    std::string message;
+    std::string title;
+    bool opensAfterwards;  // the open step still ran (the procedure went on)
+    Colour secondColour;   // after the repeated failure, which no longer ends the procedure
+};
+
+void PrintTo(const OpenFailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class OpenFailure : public ::testing::TestWithParam<OpenFailureCase> {};
+
+TEST_P(OpenFailure, ReportsOnceUnchecksTheMenuAndShowsNoComPort) {
+    const OpenFailureCase& c = GetParam();
+    Harness h;
+    ReportSpy spy(h.w);
+    h.serial.present = {5};
+    if (c.busy) h.serial.busy = {5};
+    if (c.failingCall.empty()) h.serial.present.clear();
+    if (!c.failingCall.empty())
+        h.serial.failures.fail(c.failingCall, c.number, "Permission denied");
+    h.w.mnuCOMsel(4).setValue(true);
+    h.w.state.ComPortNumber = 5;
+
+    h.program.ports().DetermineValidPorts();
+    ASSERT_EQ(spy.reports.size(), 1u);
+    EXPECT_EQ(spy.reports[0].title, c.title);
+    EXPECT_EQ(spy.reports[0].message, c.message);
+    EXPECT_EQ(checkedEntry(h.w), 0);
+    EXPECT_EQ(h.w.txtCom.backColour(), kRed);
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "No Com Port");
+    EXPECT_FALSE(h.w.tmrComInit.enabled());
+    EXPECT_EQ(h.serial.count("setPortOpen(true)"), c.opensAfterwards ? 1 : 0);
+    EXPECT_EQ(h.program.ports().LastPortError, c.number);
+
+    // The same failure again: no report, the menu marks stay, the procedure goes on.
+    h.w.mnuCOMsel(4).setValue(true);
+    h.w.txtCom.setBackColour(kGreen);
+    h.program.ports().DetermineValidPorts();
+    EXPECT_EQ(spy.reports.size(), 1u);
+    EXPECT_EQ(checkedEntry(h.w), 4);
+    EXPECT_EQ(h.w.txtCom.backColour(), c.secondColour);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OpenFailure,
+    ::testing::Values(
+        OpenFailureCase{"MissingPort", "", 8002, false,
+                        "Invalid Port Number - Com-5 can't be used as a device interface.",
+                        "StartCom 02", true, kRed},
+        OpenFailureCase{"PortInUse", "", 8005, true,
+                        "Port in use by another process - Com-5 is not available.", "StartCom 02",
+                        true, kRed},
+        OpenFailureCase{"OtherFailureOnOpen", "setPortOpen(true)", 9013, false, "Permission denied",
+                        "StartCom 02", true, kRed},
+        OpenFailureCase{"OtherFailureWhileConfiguring", "setRThreshold(11)", 9005, false,
+                        "Permission denied", "StartCom 01", false, kMagenta}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DetermineValidPortsFailure, FailureWhileClosingTheOpenPortHasAnEmptyStepCode) {
+    Harness h;
+    ReportSpy spy(h.w);
+    h.serial.present = {5};
+    h.w.state.ComPortNumber = 5;
+    h.program.ports().DetermineValidPorts();
+    h.serial.failures.fail("setRTSEnable(false)", comm_error::kNoSuchPort, "x", 1);
+    h.program.ports().DetermineValidPorts();
+    ASSERT_EQ(spy.reports.size(), 1u);
+    EXPECT_EQ(spy.reports[0].title, "StartCom ");
+    EXPECT_TRUE(h.serial.portOpen()) << "the procedure goes on with the next unit";
+    EXPECT_EQ(h.w.txtCom.backColour(), kMagenta);
+}
+
+TEST(DetermineValidPortsFailure, ADifferentNumberIsReportedAgain) {
+    Harness h;
+    ReportSpy spy(h.w);
+    h.w.state.ComPortNumber = 5;
+    h.program.ports().DetermineValidPorts();
+    h.serial.busy = {5};
+    h.program.ports().DetermineValidPorts();
+    h.serial.busy.clear();
+    h.program.ports().DetermineValidPorts();
+    ASSERT_EQ(spy.reports.size(), 3u);
+    EXPECT_EQ(h.program.ports().LastPortError, comm_error::kNoSuchPort);
+}
+
+struct StoredPortCase {
+    const char* name;
+    bool stored;
+    std::string value;
+    int checked;
+    int comPort;
+    std::string portBox;
+    bool opened;
+};
+
+void PrintTo(const StoredPortCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class StoredComPort : public ::testing::TestWithParam<StoredPortCase> {};
+
+TEST_P(StoredComPort, StartUpRestoresAndOpensIt) {
+    const StoredPortCase& c = GetParam();
+    Harness h;
+    h.serial.present = {1, 3};
+    if (c.stored) h.settings.values[Harness::path("ComPort")] = c.value;
+    h.program.Form_Load();
+
+    EXPECT_EQ(h.settings.values[Harness::path("ComPort")], c.value);
+    EXPECT_EQ(checkedEntry(h.w), c.checked);
+    EXPECT_EQ(h.w.state.ComPortNumber, c.comPort);
+    EXPECT_EQ(h.w.txtCom.text(), c.portBox);
+    EXPECT_EQ(h.serial.portOpen(), c.opened);
+    if (c.opened) {
+        EXPECT_EQ(h.serial.commPort(), c.comPort);
+    }
+    EXPECT_EQ(h.serial.count("setReadTimeouts(2,1,1000)"), c.opened ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StoredComPort,
+    ::testing::Values(StoredPortCase{"BlankPrefixed3", true, " 3", 2, 3, "3", true},
+                      StoredPortCase{"FirstRun", false, "", 0, 0, "99", false},
+                      StoredPortCase{"NotANumber", true, "abc", 0, 0, "0", false},
+                      StoredPortCase{"UnlistedPort", true, " 7", 0, 7, "7", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StoredComPortTimeouts, AreAppliedOnlyAtStartUp) {
+    Harness h;
+    h.serial.present = {3};
+    h.settings.values[Harness::path("ComPort")] = " 3";
+    h.program.Form_Load();
+    h.program.ports().DetermineValidPorts();
+    h.program.mnuCOMsel_Click(1);
+    EXPECT_EQ(h.serial.count("setReadTimeouts(2,1,1000)"), 1);
+}
+
+TEST(ComMenuSelection, OpensSavesBlankPrefixedAndShowsThePort) {
+    Harness h;
+    h.serial.present = {2, 9};
+    h.program.ports().FindComs();
+    h.w.mnuCOMsel(1).setValue(true);
+    h.program.mnuCOMsel_Click(2);
+
+    EXPECT_EQ(checkedEntry(h.w), 2);
+    EXPECT_EQ(h.w.state.ComPortNumber, 9);
+    EXPECT_EQ(h.settings.values[Harness::path("ComPort")], " 9");
+    EXPECT_EQ(h.w.txtCom.text(), "9");
+    EXPECT_TRUE(h.serial.portOpen());
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "Finding COM Ports");
+}
+
+TEST(ComMenuSelection, APortThatFailsIsStillSaved) {
+    Harness h;
+    h.serial.present = {2, 9};
+    h.program.ports().FindComs();
+    h.serial.present = {2};
+    h.program.mnuCOMsel_Click(2);
+    EXPECT_EQ(h.settings.values[Harness::path("ComPort")], " 9");
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "No Com Port");
+}
+
+TEST(ComMenuSelection, AnEntryWithoutANumberIsReportedAndEndsTheHandler) {
+    Harness h;
+    ReportSpy spy(h.w);
+    h.w.mnuCOMsel(3).setTag("");
+    h.program.mnuCOMsel_Click(3);
+    ASSERT_EQ(spy.reports.size(), 1u);
+    EXPECT_EQ(spy.reports[0].title, "mnuCOMsel_Click");
+    EXPECT_TRUE(h.settings.writes.empty());
+    EXPECT_EQ(h.w.txtCom.text(), "99");
+}
+
+TEST(ComMenuOpened, RequestsARescanUnlessATextTransferRuns) {
+    Harness h;
+    h.w.state.TextTransferBusy = true;
+    h.program.mnuCOM_Click();
+    EXPECT_FALSE(h.w.state.RefreshPortsPending);
+    h.w.state.TextTransferBusy = false;
+    h.program.mnuCOM_Click();
+    EXPECT_TRUE(h.w.state.RefreshPortsPending);
+}
+
+}  // namespace
+}  // namespace vq72

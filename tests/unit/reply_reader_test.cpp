@@ -1,0 +1,246 @@
+#include "protocol/reply_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "support/ready_link.h"
+#include "support/report_spy.h"
+
+namespace vq72 {
+namespace {
+
+using test::Harness;
+using test::ReportSpy;
+
+constexpr int kPort = 1;
+
+// A running program whose port is ready and whose screen shows nothing of a reply yet.
+struct ReadyLink : ::testing::Test {
+    void SetUp() override {
+        ASSERT_TRUE(test::loadWithReadyPort(h, kPort));
+        h.w.lbl_txt_status.setText("");
+        h.w.setCaption("");
+        h.serial.calls.clear();
+        h.app.events.clear();
+        spy.reports.clear();
+    }
+    // Delivers bytes as the device sends them, then lets the quiet time run out.
+    void reply(const std::string& bytes, int quietTicks = 2) {
+        h.serial.arrive(bytes);
+        h.clock.run(quietTicks);
+    }
+    Harness h;
+    ReportSpy spy{h.w};
+};
+
+using ReplyBatch = ReadyLink;
+
+TEST_F(ReplyBatch, TenCharactersAreDroppedAndElevenInterpreted) {
+    h.w.state.TicksSinceReply = 50;
+    h.serial.received = "CT-OK\r\n123";  // 10 bytes: below the event threshold
+    h.program.reader().RecvData();
+    h.clock.run(2);
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "");
+    EXPECT_GE(h.w.state.TicksSinceReply, 50) << "a dropped batch does not reset the watchdog";
+    EXPECT_TRUE(h.program.reader().RxBuffer.empty());
+
+    reply("VQ72 CT-OK\r");  // 11 bytes
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "VQ72xx Found");
+    EXPECT_EQ(h.w.caption(), "VQ72_OSD (VQ72xx Found)");
+    EXPECT_EQ(h.w.lbl_txt_status.backColour(), kGreen);
+    EXPECT_EQ(h.w.txtCom.backColour(), kGreen);
+    EXPECT_EQ(h.w.state.TicksSinceReply, 1) << "reset by the batch, then counted by the same tick";
+}
+
+TEST_F(ReplyBatch, AShortReplyOnItsOwnRaisesNoEventAndIsReadWithLaterBytes) {
+    h.serial.arrive("CT-OK\r\n");
+    EXPECT_EQ(h.w.state.RxWaitTicks, 0);
+    h.clock.run(3);
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "");
+    reply("0123456789");
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "VQ72xx Found");
+}
+
+TEST_F(ReplyBatch, IsTakenOnTheSecondQuietTickAndTheThirdAfterABanner) {
+    h.serial.arrive("VQ7240 CT-OK\r\n");
+    EXPECT_EQ(h.w.state.RxWaitTicks, 2);
+    h.clock.step();
+    EXPECT_FALSE(h.program.reader().RxBuffer.empty());
+    h.clock.step();
+    EXPECT_TRUE(h.program.reader().RxBuffer.empty());
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "VQ72xx Found");
+
+    h.w.lbl_txt_status.setText("");
+    h.serial.arrive("(C) Flarn VQ7240\r\nVQ7240 CT-OK\r\n");
+    EXPECT_EQ(h.w.state.RxWaitTicks, 3);
+    h.clock.run(2);
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "");
+    h.clock.step();
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "VQ72xx Found");
+}
+
+TEST_F(ReplyBatch, A150CharacterBatchIsCutToItsLast100) {
+    reply("BGERR" + std::string(145, '.'));
+    EXPECT_TRUE(spy.reports.empty()) << "a token only in the first 50 characters is not seen";
+    reply(std::string(50, '.') + "BGERR" + std::string(95, '.'));
+    EXPECT_EQ(spy.titled("Task incomplete").size(), 1u);
+}
+
+TEST_F(ReplyBatch, IsSplitAtCarriageReturnsAndPurgesOnlyTheReceiveSide) {
+    reply("x BGERR\r\nVQ7240 CT-OK");
+    EXPECT_EQ(spy.titled("Task incomplete").size(), 1u);
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "VQ72xx Found");
+    EXPECT_EQ(h.serial.count("purge(receive)"), 1);
+    EXPECT_EQ(h.serial.count("purge(both)"), 0) << "a command still being written is not aborted";
+}
+
+TEST_F(ReplyBatch, AFloodWithoutPauseKeepsTheBufferBoundedAndDecidesAsOnTheWholeText) {
+    constexpr std::size_t kFlood = 100000;
+    constexpr std::size_t kChunk = 2500;
+    const std::string last = "BG001M\rVQ CT-OK\r\n";
+    std::string flood = "(C)";
+    while (flood.size() < kFlood - 100) flood += "BGERR\r.......";
+    flood.resize(kFlood - 100, '.');
+    flood += std::string(100 - last.size(), '-') + last;
+    ASSERT_EQ(flood.size(), kFlood);
+
+    std::size_t mostStored = 0;
+    for (std::size_t at = 0; at < flood.size(); at += kChunk) {
+        h.serial.arrive(flood.substr(at, kChunk));
+        mostStored = std::max(mostStored, h.program.reader().RxBuffer.storedCharacters());
+        h.clock.step();
+    }
+    EXPECT_LE(mostStored, ReceiveBuffer::kKeptHead + 2 * ReceiveBuffer::kMaxBatch);
+    EXPECT_EQ(h.program.reader().RxBuffer.length(), kFlood);
+    EXPECT_EQ(h.w.state.RxWaitTicks, 2) << "started with \"(C)\": three quiet ticks, one gone";
+    h.clock.step();
+    EXPECT_FALSE(h.program.reader().RxBuffer.empty());
+    h.clock.step();
+    EXPECT_TRUE(h.program.reader().RxBuffer.empty());
+    EXPECT_TRUE(spy.reports.empty()) << "only the last 100 characters are interpreted";
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "VQ72xx Found");
+    EXPECT_EQ(h.settings.values[Harness::path("LG_Model")], "5");
+}
+
+TEST_F(ReplyBatch, NothingIsReadWhileThePortIsNotReady) {
+    h.w.state.PortReady = false;
+    h.serial.arrive("VQ7240 CT-OK\r\n");
+    EXPECT_TRUE(h.program.reader().RxBuffer.empty());
+    EXPECT_EQ(h.serial.received, "VQ7240 CT-OK\r\n");
+}
+
+struct LineCase {
+    const char* name;
+    std::string line;
+    std::string status;
+    std::string caption;
+    std::vector<ReportSpy::Report> reports;
+};
+
+void PrintTo(const LineCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ReplyLine : public ReadyLink, public ::testing::WithParamInterface<LineCase> {};
+
+TEST_P(ReplyLine, FirstTokenFoundDecides) {
+    const LineCase& c = GetParam();
+    h.program.reader().ProcessData(c.line);
+    EXPECT_EQ(h.w.lbl_txt_status.text(), c.status);
+    EXPECT_EQ(h.w.caption(), c.caption);
+    EXPECT_EQ(spy.reports, c.reports);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tokens, ReplyLine,
+    ::testing::Values(
+        LineCase{"BannerHidesCtOk", "(C) Flarn VQ7240 CT-OK\r", "", "", {}},
+        LineCase{"CtOk", "\nVQ7240 CT-OK\r", "VQ72xx Found", "VQ72_OSD (VQ72xx Found)", {}},
+        LineCase{"LowerCaseIgnored", "vq7240 ct-ok bgerr\r", "", "", {}},
+        LineCase{"TimeBeforeBgera", "Time=12 BGERA\r", "", "", {}},
+        LineCase{"Bgera", "BGERA\r", "", "", {{"Task Done", "Image 0 is now erased."}}},
+        LineCase{"Bgerr",
+                 "BGERR\r",
+                 "",
+                 "",
+                 {{"Task incomplete", "A file transfer error has occured."}}},
+        LineCase{"LogoModel", "BG001M BGERR\r", "", "VQ72_OSD", {}},
+        LineCase{"NoToken", "hello\r", "", "", {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+using ReplyTokens = ReadyLink;
+
+TEST_F(ReplyTokens, CtOkAfterTheTextShowsDoneAndTheNextOneVq72xxFound) {
+    h.w.state.TextSentPending = 1;
+    reply("VQ7240 CT-OK\r\n");
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "Done");
+    EXPECT_EQ(h.w.caption(), "");
+    EXPECT_EQ(h.w.state.TextSentPending, 0);
+    reply("VQ7240 CT-OK\r\n");
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "VQ72xx Found");
+}
+
+TEST_F(ReplyTokens, LogoModelIsStoredOnceButEveryOneResetsTheCaption) {
+    reply("BG001M 00000\r");
+    EXPECT_EQ(h.settings.writes.back(), Harness::path("LG_Model") + "=5");
+    const std::size_t writes = h.settings.writes.size();
+    h.w.setCaption("other");
+    reply("BG001M 00000\r");
+    EXPECT_EQ(h.settings.writes.size(), writes);
+    EXPECT_EQ(h.w.caption(), "VQ72_OSD");
+}
+
+using ReplyFailure = ReadyLink;
+
+void expectTornDown(Harness& h, bool portClosed) {
+    EXPECT_EQ(h.serial.portOpen(), !portClosed);
+    EXPECT_EQ(std::count(h.app.events.begin(), h.app.events.end(), "beep"), 1);
+    EXPECT_FALSE(h.w.state.PortReady);
+    EXPECT_EQ(h.w.txtCom.backColour(), kRed);
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "No Com Port");
+    EXPECT_FALSE(h.w.mnuUpLoadLogo.enabled());
+    EXPECT_TRUE(h.program.reader().RxBuffer.empty());
+}
+
+TEST_F(ReplyFailure, AFailedReadTearsReceptionDownWithoutAReport) {
+    h.w.mnuUpLoadLogo.setEnabled(true);
+    h.serial.failures.fail("input", 9005, "Input/output error");
+    h.serial.arrive("VQ7240 CT-OK\r\n");
+    expectTornDown(h, true);
+    EXPECT_TRUE(spy.reports.empty());
+}
+
+TEST_F(ReplyFailure, OtherFailuresAreReportedWithTheirStage) {
+    struct Case {
+        const char* call;
+        std::string message;
+    };
+    for (const Case& c : {Case{"inBufferCount", "Input/output error "},
+                          Case{"purge(receive)", "Input/output error 2"}}) {
+        Harness h;
+        ReportSpy spy(h.w);
+        ASSERT_TRUE(test::loadWithReadyPort(h, kPort));
+        h.app.events.clear();
+        h.serial.failures.fail(c.call, 9005, "Input/output error", 1);
+        h.serial.arrive("VQ7240 CT-OK\r\n");
+        h.clock.run(2);
+        ASSERT_EQ(spy.titled("RecvData").size(), 1u) << c.call;
+        EXPECT_EQ(spy.titled("RecvData")[0].message, c.message);
+        expectTornDown(h, true);
+    }
+}
+
+TEST_F(ReplyFailure, AFailingLineIsReportedTheReaderGoesOnAndThePortStaysOpen) {
+    test::FailingWindow failing(h.w);
+    failing.captionFails = true;
+    reply("VQ7240 CT-OK\r\n");
+    ASSERT_EQ(spy.titled("ProcessData").size(), 1u);
+    EXPECT_EQ(spy.titled("ProcessData")[0].message, "Invalid property value: 3");
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "VQ72xx Found") << "the step after the failing one runs";
+    EXPECT_FALSE(h.w.state.PortReady);
+    EXPECT_EQ(h.w.txtCom.backColour(), kRed);
+    EXPECT_TRUE(h.serial.portOpen());
+    EXPECT_EQ(std::count(h.app.events.begin(), h.app.events.end(), "beep"), 1);
+}
+
+}  // namespace
+}  // namespace vq72

@@ -1,0 +1,112 @@
+#include "serial/serial_events.h"
+
+#include <gtest/gtest.h>
+
+#include "support/ready_link.h"
+#include "support/report_spy.h"
+
+namespace vq72 {
+namespace {
+
+using test::Harness;
+using test::ReportSpy;
+
+struct SerialEvent : ::testing::Test {
+    void SetUp() override {
+        ASSERT_TRUE(test::loadWithReadyPort(h, 2));
+        h.w.lbl_txt_status.setText("VQ72xx Found");
+        h.w.txtCom.setBackColour(kGreen);
+        h.serial.calls.clear();
+        spy.reports.clear();
+    }
+    Harness h;
+    ReportSpy spy{h.w};
+};
+
+TEST_F(SerialEvent, CodesOtherThanReceiveAndTransmitFullChangeNothingVisible) {
+    for (const int code : {1, 3, 4, 5, 6, 7, 1001, 1002, 1003, 1004, 1006, 1007, 1008, 1009, 1011,
+                           comm_event::kPortLost, 1005, 42}) {
+        h.serial.raise(code);
+        EXPECT_TRUE(spy.reports.empty()) << code;
+        EXPECT_TRUE(h.serial.calls.empty()) << code;
+        EXPECT_EQ(h.w.lbl_txt_status.text(), "VQ72xx Found") << code;
+        EXPECT_EQ(h.w.txtCom.backColour(), kGreen) << code;
+    }
+}
+
+TEST(SerialEventText, NamesEveryCodeOfTheTable) {
+    const std::pair<int, const char*> texts[] = {
+        {1, ""},
+        {2, ""},
+        {3, "Change in CTS Detected"},
+        {4, "Change in DSR Detected"},
+        {5, "Change in CD Detected"},
+        {6, "The Phone is Ringing"},
+        {7, "End of File Detected"},
+        {1001, "Break Received"},
+        {1002, "CTS Timeout"},
+        {1003, "DSR Timeout"},
+        {1004, "Framing Error"},
+        {1005, "Unknown error or event"},
+        {1006, "Overrun Error"},
+        {1007, "Carrier Detect Timeout"},
+        {1008, "Receive Buffer Overflow"},
+        {1009, "Parity Error"},
+        {1010, "Transmit Buffer Full"},
+        {1011, "Error retrieving DCB"},
+        {comm_event::kPortLost, "Unknown error or event"},
+        {0, "Unknown error or event"},
+    };
+    for (const auto& [code, text] : texts) EXPECT_EQ(SerialEvents::EventText(code), text) << code;
+}
+
+TEST_F(SerialEvent, ReceiveHandsTheBytesToTheReplyReader) {
+    h.serial.arrive("VQ7240 CT-OK\r\n");
+    EXPECT_EQ(h.program.reader().RxBuffer.length(), 14u);
+    EXPECT_EQ(h.w.state.RxWaitTicks, 2);
+}
+
+TEST_F(SerialEvent, TransmitBufferFullClosesThePortLowersDtrAndReports) {
+    h.serial.raise(comm_event::kTxFull);
+    EXPECT_EQ(h.serial.calls,
+              (std::vector<std::string>{"setPortOpen(false)", "setDTREnable(false)"}));
+    EXPECT_FALSE(h.serial.portOpen());
+    EXPECT_EQ(spy.reports,
+              (std::vector<ReportSpy::Report>{{"Mscomm1_OnComm", "Transmit Buffer Full"}}));
+}
+
+TEST_F(SerialEvent, AFailureWhileClosingAfterTransmitFullIsReportedPurgedAndThePortReopened) {
+    h.serial.failures.fail("setPortOpen(false)", 9005, "Input/output error", 1);
+    const int opens = h.serial.opens;
+    h.serial.raise(comm_event::kTxFull);
+    EXPECT_EQ(spy.reports,
+              (std::vector<ReportSpy::Report>{
+                  {"MSComm1_OnComm Event: 1010", "Input/output error Transmit Buffer Full"}}));
+    EXPECT_EQ(h.serial.count("purge(both)"), 1);
+    EXPECT_EQ(h.serial.opens, opens + 1) << "closed and reopened";
+    EXPECT_TRUE(h.serial.portOpen());
+    EXPECT_EQ(h.w.txtCom.backColour(), kMagenta);
+}
+
+TEST_F(SerialEvent, AFailureReadingTheCodeIsReportedAsEventZeroWithoutText) {
+    h.serial.failures.fail("commEvent", 9005, "Input/output error", 1);
+    h.serial.raise(comm_event::kCtsChange);
+    EXPECT_EQ(spy.reports,
+              (std::vector<ReportSpy::Report>{{"MSComm1_OnComm Event: 0", "Input/output error "}}));
+    EXPECT_EQ(h.serial.count("purge(both)"), 1);
+}
+
+TEST_F(SerialEvent, AFailureHandlingReceivedDataIsNotReportedNorPurgedButThePortIsReopened) {
+    h.serial.failures.fail("input", 9005, "Input/output error", 1);
+    h.serial.failures.fail("setPortOpen(false)", 9005, "Input/output error", 1);
+    const int opens = h.serial.opens;
+    h.serial.arrive("VQ7240 CT-OK\r\n");
+    EXPECT_TRUE(spy.reports.empty());
+    EXPECT_EQ(h.serial.count("purge(both)"), 0);
+    EXPECT_EQ(h.serial.count("purge(receive)"), 0);
+    EXPECT_EQ(h.serial.opens, opens + 1);
+    EXPECT_TRUE(h.serial.portOpen());
+}
+
+}  // namespace
+}  // namespace vq72
