@@ -12,6 +12,11 @@
 #include "app/settle_timer.h"
 #include "app/shutdown.h"
 #include "app/start_up.h"
+#include "about/start_up_splash.h"
+#include "osd/action_buttons.h"
+#include "osd/display_options.h"
+#include "osd/osd_transfer.h"
+#include "osd/text_entry.h"
 #include "platform/app_services.h"
 #include "platform/serial_control.h"
 #include "platform/settings_backing.h"
@@ -66,6 +71,7 @@ public:
     ReplyReader& reader() { return reader_; }
     SerialEvents& serialEvents() { return serialEvents_; }
     LinkSupervision& supervision() { return supervision_; }
+    OsdTransfer& osdTransfer() { return osdTransfer_; }
 
 private:
     Platform platform_;
@@ -79,7 +85,11 @@ private:
     SerialEvents serialEvents_;
     LinkSupervision supervision_;
     StartUp startUp_;
-    bool SplashShown_ = false;
+    OsdTransfer osdTransfer_;
+    TextEntry textEntry_;
+    DisplayOptions displayOptions_;
+    ActionButtons actionButtons_;
+    StartUpSplash startUpSplash_;
 };
 
 }  // namespace vq72
