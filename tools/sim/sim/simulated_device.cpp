@@ -144,6 +144,15 @@ private:
         }
     }
 
+    // Bytes the host wrote before the port closes have reached the device, paced or not.
+    void takeWhatArrived() {
+        std::array<char, 256> buffer{};
+        ssize_t got = 0;
+        while ((got = ::read(port_.master(), buffer.data(), buffer.size())) > 0) {
+            for (ssize_t i = 0; i < got; ++i) accept(buffer[static_cast<std::size_t>(i)]);
+        }
+    }
+
     void accept(char byte) {
         if (o_.banner && !bannerSent_) {
             bannerSent_ = true;
@@ -233,6 +242,7 @@ private:
     }
 
     void closePort() {
+        if (port_.isOpen()) takeWhatArrived();
         if (auto frame = parser_.cut()) d_.log_.add(*frame);
         outbox_.clear();
         host_.stop();
