@@ -51,7 +51,8 @@ std::optional<LineSettings> LineSettings::parse(const std::string& text) {
     const auto parity = parityOf(fields[1]);
     const auto dataBits = wholeNumber(fields[2]);
     const auto stopBits = stopBitsOf(fields[3]);
-    if (!baud || *baud <= 0 || !parity || !dataBits || *dataBits < 5 || *dataBits > 8 || !stopBits) {
+    if (!baud || *baud <= 0 || !parity || !dataBits || *dataBits < 5 || *dataBits > 8 ||
+        !stopBits) {
         return std::nullopt;
     }
     return LineSettings{*baud, *parity, *dataBits, *stopBits};

@@ -44,10 +44,10 @@ TEST(Screen, CommandWithoutColourKeepsTheColoursShown) {
 }
 
 TEST(Options, ParsesEveryOption) {
-    const auto parsed = parseOptions({"--link", "/tmp/p", "--log", "/tmp/l", "--pace",
-                                      "--reply-delay", "40", "--silent", "--short", "--garbage",
-                                      "--banner", "--notice", "BGERA", "--notice", "Time=1",
-                                      "--vanish-after", "3", "--return-after", "500"});
+    const auto parsed =
+        parseOptions({"--link", "/tmp/p", "--log", "/tmp/l", "--pace", "--reply-delay", "40",
+                      "--silent", "--short", "--garbage", "--banner", "--notice", "BGERA",
+                      "--notice", "Time=1", "--vanish-after", "3", "--return-after", "500"});
     ASSERT_EQ(parsed.error, "");
     const Options& o = parsed.options;
     EXPECT_EQ(o.linkPath, "/tmp/p");
@@ -60,9 +60,11 @@ TEST(Options, ParsesEveryOption) {
 }
 
 TEST(Options, RejectsWhatItCannotUse) {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"--bogus"}, {"--link"}, {"--reply-delay", "soon"}, {"--vanish-after", "-1"},
-             {"--return-after", "100"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{"--bogus"},
+                                                                  {"--link"},
+                                                                  {"--reply-delay", "soon"},
+                                                                  {"--vanish-after", "-1"},
+                                                                  {"--return-after", "100"}}) {
         EXPECT_NE(parseOptions(args).error, "") << args[0];
     }
 }

@@ -8,8 +8,17 @@ namespace vq72::sim {
 namespace {
 
 const std::string kText = "       HELLO        ";
-const std::string kShortOsd = "CTT\x14" + kText + "\x10" "12\x06" "3\x06" "4\x13\r\n";
-const std::string kLongOsd = "CTT\x14" + kText + "\x10" "33\x06" "3\x06" "4\x06" "8\x13\r\n";
+const std::string kShortOsd = "CTT\x14" + kText +
+                              "\x10"
+                              "12\x06"
+                              "3\x06"
+                              "4\x13\r\n";
+const std::string kLongOsd = "CTT\x14" + kText +
+                             "\x10"
+                             "33\x06"
+                             "3\x06"
+                             "4\x06"
+                             "8\x13\r\n";
 
 std::vector<Frame> feedAll(FrameParser& parser, const std::string& bytes) {
     std::vector<Frame> frames;
@@ -78,9 +87,10 @@ INSTANTIATE_TEST_SUITE_P(
                     BadByte{"NoDle", 24, '1'}, BadByte{"RowZero", 25, '0'},
                     BadByte{"ColumnFour", 26, '4'}, BadByte{"FirstAttributeAck", 27, '3'},
                     BadByte{"FirstAttributeDigit", 28, '4'}, BadByte{"SecondAttributeAck", 29, 0},
-                    BadByte{"SecondAttributeDigit", 30, '3'}, BadByte{"ColourNeitherAckNorDc3", 31, '7'},
-                    BadByte{"ColourDigit", 32, '9'}, BadByte{"NoDc3", 33, '\r'},
-                    BadByte{"NoCr", 34, '\n'}, BadByte{"NoLf", 35, '\r'}),
+                    BadByte{"SecondAttributeDigit", 30, '3'},
+                    BadByte{"ColourNeitherAckNorDc3", 31, '7'}, BadByte{"ColourDigit", 32, '9'},
+                    BadByte{"NoDc3", 33, '\r'}, BadByte{"NoCr", 34, '\n'},
+                    BadByte{"NoLf", 35, '\r'}),
     [](const testing::TestParamInfo<BadByte>& info) { return std::string(info.param.name); });
 
 TEST(FrameParser, ACWhereAnotherByteBelongsEndsTheBadFrameAndStartsTheNext) {

@@ -53,7 +53,9 @@ public:
     }
     std::string readUntilContains(const std::string& wanted) {
         std::string all;
-        for (const auto& b : readUntil([&](const std::string& s) { return s.find(wanted) != std::string::npos; })) all += b;
+        for (const auto& b :
+             readUntil([&](const std::string& s) { return s.find(wanted) != std::string::npos; }))
+            all += b;
         return all;
     }
 

@@ -18,7 +18,11 @@ namespace {
 using test::eventually;
 using test::PtyHost;
 
-const std::string kOsd = "CTT\x14" + std::string(20, ' ') + "\x10" "21\x06" "3\x06" "4\x13\r\n";
+const std::string kOsd = "CTT\x14" + std::string(20, ' ') +
+                         "\x10"
+                         "21\x06"
+                         "3\x06"
+                         "4\x13\r\n";
 
 std::string join(const std::vector<std::string>& bursts) {
     std::string all;
@@ -61,7 +65,13 @@ TEST_F(SimulatedDeviceTest, AnswersCtsAndOsdWithTheFullReplyAndShowsTheText) {
     ASSERT_TRUE(host.isOpen());
     host.write("CTS");
     EXPECT_EQ(host.readUntilContains("\n"), kReply);
-    host.write("CTT\x14" "HELLO               \x10" "32\x06" "3\x06" "4\x06" "7\x13\r\n");
+    host.write(
+        "CTT\x14"
+        "HELLO               \x10"
+        "32\x06"
+        "3\x06"
+        "4\x06"
+        "7\x13\r\n");
     EXPECT_EQ(host.readUntilContains("\n"), kReply);
     const Screen screen = device.screen();
     EXPECT_EQ(screen.text, "HELLO               ");
@@ -135,7 +145,8 @@ TEST_F(SimulatedDeviceTest, GarbageHoldsNoReplyMaterialAndNeverReplacesAReply) {
     options.noiseSeed = 7;
     start(options);
     PtyHost host(link());
-    const std::string noise = join(host.readUntil([](const std::string& s) { return s.size() >= 100; }));
+    const std::string noise =
+        join(host.readUntil([](const std::string& s) { return s.size() >= 100; }));
     ASSERT_GE(noise.size(), 100u);
     EXPECT_FALSE(looksLikeReply(noise));
     for (int exchange = 0; exchange < 3; ++exchange) {

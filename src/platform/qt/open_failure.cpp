@@ -17,7 +17,9 @@ bool meansNoDevice(int error) {
            error == EIO || error == ENOTTY;
 }
 
-bool meansDenied(int error) { return error == EACCES || error == EPERM || error == EBUSY; }
+bool meansDenied(int error) {
+    return error == EACCES || error == EPERM || error == EBUSY;
+}
 
 }  // namespace
 
@@ -47,11 +49,10 @@ Failure openFailure(const OpenAttempt& attempt) {
     const std::string& path = attempt.path;
     const std::string text =
         attempt.platformText.empty() ? std::strerror(attempt.systemError) : attempt.platformText;
-    if (attempt.notFoundBySerialLayer || meansNoDevice(attempt.systemError)) {
-        return Failure(comm_error::kNoSuchPort,
-                       path + " is not a usable serial port (" + text + ").");
-    }
-    if (attempt.deniedBySerialLayer || meansDenied(attempt.systemError)) {
+    // The serial layer's own verdict first: the system error may come from its lock file.
+    const bool denied = attempt.deniedBySerialLayer ||
+                        (!attempt.notFoundBySerialLayer && meansDenied(attempt.systemError));
+    if (denied) {
         if (attempt.accessible) {
             return Failure(comm_error::kPortInUse, path + " is in use by another program.");
         }
@@ -59,6 +60,10 @@ Failure openFailure(const OpenAttempt& attempt) {
                        "Permission denied on " + path +
                            " (add your user to the dialout group: sudo usermod -aG dialout "
                            "$USER, then log in again)");
+    }
+    if (attempt.notFoundBySerialLayer || meansNoDevice(attempt.systemError)) {
+        return Failure(comm_error::kNoSuchPort,
+                       path + " is not a usable serial port (" + text + ").");
     }
     return Failure(kOtherOpenFailureBase + attempt.systemError,
                    "Cannot open " + path + ": " + text + ".");

@@ -56,7 +56,9 @@ QtSerialControl::QtSerialControl(PortMap map, QObject* parent)
     connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialControl::takeError);
 }
 
-QtSerialControl::~QtSerialControl() { close(); }
+QtSerialControl::~QtSerialControl() {
+    close();
+}
 
 void QtSerialControl::setSettings(const std::string& settings) {
     const auto parsed = LineSettings::parse(settings);
@@ -74,17 +76,17 @@ void QtSerialControl::setHandshaking(int mode) {
 }
 
 void QtSerialControl::applyLineSettings() {
-    const bool applied = port_.setBaudRate(settings_.baud) &&
-                         port_.setParity(qtParity(settings_.parity)) &&
-                         port_.setDataBits(static_cast<QSerialPort::DataBits>(settings_.dataBits)) &&
-                         port_.setStopBits(qtStopBits(settings_.stopBits)) &&
-                         port_.setFlowControl(qtFlowControl(handshaking_));
+    const bool applied =
+        port_.setBaudRate(settings_.baud) && port_.setParity(qtParity(settings_.parity)) &&
+        port_.setDataBits(static_cast<QSerialPort::DataBits>(settings_.dataBits)) &&
+        port_.setStopBits(qtStopBits(settings_.stopBits)) &&
+        port_.setFlowControl(qtFlowControl(handshaking_));
     if (!applied && port_.isOpen()) {
         const std::string text = port_.errorString().toStdString();
         port_.clearError();
-        throw Failure(kOtherOpenFailureBase + errno,
-                      "Cannot apply the port settings to " + port_.portName().toStdString() +
-                          ": " + text + ".");
+        throw Failure(kOtherOpenFailureBase + errno, "Cannot apply the port settings to " +
+                                                         port_.portName().toStdString() + ": " +
+                                                         text + ".");
     }
 }
 
@@ -217,7 +219,8 @@ void QtSerialControl::raise(int code) {
 }
 
 void QtSerialControl::raiseLater(int code) {
-    QMetaObject::invokeMethod(this, [this, code] { raise(code); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, code] { raise(code); }, Qt::QueuedConnection);
 }
 
 }  // namespace vq72

@@ -22,7 +22,7 @@ public:
     static constexpr long kInvalidPropertyValue = 380;  // Settings text not understood
     static constexpr qint64 kReadBufferBytes = 4096;    // most bytes kept waiting to be read
     static constexpr int kMostCountedBytes = 32767;     // InBufferCount is a 16-bit count
-    static constexpr int kWriteWaitMs = 200;  // bound on handing an Output to the system
+    static constexpr int kWriteWaitMs = 200;            // bound on handing an Output to the system
 
     explicit QtSerialControl(PortMap map, QObject* parent = nullptr);
     ~QtSerialControl() override;

@@ -11,9 +11,9 @@ enum class FrameKind { Cts, Osd, Bad };
 enum class ColourScheme { None, WhiteOnBlack, BlackOnWhite };
 
 struct OsdCommand {
-    std::string text;  // the 20-character text field as received
-    int row = 1;       // 1 top .. 3 bottom
-    int column = 1;    // 1 left .. 3 right
+    std::string text;                           // the 20-character text field as received
+    int row = 1;                                // 1 top .. 3 bottom
+    int column = 1;                             // 1 left .. 3 right
     ColourScheme colours = ColourScheme::None;  // None when the command carries no colour field
 };
 

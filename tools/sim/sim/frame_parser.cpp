@@ -10,7 +10,9 @@ constexpr std::size_t kColourOrEnd = kAttributesStart + 4;       // ACK (colour)
 constexpr std::size_t kShortLength = kColourOrEnd + 3;           // DC3 CR LF: 34 bytes
 constexpr std::size_t kLongLength = kShortLength + 2;            // with ACK "7"/"8": 36 bytes
 
-bool inRange(char byte, char low, char high) { return byte >= low && byte <= high; }
+bool inRange(char byte, char low, char high) {
+    return byte >= low && byte <= high;
+}
 
 ColourScheme colourOf(char digit) {
     return digit == '7' ? ColourScheme::WhiteOnBlack : ColourScheme::BlackOnWhite;
@@ -94,7 +96,8 @@ Frame FrameParser::finish(FrameKind kind) {
         frame.osd.text = frame.bytes.substr(kTextStart, kTextCells);
         frame.osd.row = frame.bytes[kPositionStart + 1] - '0';
         frame.osd.column = frame.bytes[kPositionStart + 2] - '0';
-        if (frame.bytes.size() == kLongLength) frame.osd.colours = colourOf(frame.bytes[kColourOrEnd + 1]);
+        if (frame.bytes.size() == kLongLength)
+            frame.osd.colours = colourOf(frame.bytes[kColourOrEnd + 1]);
     }
     return frame;
 }

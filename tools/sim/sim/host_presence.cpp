@@ -4,50 +4,58 @@
 #include <unistd.h>
 
 #include <array>
+#include <filesystem>
+#include <system_error>
 
 namespace vq72::sim {
 
-bool HostPresence::watch(const std::string& slavePath) {
+void HostPresence::watch(const std::string& slavePath, int ownFd) {
     stop();
+    slavePath_ = slavePath;
+    ownFd_ = ownFd;
     fd_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    if (fd_ < 0) return false;
-    if (::inotify_add_watch(fd_, slavePath.c_str(), IN_OPEN | IN_CLOSE) < 0) {
-        stop();
-        return false;
+    if (fd_ >= 0 && ::inotify_add_watch(fd_, slavePath.c_str(), IN_CLOSE) < 0) {
+        ::close(fd_);
+        fd_ = -1;
     }
-    return true;
 }
 
 void HostPresence::stop() {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
-    opens_ = 0;
-    everOpened_ = false;
+    closeSeen_ = false;
 }
 
 void HostPresence::update() {
     if (fd_ < 0) return;
     alignas(inotify_event) std::array<char, 4096> buffer{};
-    for (;;) {
-        const ssize_t got = ::read(fd_, buffer.data(), buffer.size());
-        if (got <= 0) return;
-        for (ssize_t at = 0; at < got;) {
-            const auto* event = reinterpret_cast<const inotify_event*>(buffer.data() + at);
-            if (event->mask & IN_OPEN) {
-                ++opens_;
-                everOpened_ = true;
-            }
-            if ((event->mask & IN_CLOSE) && opens_ > 0) {
-                --opens_;
-                lastClose_ = std::chrono::steady_clock::now();
-            }
-            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
-        }
+    while (::read(fd_, buffer.data(), buffer.size()) > 0) {
+        closeSeen_ = true;
+        lastClose_ = std::chrono::steady_clock::now();
     }
 }
 
-bool HostPresence::goneFor(std::chrono::milliseconds quiet) const {
-    return everOpened_ && opens_ == 0 && std::chrono::steady_clock::now() - lastClose_ >= quiet;
+bool HostPresence::held() const {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path ownEntry =
+        fs::path("/proc") / std::to_string(::getpid()) / "fd" / std::to_string(ownFd_);
+    for (const auto& process : fs::directory_iterator("/proc", error)) {
+        const std::string pid = process.path().filename();
+        if (pid.find_first_not_of("0123456789") != std::string::npos) continue;  // "self" too
+        std::error_code unreadable;
+        for (const auto& entry : fs::directory_iterator(process.path() / "fd", unreadable)) {
+            std::error_code gone;
+            if (fs::read_symlink(entry.path(), gone) == slavePath_ && entry.path() != ownEntry) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool HostPresence::leftFor(std::chrono::milliseconds quiet) const {
+    return closeSeen_ && std::chrono::steady_clock::now() - lastClose_ >= quiet && !held();
 }
 
 }  // namespace vq72::sim

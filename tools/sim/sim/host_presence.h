@@ -1,6 +1,7 @@
-// Whether the host has the device's port open, seen through inotify on the slave device: each
-// open and close of the slave by another process is counted. The device uses it to end a frame
-// that the host left unfinished when it closed the port.
+// Whether the host holds the device's port open. A close of the slave by anyone is seen through
+// inotify; whether another descriptor still refers to the slave is then looked up in /proc
+// (inotify merges repeated events, so counting opens and closes would drift). The device uses it
+// to end a frame that the host left unfinished, and to make noise only for a listening host.
 #pragma once
 
 #include <chrono>
@@ -15,22 +16,25 @@ public:
     HostPresence& operator=(const HostPresence&) = delete;
     ~HostPresence() { stop(); }
 
-    // Starts counting opens and closes of `slavePath`; returns false when inotify is missing.
-    bool watch(const std::string& slavePath);
+    // Starts watching `slavePath`; `ownFd` is the device's own descriptor of it, not the host's.
+    void watch(const std::string& slavePath, int ownFd);
     void stop();
 
-    // The descriptor to poll for readability, or -1.
+    // The descriptor to poll for readability, or -1 when inotify is missing.
     int fd() const { return fd_; }
     // Takes the pending notifications.
     void update();
 
-    // True when the host has closed the port and not reopened it for at least `quiet`.
-    bool goneFor(std::chrono::milliseconds quiet) const;
+    // True when some process other than the device has the slave open.
+    bool held() const;
+    // True when the port was closed at least `quiet` ago and nobody holds it now.
+    bool leftFor(std::chrono::milliseconds quiet) const;
 
 private:
     int fd_ = -1;
-    int opens_ = 0;
-    bool everOpened_ = false;
+    int ownFd_ = -1;
+    std::string slavePath_;
+    bool closeSeen_ = false;
     std::chrono::steady_clock::time_point lastClose_{};
 };
 

@@ -16,8 +16,8 @@ struct Options {
     std::chrono::milliseconds replyDelay{0};
     bool silent = false;  // never answers
     bool shortReply = false;
-    bool garbage = false;  // random noise between exchanges
-    bool banner = false;   // banner before the first reply of the run
+    bool garbage = false;              // random noise between exchanges
+    bool banner = false;               // banner before the first reply of the run
     std::vector<std::string> notices;  // each sent once, after the next reply, in that order
     int vanishAfter = 0;               // close the port after this many frames; 0: never
     std::optional<std::chrono::milliseconds> returnAfter;  // bring a vanished port back

@@ -21,7 +21,7 @@ public:
 
     bool isOpen() const { return master_ >= 0; }
     int master() const { return master_; }
-    int slave() const { return slave_; }
+    int slave() const { return slave_; }  // the device's own descriptor of the slave
     const std::string& slavePath() const { return slavePath_; }
 
 private:

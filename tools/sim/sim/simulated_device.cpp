@@ -2,8 +2,6 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <sys/ioctl.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -60,7 +58,7 @@ public:
 
     void openPort() {
         port_.open(o_.linkPath);
-        host_.watch(port_.slavePath());
+        host_.watch(port_.slavePath(), port_.slave());
         vanishAt_ = o_.vanishAfter > 0 ? frames_ + o_.vanishAfter : 0;
         {
             std::lock_guard lock(d_.mutex_);
@@ -90,14 +88,14 @@ private:
         receive();
         send();
         if (o_.garbage) makeNoise();
-        dropOutputWhileHostAway();
         endAbandonedFrame();
         if (vanishAt_ > 0 && frames_ >= vanishAt_ && outbox_.empty()) vanish();
     }
 
     Clock::time_point nextWake(Clock::time_point now) const {
         Clock::time_point wake = now + kIdleWake;
-        if (!outbox_.empty()) wake = std::min(wake, std::max(dueTime(outbox_.front()), nextWriteAt_));
+        if (!outbox_.empty())
+            wake = std::min(wake, std::max(dueTime(outbox_.front()), nextWriteAt_));
         if (o_.garbage) wake = std::min(wake, nextNoiseAt_);
         return wake;
     }
@@ -128,7 +126,8 @@ private:
             std::lock_guard lock(d_.mutex_);
             requests.swap(d_.toTransmit_);
         }
-        for (auto& bytes : requests) outbox_.push_back({Clock::now(), std::move(bytes), BurstKind::Raw});
+        for (auto& bytes : requests)
+            outbox_.push_back({Clock::now(), std::move(bytes), BurstKind::Raw});
     }
 
     void receive() {
@@ -175,7 +174,8 @@ private:
         const Clock::time_point replyAt = Clock::now() + o_.replyDelay;
         outbox_.push_back({replyAt, o_.shortReply ? kShortReply : kReply, BurstKind::Reply});
         if (!notices_.empty()) {
-            outbox_.push_back({replyAt + kNoticePause, notices_.front() + "\r\n", BurstKind::Notice});
+            outbox_.push_back(
+                {replyAt + kNoticePause, notices_.front() + "\r\n", BurstKind::Notice});
             notices_.pop_front();
         }
     }
@@ -222,17 +222,11 @@ private:
         if (quiet) outbox_.push_back({now, noiseBurst(random_), BurstKind::Noise});
     }
 
-    bool hostPresent() const { return host_.fd() < 0 || !host_.goneFor(milliseconds(0)); }
-
-    // A real line drops what arrives while the host's port is closed; the pty would keep it.
-    void dropOutputWhileHostAway() {
-        if (!hostPresent()) ::tcflush(port_.slave(), TCIFLUSH);
-    }
+    bool hostPresent() const { return host_.fd() < 0 || host_.held(); }
 
     void endAbandonedFrame() {
-        if (!parser_.busy() || host_.fd() < 0 || !host_.goneFor(kAbandonedFrameTime)) return;
-        int waiting = 0;
-        if (::ioctl(port_.master(), FIONREAD, &waiting) == 0 && waiting > 0) return;
+        if (!parser_.busy() || host_.fd() < 0 || !host_.leftFor(kAbandonedFrameTime)) return;
+        takeWhatArrived();
         if (auto frame = parser_.cut()) d_.log_.add(*frame);
     }
 
@@ -263,8 +257,8 @@ private:
             openPort();
             return;
         }
-        const Clock::time_point until = returnAt_ ? std::min(*returnAt_, now + kIdleWake * 5)
-                                                  : now + kIdleWake * 5;
+        const Clock::time_point until =
+            returnAt_ ? std::min(*returnAt_, now + kIdleWake * 5) : now + kIdleWake * 5;
         sleepUntil(until);
     }
 
@@ -290,7 +284,9 @@ private:
 SimulatedDevice::SimulatedDevice(Options options)
     : options_(std::move(options)), log_(options_.logPath) {}
 
-SimulatedDevice::~SimulatedDevice() { stop(); }
+SimulatedDevice::~SimulatedDevice() {
+    stop();
+}
 
 void SimulatedDevice::start() {
     if (thread_.joinable()) return;
