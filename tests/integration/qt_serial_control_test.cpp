@@ -1,0 +1,261 @@
+// The Qt serial control against the simulated device on a real pseudo-terminal.
+#include "platform/qt/qt_serial_control.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QSerialPort>
+
+#include "event_wait.h"
+#include "platform/failure.h"
+#include "sim/simulated_device.h"
+
+namespace vq72 {
+namespace {
+
+using test::processEventsUntil;
+
+constexpr int kPort = 1;
+const std::string kOsd =
+    "CTT\x14"
+    "HELLO" +
+    std::string(15, ' ') +
+    "\x10"
+    "12\x06"
+    "3\x06"
+    "4\x06"
+    "7\x13\r\n";
+
+// The line settings of the pty, as the device side of a real line would have them.
+termios lineOf(const std::string& path) {
+    termios line{};
+    const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    EXPECT_GE(fd, 0);
+    EXPECT_EQ(::tcgetattr(fd, &line), 0);
+    ::close(fd);
+    return line;
+}
+
+class QtSerialControlTest : public testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/vq72-serial-test-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override {
+        control_.reset();
+        device_.reset();
+        ::rmdir(dir_.c_str());
+    }
+    std::string link() const { return dir_ + "/port"; }
+
+    void startDevice(sim::Options options = {}) {
+        options.linkPath = link();
+        device_ = std::make_unique<sim::SimulatedDevice>(std::move(options));
+        device_->start();
+    }
+    // A control configured as the program does it, port 1 mapped to the simulator's link.
+    QtSerialControl& makeControl() {
+        PortMap map;
+        map.set(kPort, link());
+        control_ = std::make_unique<QtSerialControl>(map);
+        control_->setEventHandler([this] { events_.push_back(control_->commEvent()); });
+        control_->setCommPort(kPort);
+        control_->setSettings("9600,N,8,1");
+        control_->setHandshaking(0);
+        control_->setInputMode(1);
+        control_->setInputLen(2500);
+        control_->setOutBufferSize(2500);
+        control_->setRThreshold(11);
+        return *control_;
+    }
+    QtSerialControl& openControl() {
+        QtSerialControl& c = makeControl();
+        c.setPortOpen(true);
+        c.setDTREnable(true);
+        c.setRTSEnable(true);
+        return c;
+    }
+    bool deviceLogged(std::size_t lines) {
+        return processEventsUntil([&] { return device_->log().size() >= lines; });
+    }
+    int count(int code) const {
+        return static_cast<int>(std::count(events_.begin(), events_.end(), code));
+    }
+
+    std::string dir_;
+    std::unique_ptr<sim::SimulatedDevice> device_;
+    std::unique_ptr<QtSerialControl> control_;
+    std::vector<int> events_;
+};
+
+TEST_F(QtSerialControlTest, OpeningApplies9600N81AndKeepsModemLinesAsSet) {
+    startDevice();
+    QtSerialControl& c = makeControl();
+    c.setDTREnable(true);
+    EXPECT_FALSE(c.dtrEnable()) << "DTR reads True only once set on an open port";
+    c.setPortOpen(true);
+    ASSERT_TRUE(c.portOpen());
+    c.setDTREnable(true);
+    c.setRTSEnable(true);
+    EXPECT_TRUE(c.dtrEnable());
+    EXPECT_TRUE(c.rtsEnable());
+
+    const termios line = lineOf(link());
+    EXPECT_EQ(::cfgetospeed(&line), B9600);
+    EXPECT_EQ(line.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+    EXPECT_EQ(line.c_cflag & (PARENB | CSTOPB | CRTSCTS), 0u);
+
+    c.output("CTS");
+    ASSERT_TRUE(processEventsUntil([&] { return c.inBufferCount() == 14; }));
+    EXPECT_EQ(c.input(), "VQ7240 CT-OK\r\n");
+    c.setPortOpen(false);
+    EXPECT_FALSE(c.dtrEnable());
+    EXPECT_FALSE(c.rtsEnable());
+}
+
+TEST_F(QtSerialControlTest, ReceiveEventWaitsForTheThreshold) {
+    startDevice();
+    QtSerialControl& c = openControl();
+    device_->transmit(std::string(10, 'x'));
+    ASSERT_TRUE(processEventsUntil([&] { return c.inBufferCount() == 10; }));
+    EXPECT_EQ(count(comm_event::kReceive), 0);
+    device_->transmit("y");
+    ASSERT_TRUE(processEventsUntil([&] { return count(comm_event::kReceive) > 0; }));
+    EXPECT_EQ(c.inBufferCount(), 11);
+    c.setInputLen(4);
+    EXPECT_EQ(c.input(), "xxxx");
+    EXPECT_EQ(c.inBufferCount(), 7);
+}
+
+TEST_F(QtSerialControlTest, PurgeDiscardsReceivedBytesInBothScopes) {
+    startDevice();
+    QtSerialControl& c = openControl();
+    for (const PurgeScope scope : {PurgeScope::ReceiveOnly, PurgeScope::Both}) {
+        device_->transmit("0123456789abcdef");
+        ASSERT_TRUE(processEventsUntil([&] { return c.inBufferCount() == 16; }));
+        c.purge(scope);
+        EXPECT_EQ(c.inBufferCount(), 0);
+        EXPECT_EQ(c.input(), "");
+    }
+}
+
+TEST_F(QtSerialControlTest, ReceivePurgeKeepsACommandStillBeingSentAndCloseLosesNothing) {
+    sim::Options options;
+    options.pace = true;  // the command takes 36 byte times to reach the device
+    startDevice(options);
+    QtSerialControl& c = openControl();
+    c.output(kOsd);
+    c.purge(PurgeScope::ReceiveOnly);
+    c.output("CTS");
+    c.setPortOpen(false);
+    ASSERT_TRUE(deviceLogged(2));
+    const auto log = device_->log();
+    EXPECT_EQ(log[0].substr(0, 4), "OSD ");
+    EXPECT_EQ(log[1], "CTS 43 54 53");
+    EXPECT_EQ(device_->screen().text, "HELLO" + std::string(15, ' '));
+}
+
+TEST_F(QtSerialControlTest, MissingPathAndUnmappedNumbersFailAs8002) {
+    QtSerialControl& c = makeControl();  // no device started: the link does not exist
+    for (const int port : {kPort, 2, 0, 17}) {
+        c.setCommPort(port);
+        try {
+            c.setPortOpen(true);
+            ADD_FAILURE() << "port " << port << " opened";
+        } catch (const Failure& f) {
+            EXPECT_EQ(f.number(), comm_error::kNoSuchPort) << port;
+        }
+        EXPECT_FALSE(c.portOpen());
+    }
+}
+
+TEST_F(QtSerialControlTest, PortHeldByAnotherOpenFailsAs8005) {
+    startDevice();
+    QSerialPort other(QString::fromStdString(link()));
+    ASSERT_TRUE(other.open(QIODevice::ReadWrite));
+    QtSerialControl& c = makeControl();
+    try {
+        c.setPortOpen(true);
+        ADD_FAILURE() << "opened a port held by another open";
+    } catch (const Failure& f) {
+        EXPECT_EQ(f.number(), comm_error::kPortInUse) << f.description();
+    }
+    other.close();
+    c.setPortOpen(true);
+    EXPECT_TRUE(c.portOpen());
+}
+
+TEST_F(QtSerialControlTest, VanishedDeviceClosesThePortAndIsReportedOnce) {
+    sim::Options options;
+    options.vanishAfter = 1;
+    startDevice(options);
+    QtSerialControl& c = openControl();
+    c.output("CTS");
+    ASSERT_TRUE(processEventsUntil([&] { return count(comm_event::kPortLost) > 0; }));
+    EXPECT_FALSE(c.portOpen());
+    // Let whatever the loss left queued run; a storm of errors would show up here.
+    processEventsUntil([] { return false; }, 300);
+    EXPECT_EQ(count(comm_event::kPortLost), 1);
+    EXPECT_LE(events_.size(), 2u);  // the reply's receive event at most, and the loss
+    EXPECT_THROW(c.output("CTS"), Failure);
+    try {
+        c.setPortOpen(true);
+        ADD_FAILURE() << "reopened a vanished port";
+    } catch (const Failure& f) {
+        EXPECT_EQ(f.number(), comm_error::kNoSuchPort);
+    }
+}
+
+TEST_F(QtSerialControlTest, FloodKeepsTheReceiveBufferBoundedAndLosesNothing) {
+    startDevice();
+    QtSerialControl& c = openControl();
+    constexpr std::size_t kFlood = 10'000;
+    std::string flood(kFlood, '\0');
+    for (std::size_t i = 0; i < kFlood; ++i) flood[i] = static_cast<char>('a' + i % 26);
+    device_->transmit(flood);
+    int most = 0;
+    // Nobody reads: the waiting bytes grow to the bound and stop there.
+    ASSERT_TRUE(processEventsUntil([&] {
+        most = std::max(most, c.inBufferCount());
+        return most >= QtSerialControl::kReadBufferBytes;
+    }));
+    processEventsUntil([&] { return c.inBufferCount() > QtSerialControl::kReadBufferBytes; }, 200);
+    std::string received;
+    ASSERT_TRUE(processEventsUntil([&] {
+        most = std::max(most, c.inBufferCount());
+        received += c.input();
+        return received.size() >= kFlood;
+    })) << received.size();
+    EXPECT_EQ(most, QtSerialControl::kReadBufferBytes);
+    EXPECT_TRUE(received == flood) << "received " << received.size() << " bytes, out of order";
+}
+
+TEST_F(QtSerialControlTest, OutputPastTheBufferSizeRaisesTransmitFullAndWritesNothing) {
+    startDevice();
+    QtSerialControl& c = openControl();
+    c.setOutBufferSize(2);
+    c.output("CTS");
+    ASSERT_TRUE(processEventsUntil([&] { return count(comm_event::kTxFull) == 1; }));
+    c.setOutBufferSize(2500);
+    c.output("CTS");
+    ASSERT_TRUE(deviceLogged(1));
+    EXPECT_EQ(device_->log(), (std::vector<std::string>{"CTS 43 54 53"}));
+}
+
+TEST_F(QtSerialControlTest, SettingsTextIsCheckedAndAppliedToAnOpenPort) {
+    startDevice();
+    QtSerialControl& c = openControl();
+    EXPECT_THROW(c.setSettings("9600,X,8,1"), Failure);
+    c.setSettings("19200,N,8,2");  // a pty keeps 8 data bits and no parity whatever is asked
+    const termios line = lineOf(link());
+    EXPECT_EQ(::cfgetospeed(&line), B19200);
+    EXPECT_EQ(line.c_cflag & CSTOPB, static_cast<tcflag_t>(CSTOPB));
+}
+
+}  // namespace
+}  // namespace vq72

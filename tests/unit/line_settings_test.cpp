@@ -1,0 +1,30 @@
+#include "serial/line_settings.h"
+
+#include <gtest/gtest.h>
+
+namespace vq72 {
+namespace {
+
+TEST(LineSettings, ReadsBaudParityDataAndStopBits) {
+    const auto s = LineSettings::parse("9600,N,8,1");
+    ASSERT_TRUE(s.has_value());
+    EXPECT_EQ(s->baud, 9600);
+    EXPECT_EQ(s->parity, LineSettings::Parity::None);
+    EXPECT_EQ(s->dataBits, 8);
+    EXPECT_EQ(s->stopBits, LineSettings::StopBits::One);
+    const auto t = LineSettings::parse("19200,e,7,1.5");
+    ASSERT_TRUE(t.has_value());
+    EXPECT_EQ(t->parity, LineSettings::Parity::Even);
+    EXPECT_EQ(t->stopBits, LineSettings::StopBits::OneAndHalf);
+}
+
+TEST(LineSettings, RefusesMalformedText) {
+    for (const char* text :
+         {"", "9600", "9600,N,8", "9600,N,8,1,", "9600,N,8,1,x", "fast,N,8,1", "0,N,8,1",
+          "9600,X,8,1", "9600,NN,8,1", "9600,N,4,1", "9600,N,9,1", "9600,N,8,3", " 9600,N,8,1"}) {
+        EXPECT_FALSE(LineSettings::parse(text).has_value()) << '"' << text << '"';
+    }
+}
+
+}  // namespace
+}  // namespace vq72
