@@ -75,8 +75,9 @@ TEST(StartUp, FailedActivationIsReportedAndLoadingGoesOn) {
     h.app.otherWindow = Lookup::None;
     test::ReportSpy spy(h.w);
     h.program.Form_Load();
-    EXPECT_EQ(spy.titled("Form_Load"),
-              std::vector<test::ReportSpy::Report>{{"Form_Load", "Invalid procedure call or argument"}});
+    const std::vector<test::ReportSpy::Report> expected{
+        {"Form_Load", "Invalid procedure call or argument"}};
+    EXPECT_EQ(spy.titled("Form_Load"), expected);
     EXPECT_TRUE(h.w.frameError.visible());
     EXPECT_TRUE(h.w.opt_location[1].value());
     EXPECT_EQ(h.w.outerWidthTwips(), 5600);
