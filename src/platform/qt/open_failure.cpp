@@ -1,0 +1,67 @@
+#include "platform/qt/open_failure.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/serial_control.h"
+
+namespace vq72 {
+namespace {
+
+// Errors of open() that mean there is no working serial port behind the node (a ttyS node
+// without a UART answers EIO, for instance).
+bool meansNoDevice(int error) {
+    return error == ENOENT || error == ENOTDIR || error == ENXIO || error == ENODEV ||
+           error == EIO || error == ENOTTY;
+}
+
+bool meansDenied(int error) { return error == EACCES || error == EPERM || error == EBUSY; }
+
+}  // namespace
+
+std::optional<Failure> unusablePortFailure(int port, const std::string& path) {
+    if (path.empty()) {
+        return Failure(comm_error::kNoSuchPort,
+                       "COM" + std::to_string(port) +
+                           " has no device: give it one in VQ72_OSD_PORTS or the \"Ports\" "
+                           "settings.");
+    }
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        const int error = errno;
+        if (meansNoDevice(error)) {
+            return Failure(comm_error::kNoSuchPort,
+                           path + " does not exist; is the serial adapter plugged in?");
+        }
+        return std::nullopt;  // the open attempt will say what is wrong
+    }
+    if (!S_ISCHR(status.st_mode)) {
+        return Failure(comm_error::kNoSuchPort, path + " is not a serial port.");
+    }
+    return std::nullopt;
+}
+
+Failure openFailure(const OpenAttempt& attempt) {
+    const std::string& path = attempt.path;
+    const std::string text =
+        attempt.platformText.empty() ? std::strerror(attempt.systemError) : attempt.platformText;
+    if (attempt.notFoundBySerialLayer || meansNoDevice(attempt.systemError)) {
+        return Failure(comm_error::kNoSuchPort,
+                       path + " is not a usable serial port (" + text + ").");
+    }
+    if (attempt.deniedBySerialLayer || meansDenied(attempt.systemError)) {
+        if (attempt.accessible) {
+            return Failure(comm_error::kPortInUse, path + " is in use by another program.");
+        }
+        return Failure(kOtherOpenFailureBase + EACCES,
+                       "Permission denied on " + path +
+                           " (add your user to the dialout group: sudo usermod -aG dialout "
+                           "$USER, then log in again)");
+    }
+    return Failure(kOtherOpenFailureBase + attempt.systemError,
+                   "Cannot open " + path + ": " + text + ".");
+}
+
+}  // namespace vq72

@@ -1,0 +1,223 @@
+#include "platform/qt/qt_serial_control.h"
+
+#include <unistd.h>
+
+#include <QMetaObject>
+#include <algorithm>
+#include <cerrno>
+
+#include "platform/failure.h"
+#include "platform/qt/open_failure.h"
+
+namespace vq72 {
+namespace {
+
+QSerialPort::Parity qtParity(LineSettings::Parity parity) {
+    switch (parity) {
+        case LineSettings::Parity::Even:
+            return QSerialPort::EvenParity;
+        case LineSettings::Parity::Odd:
+            return QSerialPort::OddParity;
+        case LineSettings::Parity::Mark:
+            return QSerialPort::MarkParity;
+        case LineSettings::Parity::Space:
+            return QSerialPort::SpaceParity;
+        case LineSettings::Parity::None:
+            break;
+    }
+    return QSerialPort::NoParity;
+}
+
+QSerialPort::StopBits qtStopBits(LineSettings::StopBits stopBits) {
+    switch (stopBits) {
+        case LineSettings::StopBits::OneAndHalf:
+            return QSerialPort::OneAndHalfStop;
+        case LineSettings::StopBits::Two:
+            return QSerialPort::TwoStop;
+        case LineSettings::StopBits::One:
+            break;
+    }
+    return QSerialPort::OneStop;
+}
+
+// Handshaking: 0 none, 1 XON/XOFF, 2 RTS/CTS, 3 both (RTS/CTS is the one QSerialPort can do).
+QSerialPort::FlowControl qtFlowControl(int handshaking) {
+    if (handshaking == 1) return QSerialPort::SoftwareControl;
+    if (handshaking >= 2) return QSerialPort::HardwareControl;
+    return QSerialPort::NoFlowControl;
+}
+
+}  // namespace
+
+QtSerialControl::QtSerialControl(PortMap map, QObject* parent)
+    : QObject(parent), map_(std::move(map)) {
+    port_.setReadBufferSize(kReadBufferBytes);
+    connect(&port_, &QSerialPort::readyRead, this, &QtSerialControl::takeReceivedBytes);
+    connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialControl::takeError);
+}
+
+QtSerialControl::~QtSerialControl() { close(); }
+
+void QtSerialControl::setSettings(const std::string& settings) {
+    const auto parsed = LineSettings::parse(settings);
+    if (!parsed) {
+        throw Failure(kInvalidPropertyValue,
+                      "Invalid port settings \"" + settings + "\" (expected e.g. 9600,N,8,1).");
+    }
+    settings_ = *parsed;
+    if (port_.isOpen()) applyLineSettings();
+}
+
+void QtSerialControl::setHandshaking(int mode) {
+    handshaking_ = mode;
+    if (port_.isOpen()) applyLineSettings();
+}
+
+void QtSerialControl::applyLineSettings() {
+    const bool applied = port_.setBaudRate(settings_.baud) &&
+                         port_.setParity(qtParity(settings_.parity)) &&
+                         port_.setDataBits(static_cast<QSerialPort::DataBits>(settings_.dataBits)) &&
+                         port_.setStopBits(qtStopBits(settings_.stopBits)) &&
+                         port_.setFlowControl(qtFlowControl(handshaking_));
+    if (!applied && port_.isOpen()) {
+        const std::string text = port_.errorString().toStdString();
+        port_.clearError();
+        throw Failure(kOtherOpenFailureBase + errno,
+                      "Cannot apply the port settings to " + port_.portName().toStdString() +
+                          ": " + text + ".");
+    }
+}
+
+void QtSerialControl::setDTREnable(bool on) {
+    dtr_ = on && port_.isOpen();
+    if (port_.isOpen()) driveModemLine(true, on);
+}
+
+void QtSerialControl::setRTSEnable(bool on) {
+    rts_ = on && port_.isOpen();
+    if (port_.isOpen()) driveModemLine(false, on);
+}
+
+void QtSerialControl::driveModemLine(bool dtr, bool on) {
+    drivingModemLine_ = true;
+    if (dtr) {
+        port_.setDataTerminalReady(on);
+    } else {
+        port_.setRequestToSend(on);
+    }
+    drivingModemLine_ = false;
+    port_.clearError();
+}
+
+void QtSerialControl::setPortOpen(bool open) {
+    if (open) {
+        this->open();
+    } else {
+        close();
+    }
+}
+
+void QtSerialControl::open() {
+    const std::string path = map_.device(commPort_);
+    if (port_.isOpen()) {
+        throw Failure(comm_error::kPortInUse, path + " is already open.");
+    }
+    if (auto failure = unusablePortFailure(commPort_, path)) throw *failure;
+    port_.setPortName(QString::fromStdString(path));
+    applyLineSettings();
+    errno = 0;
+    if (!port_.open(QIODevice::ReadWrite)) {
+        OpenAttempt attempt;
+        attempt.path = path;
+        attempt.systemError = errno;
+        attempt.platformText = port_.errorString().toStdString();
+        attempt.deniedBySerialLayer = port_.error() == QSerialPort::PermissionError;
+        attempt.notFoundBySerialLayer = port_.error() == QSerialPort::DeviceNotFoundError;
+        attempt.accessible = ::access(path.c_str(), R_OK | W_OK) == 0;
+        port_.clearError();
+        throw openFailure(attempt);
+    }
+    dtr_ = rts_ = false;
+    driveModemLine(true, false);
+    driveModemLine(false, false);
+    lineErrors_ = readLineErrorCounts(static_cast<int>(port_.handle()));
+}
+
+void QtSerialControl::close() {
+    dtr_ = rts_ = false;
+    if (port_.isOpen()) port_.close();
+    port_.clearError();
+}
+
+int QtSerialControl::inBufferCount() const {
+    if (!port_.isOpen()) return 0;
+    return static_cast<int>(std::clamp<qint64>(port_.bytesAvailable(), 0, kMostCountedBytes));
+}
+
+std::string QtSerialControl::input() {
+    if (!port_.isOpen()) return {};
+    qint64 wanted = port_.bytesAvailable();
+    if (inputLen_ > 0) wanted = std::min<qint64>(wanted, inputLen_);
+    return port_.read(wanted).toStdString();
+}
+
+void QtSerialControl::output(const std::string& bytes) {
+    if (!port_.isOpen()) throw Failure(kPortNotOpen, "The port is not open.");
+    const auto size = static_cast<qint64>(bytes.size());
+    if (port_.bytesToWrite() + size > outBufferSize_) {
+        raiseLater(comm_event::kTxFull);
+        return;
+    }
+    if (port_.write(bytes.data(), size) != size) {
+        const std::string text = port_.errorString().toStdString();
+        port_.clearError();
+        throw Failure(kOtherOpenFailureBase + errno, "Cannot write to the port: " + text + ".");
+    }
+    // QSerialPort only writes from the event loop; hand the bytes to the system now, so that a
+    // close right after this loses nothing.
+    port_.flush();
+    if (port_.isOpen() && port_.bytesToWrite() > 0) port_.waitForBytesWritten(kWriteWaitMs);
+}
+
+void QtSerialControl::purge(PurgeScope scope) {
+    if (!port_.isOpen()) return;
+    port_.clear(scope == PurgeScope::Both ? QSerialPort::AllDirections : QSerialPort::Input);
+}
+
+void QtSerialControl::setReadTimeouts(int interval, int totalMultiplier, int totalConstant) {
+    readTimeouts_ = {interval, totalMultiplier, totalConstant};
+}
+
+void QtSerialControl::takeReceivedBytes() {
+    if (lineErrors_) {
+        if (const auto now = readLineErrorCounts(static_cast<int>(port_.handle()))) {
+            const std::vector<int> events = lineErrorEvents(*lineErrors_, *now);
+            lineErrors_ = now;
+            for (const int code : events) raise(code);
+        }
+    }
+    if (port_.isOpen() && rThreshold_ > 0 && port_.bytesAvailable() >= rThreshold_) {
+        raise(comm_event::kReceive);
+    }
+}
+
+// A vanished device makes QSerialPort repeat its error in a tight loop: the port is closed at
+// the first one and the loss is reported once. Other errors (a modem line a pty cannot drive,
+// a failed open, which open() reports itself) are no event.
+void QtSerialControl::takeError(QSerialPort::SerialPortError error) {
+    if (drivingModemLine_ || !port_.isOpen()) return;
+    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError) return;
+    close();
+    raiseLater(comm_event::kPortLost);
+}
+
+void QtSerialControl::raise(int code) {
+    commEvent_ = code;
+    if (handler_) handler_();
+}
+
+void QtSerialControl::raiseLater(int code) {
+    QMetaObject::invokeMethod(this, [this, code] { raise(code); }, Qt::QueuedConnection);
+}
+
+}  // namespace vq72

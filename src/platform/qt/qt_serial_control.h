@@ -1,0 +1,91 @@
+// The serial control over QSerialPort: port numbers reach devices through the port map, events
+// are raised on the thread that owns this object, and a device that vanishes closes the port and
+// is reported once as comm_event::kPortLost.
+#pragma once
+
+#include <QObject>
+#include <QSerialPort>
+#include <optional>
+
+#include "platform/qt/line_error_counters.h"
+#include "platform/serial_control.h"
+#include "serial/line_settings.h"
+#include "serial/port_map.h"
+
+namespace vq72 {
+
+class QtSerialControl : public QObject, public SerialControl {
+    Q_OBJECT
+
+public:
+    static constexpr long kPortNotOpen = 8012;          // Output on a closed port
+    static constexpr long kInvalidPropertyValue = 380;  // Settings text not understood
+    static constexpr qint64 kReadBufferBytes = 4096;    // most bytes kept waiting to be read
+    static constexpr int kMostCountedBytes = 32767;     // InBufferCount is a 16-bit count
+    static constexpr int kWriteWaitMs = 200;  // bound on handing an Output to the system
+
+    explicit QtSerialControl(PortMap map, QObject* parent = nullptr);
+    ~QtSerialControl() override;
+
+    void setCommPort(int port) override { commPort_ = port; }
+    int commPort() const override { return commPort_; }
+    void setSettings(const std::string& settings) override;
+    void setHandshaking(int mode) override;
+    void setInputMode(int mode) override { inputMode_ = mode; }
+    void setDTREnable(bool on) override;
+    bool dtrEnable() const override { return dtr_; }
+    void setRTSEnable(bool on) override;
+    bool rtsEnable() const override { return rts_; }
+    void setInputLen(int bytes) override { inputLen_ = bytes; }
+    void setOutBufferSize(int bytes) override { outBufferSize_ = bytes; }
+    void setRThreshold(int bytes) override { rThreshold_ = bytes; }
+
+    void setPortOpen(bool open) override;
+    bool portOpen() const override { return port_.isOpen(); }
+
+    int inBufferCount() const override;
+    std::string input() override;
+    void output(const std::string& bytes) override;
+
+    int commEvent() const override { return commEvent_; }
+    void setEventHandler(std::function<void()> handler) override { handler_ = std::move(handler); }
+
+    void purge(PurgeScope scope) override;
+    void setReadTimeouts(int interval, int totalMultiplier, int totalConstant) override;
+
+    std::string devicePath(int port) const override { return map_.device(port); }
+
+private:
+    void open();
+    void close();
+    void applyLineSettings();
+    // Drives DTR or RTS on an open port; a line the device cannot drive (a pty) is no failure.
+    void driveModemLine(bool dtr, bool on);
+    void takeReceivedBytes();
+    void takeError(QSerialPort::SerialPortError error);
+    void raise(int code);
+    void raiseLater(int code);
+
+    PortMap map_;
+    QSerialPort port_;
+    int commPort_ = 1;
+    LineSettings settings_;
+    int handshaking_ = 0;
+    int inputMode_ = 0;
+    bool dtr_ = false;
+    bool rts_ = false;
+    int inputLen_ = 0;  // 0: everything waiting
+    int outBufferSize_ = 512;
+    int rThreshold_ = 0;  // 0: no receive events
+    int commEvent_ = 0;
+    std::function<void()> handler_;
+    bool drivingModemLine_ = false;
+    std::optional<LineErrorCounts> lineErrors_;
+    struct ReadTimeouts {
+        int interval = 0;
+        int totalMultiplier = 0;
+        int totalConstant = 0;
+    } readTimeouts_;
+};
+
+}  // namespace vq72

@@ -1,0 +1,199 @@
+// The simulator on a real pseudo-terminal: what a host sees and what the device logs.
+#include "sim/simulated_device.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include "sim/frame_parser.h"
+#include "sim/pty_host.h"
+#include "sim/replies.h"
+
+namespace vq72::sim {
+namespace {
+
+using test::eventually;
+using test::PtyHost;
+
+const std::string kOsd = "CTT\x14" + std::string(20, ' ') + "\x10" "21\x06" "3\x06" "4\x13\r\n";
+
+std::string join(const std::vector<std::string>& bursts) {
+    std::string all;
+    for (const auto& b : bursts) all += b;
+    return all;
+}
+
+class SimulatedDeviceTest : public testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/vq72-sim-test-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override {
+        device_.reset();
+        ::unlink((dir_ + "/log").c_str());
+        ::rmdir(dir_.c_str());
+    }
+    SimulatedDevice& start(Options options) {
+        device_ = std::make_unique<SimulatedDevice>(std::move(options));
+        device_->start();
+        return *device_;
+    }
+    std::string link() const { return dir_ + "/port"; }
+    static bool exists(const std::string& path) {
+        struct stat s {};
+        return ::lstat(path.c_str(), &s) == 0;
+    }
+
+    std::string dir_;
+    std::unique_ptr<SimulatedDevice> device_;
+};
+
+TEST_F(SimulatedDeviceTest, AnswersCtsAndOsdWithTheFullReplyAndShowsTheText) {
+    Options options;
+    options.linkPath = link();
+    SimulatedDevice& device = start(options);
+    PtyHost host(link());
+    ASSERT_TRUE(host.isOpen());
+    host.write("CTS");
+    EXPECT_EQ(host.readUntilContains("\n"), kReply);
+    host.write("CTT\x14" "HELLO               \x10" "32\x06" "3\x06" "4\x06" "7\x13\r\n");
+    EXPECT_EQ(host.readUntilContains("\n"), kReply);
+    const Screen screen = device.screen();
+    EXPECT_EQ(screen.text, "HELLO               ");
+    EXPECT_EQ(screen.row, 3);
+    EXPECT_EQ(screen.column, 2);
+    EXPECT_EQ(screen.colours, ColourScheme::WhiteOnBlack);
+}
+
+TEST_F(SimulatedDeviceTest, BadFrameGetsNoReplyAndTheLogFileMatchesTheLog) {
+    Options options;
+    options.linkPath = link();
+    options.logPath = dir_ + "/log";
+    SimulatedDevice& device = start(options);
+    PtyHost host(link());
+    host.write("cts");
+    host.write("CTS");
+    // The bad frame ends at the "C" of "CTS", so the first reply answers "CTS", not "cts".
+    EXPECT_EQ(host.readUntilContains("\n"), kReply);
+    ASSERT_TRUE(eventually([&] { return device.log().size() == 2; }));
+    EXPECT_EQ(device.log(), (std::vector<std::string>{"BAD 63 74 73", "CTS 43 54 53"}));
+    std::ifstream file(dir_ + "/log");
+    std::string first, second;
+    std::getline(file, first);
+    std::getline(file, second);
+    EXPECT_EQ(first, "BAD 63 74 73");
+    EXPECT_EQ(second, "CTS 43 54 53");
+}
+
+TEST_F(SimulatedDeviceTest, ShortReplyIsSevenBytes) {
+    Options options;
+    options.linkPath = link();
+    options.shortReply = true;
+    start(options);
+    PtyHost host(link());
+    host.write("CTS");
+    EXPECT_EQ(host.readUntilContains("\n"), "CT-OK\r\n");
+}
+
+TEST_F(SimulatedDeviceTest, BannerComesOnceBeforeTheFirstReply) {
+    Options options;
+    options.linkPath = link();
+    options.banner = true;
+    start(options);
+    PtyHost host(link());
+    host.write("CTS");
+    EXPECT_EQ(host.readUntilContains("CT-OK\r\n"), std::string(kBanner) + kReply);
+    host.write(kOsd);
+    EXPECT_EQ(host.readUntilContains("\n"), kReply);
+}
+
+TEST_F(SimulatedDeviceTest, NoticeFollowsTheNextReplyInASeparateBurst) {
+    Options options;
+    options.linkPath = link();
+    options.notices = {"BGERA image 1", "BGERR"};
+    start(options);
+    PtyHost host(link());
+    host.write("CTS");
+    const auto bursts = host.readUntil(
+        [](const std::string& s) { return s.find("image 1\r\n") != std::string::npos; });
+    ASSERT_GE(bursts.size(), 2u);
+    EXPECT_EQ(bursts.front(), kReply);
+    EXPECT_EQ(join({bursts.begin() + 1, bursts.end()}), "BGERA image 1\r\n");
+    host.write("CTS");
+    EXPECT_EQ(host.readUntilContains("BGERR\r\n"), std::string(kReply) + "BGERR\r\n");
+}
+
+TEST_F(SimulatedDeviceTest, GarbageHoldsNoReplyMaterialAndNeverReplacesAReply) {
+    Options options;
+    options.linkPath = link();
+    options.garbage = true;
+    options.noiseSeed = 7;
+    start(options);
+    PtyHost host(link());
+    const std::string noise = join(host.readUntil([](const std::string& s) { return s.size() >= 100; }));
+    ASSERT_GE(noise.size(), 100u);
+    EXPECT_FALSE(looksLikeReply(noise));
+    for (int exchange = 0; exchange < 3; ++exchange) {
+        host.write("CTS");
+        const std::string got = host.readUntilContains(kReply);
+        ASSERT_NE(got.find(kReply), std::string::npos);
+        // What came before the reply in this exchange is noise only.
+        EXPECT_FALSE(looksLikeReply(got.substr(0, got.find(kReply))));
+    }
+}
+
+TEST_F(SimulatedDeviceTest, PacedLineTakesAboutAMillisecondPerByte) {
+    Options options;
+    options.linkPath = link();
+    options.pace = true;
+    start(options);
+    PtyHost host(link());
+    const auto begin = std::chrono::steady_clock::now();
+    host.write(kOsd);  // 34 bytes in, 14 out: at least 48 byte times
+    EXPECT_EQ(host.readUntilContains("\n"), kReply);
+    EXPECT_GE(std::chrono::steady_clock::now() - begin, std::chrono::milliseconds(48));
+}
+
+TEST_F(SimulatedDeviceTest, UnfinishedFrameIsLoggedBadWhenTheHostLeavesAndWhenTheDeviceStops) {
+    Options options;
+    options.linkPath = link();
+    SimulatedDevice& device = start(options);
+    {
+        PtyHost host(link());
+        host.write(kOsd.substr(0, 10));
+    }
+    ASSERT_TRUE(eventually([&] { return device.log().size() == 1; }));
+    EXPECT_EQ(device.log()[0], "BAD 43 54 54 14 20 20 20 20 20 20");
+    PtyHost host(link());
+    host.write("CT");
+    device.stop();
+    EXPECT_EQ(device.log().back(), "BAD 43 54");
+    EXPECT_FALSE(exists(link()));
+}
+
+TEST_F(SimulatedDeviceTest, VanishingPortRemovesTheLinkAndReturnsAtTheSamePath) {
+    Options options;
+    options.linkPath = link();
+    options.vanishAfter = 1;
+    options.returnAfter = std::chrono::milliseconds(300);
+    SimulatedDevice& device = start(options);
+    {
+        PtyHost host(link());
+        host.write("CTS");
+        EXPECT_EQ(host.readUntilContains("\n"), kReply);
+        ASSERT_TRUE(eventually([&] { return device.portPath().empty(); }));
+        EXPECT_FALSE(exists(link()));
+    }
+    ASSERT_TRUE(eventually([&] { return !device.portPath().empty() && exists(link()); }));
+    PtyHost again(link());
+    again.write("CTS");
+    EXPECT_EQ(again.readUntilContains("\n"), kReply);
+}
+
+}  // namespace
+}  // namespace vq72::sim

@@ -1,0 +1,356 @@
+#include "sim/simulated_device.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <random>
+#include <system_error>
+
+#include "sim/frame_parser.h"
+#include "sim/host_presence.h"
+#include "sim/pty_port.h"
+#include "sim/replies.h"
+
+namespace vq72::sim {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+using std::chrono::nanoseconds;
+
+// 9600 baud, 8N1: ten bit times a byte.
+constexpr nanoseconds kByteTime{10'000'000'000 / 9600};
+// Noise keeps this far from any reply, before and after it.
+constexpr milliseconds kNoiseClearance{200};
+// A notice follows its reply after this pause, so that the host takes it as a batch of its own.
+constexpr milliseconds kNoticePause{150};
+constexpr milliseconds kFewestMsBetweenNoise{300};
+constexpr milliseconds kMostMsBetweenNoise{1500};
+// A host that closed the port and stayed away this long has abandoned its unfinished frame.
+constexpr milliseconds kAbandonedFrameTime{100};
+// The longest the thread sleeps without a reason to wake.
+constexpr milliseconds kIdleWake{20};
+
+enum class BurstKind { Reply, Notice, Noise, Raw };
+
+struct Burst {
+    Clock::time_point at;
+    std::string bytes;
+    BurstKind kind;
+};
+
+}  // namespace
+
+// The device's thread: the port, the parser and the output queue, touched by this thread only.
+class SimulatedDevice::Engine {
+public:
+    explicit Engine(SimulatedDevice& device)
+        : d_(device),
+          o_(device.options_),
+          random_(o_.noiseSeed != 0 ? o_.noiseSeed : std::random_device()()),
+          notices_(o_.notices.begin(), o_.notices.end()) {}
+
+    void openPort() {
+        port_.open(o_.linkPath);
+        host_.watch(port_.slavePath());
+        vanishAt_ = o_.vanishAfter > 0 ? frames_ + o_.vanishAfter : 0;
+        {
+            std::lock_guard lock(d_.mutex_);
+            d_.portPath_ = port_.slavePath();
+        }
+        d_.notifyChange();
+    }
+
+    void run() {
+        scheduleNoise(Clock::now());
+        while (!d_.stopping_.load()) {
+            if (port_.isOpen()) {
+                serve();
+            } else {
+                waitForReturn();
+            }
+        }
+        closePort();
+    }
+
+private:
+    void serve() {
+        const Clock::time_point now = Clock::now();
+        sleepUntil(nextWake(now));
+        host_.update();
+        takeTransmitRequests();
+        receive();
+        send();
+        if (o_.garbage) makeNoise();
+        dropOutputWhileHostAway();
+        endAbandonedFrame();
+        if (vanishAt_ > 0 && frames_ >= vanishAt_ && outbox_.empty()) vanish();
+    }
+
+    Clock::time_point nextWake(Clock::time_point now) const {
+        Clock::time_point wake = now + kIdleWake;
+        if (!outbox_.empty()) wake = std::min(wake, std::max(dueTime(outbox_.front()), nextWriteAt_));
+        if (o_.garbage) wake = std::min(wake, nextNoiseAt_);
+        return wake;
+    }
+
+    // Sleeps until `until`, or until the host writes (when a byte may be read now), the host
+    // opens or closes the port, or a caller wakes the thread.
+    void sleepUntil(Clock::time_point until) {
+        const Clock::time_point now = Clock::now();
+        const bool mayRead = !o_.pace || now >= nextReadAt_;
+        if (o_.pace && !mayRead) until = std::min(until, nextReadAt_);
+        std::array<pollfd, 3> fds = {pollfd{d_.wake_[0], POLLIN, 0},
+                                     pollfd{mayRead ? port_.master() : -1, POLLIN, 0},
+                                     pollfd{host_.fd(), POLLIN, 0}};
+        const auto wait = std::max(nanoseconds(0), until - now);
+        const timespec timeout{static_cast<time_t>(wait.count() / 1'000'000'000),
+                               static_cast<long>(wait.count() % 1'000'000'000)};
+        ::ppoll(fds.data(), fds.size(), &timeout, nullptr);
+        if (fds[0].revents & POLLIN) {
+            std::array<char, 64> drain{};
+            while (::read(d_.wake_[0], drain.data(), drain.size()) > 0) {
+            }
+        }
+    }
+
+    void takeTransmitRequests() {
+        std::vector<std::string> requests;
+        {
+            std::lock_guard lock(d_.mutex_);
+            requests.swap(d_.toTransmit_);
+        }
+        for (auto& bytes : requests) outbox_.push_back({Clock::now(), std::move(bytes), BurstKind::Raw});
+    }
+
+    void receive() {
+        std::array<char, 256> buffer{};
+        for (;;) {
+            const Clock::time_point now = Clock::now();
+            if (o_.pace && now < nextReadAt_) return;
+            const std::size_t want = o_.pace ? 1 : buffer.size();
+            const ssize_t got = ::read(port_.master(), buffer.data(), want);
+            if (got <= 0) return;
+            if (o_.pace) nextReadAt_ = now + kByteTime;
+            for (ssize_t i = 0; i < got; ++i) accept(buffer[static_cast<std::size_t>(i)]);
+        }
+    }
+
+    // Bytes the host wrote before the port closes have reached the device, paced or not.
+    void takeWhatArrived() {
+        std::array<char, 256> buffer{};
+        ssize_t got = 0;
+        while ((got = ::read(port_.master(), buffer.data(), buffer.size())) > 0) {
+            for (ssize_t i = 0; i < got; ++i) accept(buffer[static_cast<std::size_t>(i)]);
+        }
+    }
+
+    void accept(char byte) {
+        if (o_.banner && !bannerSent_) {
+            bannerSent_ = true;
+            outbox_.push_back({Clock::now(), kBanner, BurstKind::Raw});
+        }
+        for (const Frame& frame : parser_.feed(byte)) handle(frame);
+    }
+
+    void handle(const Frame& frame) {
+        d_.log_.add(frame);
+        ++frames_;
+        if (frame.kind == FrameKind::Osd) {
+            {
+                std::lock_guard lock(d_.mutex_);
+                d_.screen_.apply(frame.osd);
+            }
+            d_.notifyChange();
+        }
+        if (frame.kind == FrameKind::Bad || o_.silent) return;
+        const Clock::time_point replyAt = Clock::now() + o_.replyDelay;
+        outbox_.push_back({replyAt, o_.shortReply ? kShortReply : kReply, BurstKind::Reply});
+        if (!notices_.empty()) {
+            outbox_.push_back({replyAt + kNoticePause, notices_.front() + "\r\n", BurstKind::Notice});
+            notices_.pop_front();
+        }
+    }
+
+    // Replies keep their distance from noise already sent.
+    Clock::time_point dueTime(const Burst& burst) const {
+        if (burst.kind == BurstKind::Noise) return burst.at;
+        return std::max(burst.at, lastNoiseEnd_ + kNoiseClearance);
+    }
+
+    void send() {
+        while (!outbox_.empty()) {
+            const Clock::time_point now = Clock::now();
+            Burst& burst = outbox_.front();
+            if (now < dueTime(burst) || now < nextWriteAt_) return;
+            const std::size_t count = o_.pace ? 1 : burst.bytes.size();
+            const ssize_t written = ::write(port_.master(), burst.bytes.data(), count);
+            if (written <= 0) return;  // the host's receive queue is full: try again later
+            if (o_.pace) nextWriteAt_ = now + kByteTime;
+            burst.bytes.erase(0, static_cast<std::size_t>(written));
+            if (!burst.bytes.empty()) continue;
+            if (burst.kind == BurstKind::Noise) {
+                lastNoiseEnd_ = Clock::now();
+            } else {
+                lastReplyEnd_ = Clock::now();
+            }
+            outbox_.pop_front();
+        }
+    }
+
+    void scheduleNoise(Clock::time_point now) {
+        std::uniform_int_distribution<long> pause(kFewestMsBetweenNoise.count(),
+                                                  kMostMsBetweenNoise.count());
+        nextNoiseAt_ = now + milliseconds(pause(random_));
+    }
+
+    // Noise only between exchanges: nothing queued, no frame arriving, the last reply well past.
+    void makeNoise() {
+        const Clock::time_point now = Clock::now();
+        if (now < nextNoiseAt_) return;
+        scheduleNoise(now);
+        const bool quiet = outbox_.empty() && !parser_.busy() && hostPresent() &&
+                           now - lastReplyEnd_ >= kNoiseClearance;
+        if (quiet) outbox_.push_back({now, noiseBurst(random_), BurstKind::Noise});
+    }
+
+    bool hostPresent() const { return host_.fd() < 0 || !host_.goneFor(milliseconds(0)); }
+
+    // A real line drops what arrives while the host's port is closed; the pty would keep it.
+    void dropOutputWhileHostAway() {
+        if (!hostPresent()) ::tcflush(port_.slave(), TCIFLUSH);
+    }
+
+    void endAbandonedFrame() {
+        if (!parser_.busy() || host_.fd() < 0 || !host_.goneFor(kAbandonedFrameTime)) return;
+        int waiting = 0;
+        if (::ioctl(port_.master(), FIONREAD, &waiting) == 0 && waiting > 0) return;
+        if (auto frame = parser_.cut()) d_.log_.add(*frame);
+    }
+
+    void vanish() {
+        closePort();
+        if (o_.returnAfter) returnAt_ = Clock::now() + *o_.returnAfter;
+    }
+
+    void closePort() {
+        if (port_.isOpen()) takeWhatArrived();
+        if (auto frame = parser_.cut()) d_.log_.add(*frame);
+        outbox_.clear();
+        host_.stop();
+        const bool wasOpen = port_.isOpen();
+        port_.close();
+        if (!wasOpen) return;
+        {
+            std::lock_guard lock(d_.mutex_);
+            d_.portPath_.clear();
+        }
+        d_.notifyChange();
+    }
+
+    void waitForReturn() {
+        const Clock::time_point now = Clock::now();
+        if (returnAt_ && now >= *returnAt_) {
+            returnAt_.reset();
+            openPort();
+            return;
+        }
+        const Clock::time_point until = returnAt_ ? std::min(*returnAt_, now + kIdleWake * 5)
+                                                  : now + kIdleWake * 5;
+        sleepUntil(until);
+    }
+
+    SimulatedDevice& d_;
+    const Options& o_;
+    PtyPort port_;
+    HostPresence host_;
+    FrameParser parser_;
+    std::deque<Burst> outbox_;
+    std::mt19937 random_;
+    std::deque<std::string> notices_;
+    bool bannerSent_ = false;
+    long frames_ = 0;
+    long vanishAt_ = 0;  // frame count at which the port vanishes; 0: never
+    std::optional<Clock::time_point> returnAt_;
+    Clock::time_point nextReadAt_{};
+    Clock::time_point nextWriteAt_{};
+    Clock::time_point nextNoiseAt_{};
+    Clock::time_point lastNoiseEnd_{};
+    Clock::time_point lastReplyEnd_{};
+};
+
+SimulatedDevice::SimulatedDevice(Options options)
+    : options_(std::move(options)), log_(options_.logPath) {}
+
+SimulatedDevice::~SimulatedDevice() { stop(); }
+
+void SimulatedDevice::start() {
+    if (thread_.joinable()) return;
+    if (::pipe2(wake_, O_NONBLOCK | O_CLOEXEC) != 0) {
+        throw std::system_error(errno, std::generic_category(), "pipe");
+    }
+    auto engine = std::make_shared<Engine>(*this);
+    try {
+        engine->openPort();
+    } catch (...) {
+        ::close(wake_[0]);
+        ::close(wake_[1]);
+        wake_[0] = wake_[1] = -1;
+        throw;
+    }
+    stopping_ = false;
+    thread_ = std::thread([engine] { engine->run(); });
+}
+
+void SimulatedDevice::stop() {
+    if (!thread_.joinable()) return;
+    stopping_ = true;
+    [[maybe_unused]] const ssize_t woken = ::write(wake_[1], "x", 1);
+    thread_.join();
+    ::close(wake_[0]);
+    ::close(wake_[1]);
+    wake_[0] = wake_[1] = -1;
+}
+
+std::string SimulatedDevice::portPath() const {
+    std::lock_guard lock(mutex_);
+    return portPath_;
+}
+
+Screen SimulatedDevice::screen() const {
+    std::lock_guard lock(mutex_);
+    return screen_;
+}
+
+void SimulatedDevice::setChangeListener(std::function<void()> listener) {
+    std::lock_guard lock(mutex_);
+    listener_ = std::move(listener);
+}
+
+void SimulatedDevice::transmit(const std::string& bytes) {
+    {
+        std::lock_guard lock(mutex_);
+        toTransmit_.push_back(bytes);
+    }
+    [[maybe_unused]] const ssize_t woken = ::write(wake_[1], "x", 1);
+}
+
+void SimulatedDevice::notifyChange() {
+    ++changes_;
+    std::function<void()> listener;
+    {
+        std::lock_guard lock(mutex_);
+        listener = listener_;
+    }
+    if (listener) listener();
+}
+
+}  // namespace vq72::sim

@@ -1,0 +1,66 @@
+// The simulated VQ7240 on a pseudo-terminal, running on a thread of its own so that a program
+// (the demo mode, the tests) can host it without blocking. It checks every frame the host sends,
+// keeps the screen, answers "CTS" and every valid OSD command, and emulates the faults chosen in
+// its options. Every public call is safe from any thread.
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "sim/frame_log.h"
+#include "sim/options.h"
+#include "sim/screen.h"
+
+namespace vq72::sim {
+
+class SimulatedDevice {
+public:
+    // Throws std::runtime_error when the log file cannot be opened.
+    explicit SimulatedDevice(Options options);
+    SimulatedDevice(const SimulatedDevice&) = delete;
+    SimulatedDevice& operator=(const SimulatedDevice&) = delete;
+    ~SimulatedDevice();
+
+    // Opens the port (throws std::system_error when no pseudo-terminal can be had) and starts
+    // the device's thread.
+    void start();
+    // Ends a frame in progress as bad, closes the port, removes the link and joins the thread.
+    void stop();
+
+    // The slave device the host opens; empty while the port has vanished.
+    std::string portPath() const;
+    Screen screen() const;
+    // Grows by one whenever the screen or the port path changes.
+    unsigned long changes() const { return changes_.load(); }
+    // Called on the device's thread after each change; set it before start().
+    void setChangeListener(std::function<void()> listener);
+    // The frame log lines so far.
+    std::vector<std::string> log() const { return log_.lines(); }
+    // Sends bytes to the host as they stand, outside any exchange.
+    void transmit(const std::string& bytes);
+
+private:
+    class Engine;
+
+    void notifyChange();
+
+    Options options_;
+    FrameLog log_;
+    mutable std::mutex mutex_;
+    std::string portPath_;
+    Screen screen_;
+    std::vector<std::string> toTransmit_;
+    std::function<void()> listener_;
+    std::atomic<unsigned long> changes_{0};
+    std::atomic<bool> stopping_{false};
+    int wake_[2] = {-1, -1};  // a byte written to wake_[1] wakes the device's thread
+    std::thread thread_;
+
+    friend class Engine;
+};
+
+}  // namespace vq72::sim
