@@ -15,6 +15,7 @@
 
 #include "ui/design_colour.h"
 #include "ui/design_font.h"
+#include "ui/label_fit.h"
 #include "ui/layout_area.h"
 #include "ui/model_text.h"
 #include "ui/text_input_box.h"
@@ -154,7 +155,6 @@ QWidget* MainWindowView::createWidget(Control& control, QWidget* parent) {
         default: {
             auto* label = new QLabel(parent);
             label->setTextFormat(Qt::PlainText);
-            label->setWordWrap(true);
             label->setAutoFillBackground(!spec.transparent);
             if (spec.border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
             return label;
@@ -166,6 +166,11 @@ void MainWindowView::applyAll(const Control& control) {
     const ControlSpec& spec = control.spec();
     QWidget* widget = widgets_.at({control.name(), control.index()});
     if (!spec.font.family.empty()) widget->setFont(designFont(spec.font));
+    // A label wraps its text when it was drawn tall enough for two lines; a one-line label
+    // keeps its line, as the substitute font may be a little wider than the designed one.
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setWordWrap(spec.geometry.height >= 2 * label->fontMetrics().lineSpacing());
+    }
     if (spec.hasForeColour) {
         setColour(widget, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText},
                   toQColor(spec.foreColour, widget->palette()));
@@ -173,8 +178,8 @@ void MainWindowView::applyAll(const Control& control) {
     if (spec.kind == ControlKind::CommandButton) widget->setAutoFillBackground(spec.hasBackColour);
     if (spec.hasBackColour) applyToWidget(control, ControlProperty::BackColour, widget);
     for (ControlProperty property :
-         {ControlProperty::Text, ControlProperty::Visible, ControlProperty::Enabled,
-          ControlProperty::Value, ControlProperty::Alignment, ControlProperty::Geometry,
+         {ControlProperty::Geometry, ControlProperty::Text, ControlProperty::Visible,
+          ControlProperty::Enabled, ControlProperty::Value, ControlProperty::Alignment,
           ControlProperty::ToolTip}) {
         applyToWidget(control, property, widget);
     }
@@ -187,6 +192,7 @@ void MainWindowView::applyToWidget(const Control& control, ControlProperty prope
         case ControlProperty::Text:
             if (auto* label = qobject_cast<QLabel*>(widget)) {
                 label->setText(text);
+                fitToWidth(label);
             } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
                 if (box->text() != text) box->setText(text);
             } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
@@ -222,6 +228,7 @@ void MainWindowView::applyToWidget(const Control& control, ControlProperty prope
         case ControlProperty::Geometry: {
             const Rect& r = control.geometry();
             widget->setGeometry(r.left, r.top, r.width, r.height);
+            if (auto* label = qobject_cast<QLabel*>(widget)) fitToWidth(label);
             break;
         }
         case ControlProperty::ToolTip:
