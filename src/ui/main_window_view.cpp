@@ -77,7 +77,7 @@ MainWindowView::MainWindowView(MainWindowModel& model, MainWindowEvents& events,
     const QSize layoutSize(MainWindowModel::kLayoutWidth, MainWindowModel::kLayoutHeight);
     client_ = new QWidget(this);
     client_->setFixedSize(layoutSize);
-    client_->setFont(designDefaultFont());
+    setFont(designDefaultFont());
     area_ = new LayoutArea(
         layoutSize, [this] { events_.Form_MouseMove(); }, client_);
     setCentralWidget(client_);
