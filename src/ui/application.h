@@ -26,7 +26,6 @@ public:
 
     void start();
     int exec();
-    MainWindowView& mainWindow() { return view_; }
 
 private:
     bool splash_;

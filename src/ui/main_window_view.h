@@ -21,10 +21,6 @@ class TextInputBox;
 class MainWindowView : public QMainWindow, private MainWindowListener {
     Q_OBJECT
 public:
-    // The client area below the menu bar while the start-up size is in force.
-    static constexpr int kClientWidth = 368;
-    static constexpr int kClientHeight = 340;
-
     MainWindowView(MainWindowModel& model, MainWindowEvents& events, QWidget* parent = nullptr);
     ~MainWindowView() override;
 
