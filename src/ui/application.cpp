@@ -1,0 +1,48 @@
+#include "ui/application.h"
+
+#include <QApplication>
+#include <cstdlib>
+
+#include "serial/port_map.h"
+
+namespace vq72 {
+namespace {
+
+QStringList toQStringList(const std::vector<std::string>& texts) {
+    QStringList list;
+    for (const std::string& text : texts) list << QString::fromStdString(text);
+    return list;
+}
+
+}  // namespace
+
+Application::Application(const LaunchOptions& options)
+    : splash_(options.splash),
+      serial_(PortMap::forRun(std::getenv(PortMap::kEnvironmentVariable), settings_)),
+      app_(toQStringList(options.commandLine)),
+      program_(Platform{serial_, settings_, shell_, app_, mainWindowHost_, about_}),
+      view_(program_.frm_VQ72xx, program_),
+      timers_(program_.frm_VQ72xx, program_) {
+    mainWindowHost_.attach(&view_);
+    about_.setOwner(&view_);
+    app_.setMainWindow(&view_);
+    serial_.setEventHandler([this] { program_.MSComm1_OnComm(); });
+    // The program ends when its window has unloaded, whatever other window is still open.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&view_, &MainWindowView::unloaded, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    QObject::connect(&termination_, &TerminationSignals::terminationRequested, &view_,
+                     &QWidget::close);
+}
+
+void Application::start() {
+    program_.Form_Load();
+    if (!splash_) program_.frm_VQ72xx.tmrSplash.setEnabled(false);
+    view_.show();
+}
+
+int Application::exec() {
+    return QApplication::exec();
+}
+
+}  // namespace vq72

@@ -1,0 +1,44 @@
+// The program composed: the Qt platform services, the logic (Program) over them, the main
+// window view and its timers. start() runs the window's load and shows it; exec() runs the
+// event loop until the window has unloaded.
+#pragma once
+
+#include <QStringList>
+
+#include "app/program.h"
+#include "platform/qt/qt_app_services.h"
+#include "platform/qt/qt_serial_control.h"
+#include "platform/qt/qt_settings_backing.h"
+#include "platform/qt/qt_shell.h"
+#include "platform/qt/termination_signals.h"
+#include "ui/about_window_host.h"
+#include "ui/launch_options.h"
+#include "ui/main_window_view.h"
+#include "ui/timer_driver.h"
+#include "ui/window_closer.h"
+
+namespace vq72 {
+
+class Application {
+public:
+    // Needs a QApplication.
+    explicit Application(const LaunchOptions& options);
+
+    void start();
+    int exec();
+
+private:
+    bool splash_;
+    QtSettingsBacking settings_;
+    QtSerialControl serial_;
+    QtShell shell_;
+    QtAppServices app_;
+    WindowCloser mainWindowHost_;
+    QtAboutWindowHost about_;
+    Program program_;
+    MainWindowView view_;
+    TimerDriver timers_;
+    TerminationSignals termination_;
+};
+
+}  // namespace vq72
