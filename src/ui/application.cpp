@@ -26,11 +26,12 @@ Application::Application(const LaunchOptions& options)
     mainWindowHost_.attach(&view_);
     about_.setOwner(&view_);
     app_.setMainWindow(&view_);
-    serial_.setEventHandler([this] { program_.MSComm1_OnComm(); });
     // The program ends when its window has unloaded, whatever other window is still open.
     QApplication::setQuitOnLastWindowClosed(false);
-    QObject::connect(&view_, &MainWindowView::unloaded, qApp, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
+    QObject::connect(&view_, &MainWindowView::unloaded, qApp, [this] {
+        unloaded_ = true;
+        QCoreApplication::quit();
+    }, Qt::QueuedConnection);
     QObject::connect(&termination_, &TerminationSignals::terminationRequested, &view_,
                      &QWidget::close);
 }
@@ -38,11 +39,13 @@ Application::Application(const LaunchOptions& options)
 void Application::start() {
     program_.Form_Load();
     if (!splash_) program_.frm_VQ72xx.tmrSplash.setEnabled(false);
-    view_.show();
+    // A termination signal handled while the start-up let events run has unloaded the window.
+    if (!unloaded_) view_.show();
 }
 
 int Application::exec() {
-    return QApplication::exec();
+    // Quitting before the event loop runs is lost, so an unload during start-up ends here.
+    return unloaded_ ? 0 : QApplication::exec();
 }
 
 }  // namespace vq72

@@ -39,6 +39,7 @@ private:
     MainWindowView view_;
     TimerDriver timers_;
     TerminationSignals termination_;
+    bool unloaded_ = false;
 };
 
 }  // namespace vq72
