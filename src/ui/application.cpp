@@ -1,6 +1,7 @@
 #include "ui/application.h"
 
 #include <QApplication>
+#include <QPoint>
 #include <cstdlib>
 
 #include "serial/port_map.h"
@@ -14,11 +15,18 @@ QStringList toQStringList(const std::vector<std::string>& texts) {
     return list;
 }
 
+PortMap portMapFor(const DemoDevice* demo, SettingsBacking& settings) {
+    if (demo != nullptr) return PortMap::parse(demo->portMap());
+    return PortMap::forRun(std::getenv(PortMap::kEnvironmentVariable), settings);
+}
+
 }  // namespace
 
 Application::Application(const LaunchOptions& options)
     : splash_(options.splash),
-      serial_(PortMap::forRun(std::getenv(PortMap::kEnvironmentVariable), settings_)),
+      demo_(options.simulate ? std::make_unique<DemoDevice>() : nullptr),
+      settings_(demo_ ? DemoDevice::kSettingsSuffix : ""),
+      serial_(portMapFor(demo_.get(), settings_)),
       app_(toQStringList(options.commandLine)),
       program_(Platform{serial_, settings_, shell_, app_, mainWindowHost_, about_}),
       view_(program_.frm_VQ72xx, program_),
@@ -36,11 +44,26 @@ Application::Application(const LaunchOptions& options)
                      &QWidget::close);
 }
 
+Application::~Application() {
+    // The device calls the monitor from its own thread: stop it before anything goes.
+    if (demo_) demo_->device().stop();
+}
+
 void Application::start() {
+    if (demo_) {
+        // The demo starts with its device chosen, as if port 1 had been picked before.
+        program_.settings().SaveRegSetting(kAppTitle, kFormInitSection, "ComPort", " 1");
+        monitor_ = std::make_unique<SimulatedMonitorView>(demo_->device());
+    }
     program_.Form_Load();
     if (!splash_) program_.frm_VQ72xx.tmrSplash.setEnabled(false);
     // A termination signal handled while the start-up let events run has unloaded the window.
-    if (!unloaded_) view_.show();
+    if (unloaded_) return;
+    view_.show();
+    if (monitor_) {
+        monitor_->move(view_.frameGeometry().topRight() + QPoint(16, 0));
+        monitor_->show();
+    }
 }
 
 int Application::exec() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QStringList>
+#include <memory>
 
 #include "app/program.h"
 #include "platform/qt/qt_app_services.h"
@@ -12,8 +13,10 @@
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/termination_signals.h"
 #include "ui/about_window_host.h"
+#include "ui/demo_device.h"
 #include "ui/launch_options.h"
 #include "ui/main_window_view.h"
+#include "ui/simulated_monitor_view.h"
 #include "ui/timer_driver.h"
 #include "ui/window_closer.h"
 
@@ -23,12 +26,17 @@ class Application {
 public:
     // Needs a QApplication.
     explicit Application(const LaunchOptions& options);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
 
     void start();
     int exec();
 
 private:
     bool splash_;
+    // The demo's device comes first: the serial control's port map names its port.
+    std::unique_ptr<DemoDevice> demo_;
     QtSettingsBacking settings_;
     QtSerialControl serial_;
     QtShell shell_;
@@ -39,6 +47,7 @@ private:
     MainWindowView view_;
     TimerDriver timers_;
     TerminationSignals termination_;
+    std::unique_ptr<SimulatedMonitorView> monitor_;
     bool unloaded_ = false;
 };
 

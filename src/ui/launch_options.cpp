@@ -11,6 +11,8 @@ LaunchOptions parseLaunchOptions(const std::vector<std::string>& arguments) {
             options.help = true;
         } else if (argument == "--no-splash") {
             options.splash = false;
+        } else if (argument == "--simulate") {
+            options.simulate = true;
         } else {
             options.commandLine.push_back(argument);
         }
@@ -28,6 +30,8 @@ std::string launchHelp(const std::string& program) {
            "  --version     print the program's name and version, then end\n"
            "  --help, -h    print this help, then end\n"
            "  --no-splash   start without the About window's start-up splash\n"
+           "  --simulate    demo: a simulated VQ7240 is port 1 and shows its screen in a window\n"
+           "                of its own; the demo keeps its own settings\n"
            "  SKIPCOM n     never probe port n (one digit) when looking for ports\n"
            "\n"
            "Environment:\n"

@@ -1,4 +1,4 @@
-// The program's own command-line options (--version, --help, --no-splash); every other
+// The program's own command-line options (--version, --help, --no-splash, --simulate); every other
 // argument belongs to the command line that the start-up sequence reads ("SKIPCOM 4").
 #pragma once
 
@@ -11,6 +11,7 @@ struct LaunchOptions {
     bool version = false;
     bool help = false;
     bool splash = true;
+    bool simulate = false;
     std::vector<std::string> commandLine;
 };
 
