@@ -18,7 +18,6 @@
 #include "app/program.h"
 #include "app/settings_store.h"
 #include "event_wait.h"
-#include "observed_serial_control.h"
 #include "platform/qt/qt_serial_control.h"
 #include "platform/qt/qt_settings_backing.h"
 #include "recording_settings_backing.h"
@@ -26,6 +25,7 @@
 #include "sim/simulated_device.h"
 #include "support/fakes.h"
 #include "support/manual_clock.h"
+#include "support/observed_serial_control.h"
 #include "support/report_spy.h"
 
 namespace vq72::test {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ public:
 
     std::vector<std::string> written;  // every Output that reached the port, in order
     std::vector<int> events;           // every event code raised, in order
+    std::function<void(const std::string&)> onOutput;  // runs after each Output that succeeded
 
     int eventCount(int code) const {
         return static_cast<int>(std::count(events.begin(), events.end(), code));
@@ -43,6 +45,7 @@ public:
     void output(const std::string& bytes) override {
         real_.output(bytes);
         written.push_back(bytes);
+        if (onOutput) onOutput(bytes);
     }
     int commEvent() const override { return real_.commEvent(); }
     void setEventHandler(std::function<void()> handler) override {
