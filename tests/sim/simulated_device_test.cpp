@@ -138,6 +138,27 @@ TEST_F(SimulatedDeviceTest, NoticeFollowsTheNextReplyInASeparateBurst) {
     EXPECT_EQ(host.readUntilContains("BGERR\r\n"), std::string(kReply) + "BGERR\r\n");
 }
 
+TEST_F(SimulatedDeviceTest, AnswerIsPendingOnceItsFrameIsLoggedAndUnreadUntilTheHostReads) {
+    Options options;
+    options.linkPath = link();
+    options.replyDelay = std::chrono::milliseconds(300);
+    options.notices = {"Time=12:00"};
+    SimulatedDevice& device = start(options);
+    PtyHost host(link());
+    EXPECT_EQ(device.pendingBursts(), 0);
+    host.write("CTS");
+    ASSERT_TRUE(eventually([&] { return device.log().size() == 1; }));
+    EXPECT_EQ(device.pendingAnswers(), 1);
+    EXPECT_EQ(device.pendingBursts(), 2);  // the reply and its notice
+    ASSERT_TRUE(eventually([&] { return device.pendingBursts() == 0; }));
+    EXPECT_EQ(device.pendingAnswers(), 0);
+    const int sent =
+        static_cast<int>(std::string(kReply).size() + std::string("Time=12:00\r\n").size());
+    EXPECT_TRUE(eventually([&] { return device.unreadByHost() == sent; }));
+    host.readUntilContains("12:00\r\n");
+    EXPECT_EQ(device.unreadByHost(), 0);
+}
+
 TEST_F(SimulatedDeviceTest, GarbageHoldsNoReplyMaterialAndNeverReplacesAReply) {
     Options options;
     options.linkPath = link();

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -45,6 +46,10 @@ struct Burst {
     BurstKind kind;
 };
 
+bool isAnswer(BurstKind kind) {
+    return kind == BurstKind::Reply || kind == BurstKind::Raw;
+}
+
 }  // namespace
 
 // The device's thread: the port, the parser and the output queue, touched by this thread only.
@@ -63,6 +68,7 @@ public:
         {
             std::lock_guard lock(d_.mutex_);
             d_.portPath_ = port_.slavePath();
+            d_.slaveFd_ = port_.slave();
         }
         d_.notifyChange();
     }
@@ -126,6 +132,7 @@ private:
             std::lock_guard lock(d_.mutex_);
             requests.swap(d_.toTransmit_);
         }
+        // transmit() counted them as pending already.
         for (auto& bytes : requests)
             outbox_.push_back({Clock::now(), std::move(bytes), BurstKind::Raw});
     }
@@ -155,13 +162,14 @@ private:
     void accept(char byte) {
         if (o_.banner && !bannerSent_) {
             bannerSent_ = true;
-            outbox_.push_back({Clock::now(), kBanner, BurstKind::Raw});
+            queue({Clock::now(), kBanner, BurstKind::Raw});
         }
         for (const Frame& frame : parser_.feed(byte)) handle(frame);
     }
 
+    // The answer is queued before the frame is logged: whoever sees the frame in the log also
+    // sees the answer pending.
     void handle(const Frame& frame) {
-        d_.log_.add(frame);
         ++frames_;
         if (frame.kind == FrameKind::Osd) {
             {
@@ -170,14 +178,26 @@ private:
             }
             d_.notifyChange();
         }
-        if (frame.kind == FrameKind::Bad || o_.silent) return;
-        const Clock::time_point replyAt = Clock::now() + o_.replyDelay;
-        outbox_.push_back({replyAt, o_.shortReply ? kShortReply : kReply, BurstKind::Reply});
-        if (!notices_.empty()) {
-            outbox_.push_back(
-                {replyAt + kNoticePause, notices_.front() + "\r\n", BurstKind::Notice});
-            notices_.pop_front();
+        if (frame.kind != FrameKind::Bad && !o_.silent) {
+            const Clock::time_point replyAt = Clock::now() + o_.replyDelay;
+            queue({replyAt, o_.shortReply ? kShortReply : kReply, BurstKind::Reply});
+            if (!notices_.empty()) {
+                queue({replyAt + kNoticePause, notices_.front() + "\r\n", BurstKind::Notice});
+                notices_.pop_front();
+            }
         }
+        d_.log_.add(frame);
+    }
+
+    void queue(Burst burst) {
+        ++d_.pendingBursts_;
+        if (isAnswer(burst.kind)) ++d_.pendingAnswers_;
+        outbox_.push_back(std::move(burst));
+    }
+
+    void sent(const Burst& burst) {
+        --d_.pendingBursts_;
+        if (isAnswer(burst.kind)) --d_.pendingAnswers_;
     }
 
     // Replies keep their distance from noise already sent.
@@ -202,6 +222,7 @@ private:
             } else {
                 lastReplyEnd_ = Clock::now();
             }
+            sent(burst);
             outbox_.pop_front();
         }
     }
@@ -219,7 +240,7 @@ private:
         scheduleNoise(now);
         const bool quiet = outbox_.empty() && !parser_.busy() && hostPresent() &&
                            now - lastReplyEnd_ >= kNoiseClearance;
-        if (quiet) outbox_.push_back({now, noiseBurst(random_), BurstKind::Noise});
+        if (quiet) queue({now, noiseBurst(random_), BurstKind::Noise});
     }
 
     bool hostPresent() const { return host_.fd() < 0 || host_.held(); }
@@ -238,9 +259,14 @@ private:
     void closePort() {
         if (port_.isOpen()) takeWhatArrived();
         if (auto frame = parser_.cut()) d_.log_.add(*frame);
+        for (const Burst& burst : outbox_) sent(burst);
         outbox_.clear();
         host_.stop();
         const bool wasOpen = port_.isOpen();
+        {
+            std::lock_guard lock(d_.mutex_);
+            d_.slaveFd_ = -1;
+        }
         port_.close();
         if (!wasOpen) return;
         {
@@ -335,8 +361,17 @@ void SimulatedDevice::transmit(const std::string& bytes) {
     {
         std::lock_guard lock(mutex_);
         toTransmit_.push_back(bytes);
+        ++pendingBursts_;
+        ++pendingAnswers_;
     }
     [[maybe_unused]] const ssize_t woken = ::write(wake_[1], "x", 1);
+}
+
+int SimulatedDevice::unreadByHost() const {
+    std::lock_guard lock(mutex_);
+    int unread = 0;
+    if (slaveFd_ < 0 || ::ioctl(slaveFd_, FIONREAD, &unread) != 0) return 0;
+    return unread;
 }
 
 void SimulatedDevice::notifyChange() {

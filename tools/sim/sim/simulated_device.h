@@ -43,6 +43,14 @@ public:
     // Sends bytes to the host as they stand, outside any exchange.
     void transmit(const std::string& bytes);
 
+    // Bursts queued and not yet wholly sent: all of them, and the answers among them (replies,
+    // the banner, transmit() requests). An answer is counted before its frame shows in the log,
+    // so a host can wait until everything its commands called for is on the line.
+    int pendingBursts() const { return pendingBursts_.load(); }
+    int pendingAnswers() const { return pendingAnswers_.load(); }
+    // Bytes on the line that no reader of the port has taken yet; 0 while the port is gone.
+    int unreadByHost() const;
+
 private:
     class Engine;
 
@@ -56,6 +64,9 @@ private:
     std::vector<std::string> toTransmit_;
     std::function<void()> listener_;
     std::atomic<unsigned long> changes_{0};
+    std::atomic<int> pendingBursts_{0};
+    std::atomic<int> pendingAnswers_{0};
+    int slaveFd_ = -1;  // the device's own descriptor of the slave, under mutex_
     std::atomic<bool> stopping_{false};
     int wake_[2] = {-1, -1};  // a byte written to wake_[1] wakes the device's thread
     std::thread thread_;

@@ -1,0 +1,197 @@
+// The link in real time: the program with the Qt serial control and QTimer-driven ticks against
+// the simulated device, run as its own process (vq72-osd-sim, --pace: 9600 baud both ways).
+//  1. presence-poll round trip, from "CTS" written to "VQ72xx Found" shown, against its floor:
+//     3 bytes out and the 14-byte reply in at 9600 baud 8N1, plus the 2-tick quiet time;
+//  2. CPU time of the idle program as a share of one core (the simulator's own is not counted).
+// Prints figures and ratios; never fails on a missed target.
+// Usage: link_bench [--polls N] [--seconds S] [--sim PATH]
+#include <sys/resource.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QMetaObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "app/settings_store.h"
+#include "link_bench_timers.h"
+#include "platform/qt/qt_serial_control.h"
+#include "protocol/reply_reader.h"
+#include "serial/port_map.h"
+#include "support/fakes.h"
+#include "support/observed_serial_control.h"
+
+namespace {
+
+using namespace vq72;
+using Clock = std::chrono::steady_clock;
+
+constexpr double kBaud = 9600;
+constexpr double kBitsPerByte = 10;  // 8N1: start, 8 data, stop
+constexpr double kPollBytes = 3;     // "CTS"
+constexpr double kReplyBytes = 14;   // "VQ7240 CT-OK" CR LF
+constexpr double kTickMs = 25;
+constexpr double kCpuTargetPercent = 0.5;
+constexpr int kStartLimitMs = 10'000;
+
+struct Arguments {
+    int polls = 50;
+    int seconds = 60;
+    QString sim;
+};
+
+Arguments parse(int argc, char** argv) {
+    Arguments a;
+    a.sim = QCoreApplication::applicationDirPath() + "/vq72-osd-sim";
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--polls") == 0) a.polls = std::max(1, std::atoi(argv[i + 1]));
+        if (std::strcmp(argv[i], "--seconds") == 0) a.seconds = std::max(1, std::atoi(argv[i + 1]));
+        if (std::strcmp(argv[i], "--sim") == 0) a.sim = argv[i + 1];
+    }
+    return a;
+}
+
+double cpuSeconds() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+double percentile(std::vector<double> values, double share) {
+    std::sort(values.begin(), values.end());
+    const auto rank =
+        static_cast<std::size_t>(std::ceil(share * static_cast<double>(values.size())));
+    return values[std::clamp<std::size_t>(rank, 1, values.size()) - 1];
+}
+
+// Runs the event loop, sleeping while there is nothing to do, until `done` holds or `boundMs`
+// passes. The program's 25 ms tick wakes it often enough to look.
+bool runUntil(const std::function<bool()>& done, int boundMs) {
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!done()) {
+        if (elapsed.elapsed() > boundMs) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+    return true;
+}
+
+// Records the status texts the program shows, with their time; blanks the status line again
+// after each "VQ72xx Found", so that the next poll shows it anew.
+class FoundWatch : public MainWindowListener {
+public:
+    explicit FoundWatch(MainWindowModel& w) : w_(w) { w_.addListener(this); }
+    ~FoundWatch() override { w_.removeListener(this); }
+    FoundWatch(const FoundWatch&) = delete;
+    FoundWatch& operator=(const FoundWatch&) = delete;
+
+    std::vector<Clock::time_point> found;
+
+    void controlChanged(const Control& control, ControlProperty property) override {
+        if (&control != &w_.lbl_txt_status || property != ControlProperty::Text) return;
+        if (control.text() != "VQ72xx Found") return;
+        found.push_back(Clock::now());
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [this] { w_.lbl_txt_status.setText(""); },
+            Qt::QueuedConnection);
+    }
+
+private:
+    MainWindowModel& w_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    const Arguments args = parse(argc, argv);
+    QTemporaryDir scratch;
+    const QString link = scratch.path() + "/port";
+
+    QProcess sim;
+    sim.setProgram(args.sim);
+    sim.setArguments({"--link", link, "--pace"});
+    sim.start();
+    if (!sim.waitForStarted() ||
+        !runUntil([&] { return QFileInfo::exists(link); }, kStartLimitMs)) {
+        std::fprintf(stderr, "link_bench: the simulator (%s) did not start\n",
+                     qPrintable(args.sim));
+        return 1;
+    }
+
+    QtSerialControl control(PortMap::parse("1=" + link.toStdString()));
+    test::ObservedSerialControl serial(control);
+    test::FakeSettingsBacking settings;
+    settings.values[SettingsStore::buildPath(kAppTitle, kFormInitSection, "ComPort")] = " 1";
+    test::FakeShell shell;
+    test::FakeAppServices app;
+    app.onDoEvents = [] { QCoreApplication::processEvents(); };
+    test::FakeWindowSystem windows;
+    Program program(Platform{serial, settings, shell, app, windows, windows});
+    MainWindowModel& w = program.frm_VQ72xx;
+    bench::ModelTimers timers(w, program);
+    FoundWatch watch(w);
+    std::vector<Clock::time_point> ctsWritten;
+    serial.onOutput = [&](const std::string& bytes) {
+        if (bytes == CommandChannel::kPresencePollText) ctsWritten.push_back(Clock::now());
+    };
+
+    program.Form_Load();
+    const int pollPeriodMs = 2 * (LinkSupervision::kPollPhaseTicks + 1) * static_cast<int>(kTickMs);
+    const bool polled = runUntil([&] { return static_cast<int>(watch.found.size()) >= args.polls; },
+                                 kStartLimitMs + (args.polls + 1) * pollPeriodMs);
+    // Each "VQ72xx Found" against the last "CTS" written before it.
+    std::vector<double> roundTripsMs;
+    for (const Clock::time_point shown : watch.found) {
+        const auto after = std::upper_bound(ctsWritten.begin(), ctsWritten.end(), shown);
+        if (after == ctsWritten.begin()) continue;
+        roundTripsMs.push_back(
+            std::chrono::duration<double, std::milli>(shown - *(after - 1)).count());
+    }
+
+    const double wireMs = (kPollBytes + kReplyBytes) * kBitsPerByte / kBaud * 1000;
+    const double floorMs = wireMs + ReplyReader::kQuietTicks * kTickMs;
+    std::printf(
+        "presence poll round trip, \"CTS\" written -> \"VQ72xx Found\" shown (%zu polls%s)\n",
+        roundTripsMs.size(), polled ? "" : ", fewer than asked: the device stopped answering");
+    std::printf(
+        "  floor          %6.1f ms  (17 bytes at 9600 8N1: %.1f ms, quiet time 2 ticks: %.0f ms)\n",
+        floorMs, wireMs, ReplyReader::kQuietTicks * kTickMs);
+    if (!roundTripsMs.empty()) {
+        const double median = percentile(roundTripsMs, 0.5);
+        const double p95 = percentile(roundTripsMs, 0.95);
+        std::printf(
+            "  median         %6.1f ms  = %.2f x floor  (target <= floor + 1 tick = %.1f ms: %s)\n",
+            median, median / floorMs, floorMs + kTickMs,
+            median <= floorMs + kTickMs ? "met" : "missed");
+        std::printf("  95th percentile %5.1f ms  = %.2f x floor\n", p95, p95 / floorMs);
+    }
+
+    // Idle: the program polls and supervises; nobody types.
+    const double cpuBefore = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    runUntil([] { return false; }, args.seconds * 1000);
+    const double cpu = cpuSeconds() - cpuBefore;
+    const double share = 100 * cpu / (static_cast<double>(wall.elapsed()) / 1000);
+    std::printf("idle program, %d s with real timers and the device answering\n", args.seconds);
+    std::printf("  CPU            %6.3f s   = %.3f %% of one core  (target < %.1f %%: %s)\n", cpu,
+                share, kCpuTargetPercent, share < kCpuTargetPercent ? "met" : "missed");
+    std::printf("  %zu polls answered in all\n", watch.found.size());
+
+    serial.setPortOpen(false);
+    sim.terminate();
+    sim.waitForFinished();
+    return 0;
+}

@@ -1,0 +1,76 @@
+// "SAVE" through the whole program at 9600-baud pacing, pressed while a poll's reply waits out
+// its quiet time: the purge after that reply must not cut the command still on its way.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <string>
+
+#include "osd/action_buttons.h"
+#include "program_on_simulator.h"
+
+namespace vq72::test {
+namespace {
+
+using OsdSaveLink = ProgramOnSimulator;
+
+std::string logLineOf(const std::string& kind, const std::string& bytes) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string line = kind;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        line += {' ', kHex[byte >> 4], kHex[byte & 0x0F]};
+    }
+    return line;
+}
+
+TEST_F(OsdSaveLink, SaveDuringAReplysQuietTimeReachesTheDeviceWholeAndIsAcknowledged) {
+    sim::Options options;
+    options.pace = true;
+    start(options);
+    ASSERT_TRUE(portSettles());
+    ASSERT_TRUE(statusWithin(kFound, kSettleLimitTicks));
+
+    for (const char c : std::string("hello")) {
+        int key = c;
+        program.Text_input_KeyPress(key);
+        ASSERT_NE(key, 0);
+        w.Text_input.setText(w.Text_input.text() + static_cast<char>(key));
+    }
+    ASSERT_EQ(w.Text_input.text(), "HELLO");
+
+    // The next poll's reply has arrived and its quiet time runs.
+    ASSERT_TRUE(nextWriteWithin(kPollLimitTicks));
+    ASSERT_TRUE(processEventsUntil([&] {
+        return w.state.RxWaitTicks > 0 && device().pendingAnswers() == 0 &&
+               device().unreadByHost() == 0;
+    }));
+    const std::size_t shownBefore = status.entries.size();
+    const std::size_t writtenBefore = serial.written.size();
+    program.cmd_button_Click(ActionButtons::kSave);
+    ASSERT_EQ(serial.written.size(), writtenBefore + 1);
+    const std::string command = serial.written.back();
+    EXPECT_EQ(w.lbl_txt_status.text(), "Transfer Done.");
+
+    // The quiet time ends while the command is still on the line (36 byte times): the poll's
+    // reply is taken, and purged, before the device has read the command.
+    clock.between = [] { QCoreApplication::processEvents(); };
+    ASSERT_GE(clock.runUntil([&] { return w.state.TextSentPending == 0; }, 5), 0);
+    clock.between = [this] { letTheLineSettle(); };
+    ASSERT_TRUE(statusWithin(kFound, 10));
+
+    const auto log = device().log();
+    ASSERT_EQ(log.size(), serial.written.size());
+    EXPECT_EQ(log.back(), logLineOf("OSD", command));
+    for (const std::string& line : log) EXPECT_NE(line.substr(0, 3), "BAD") << line;
+    EXPECT_EQ(device().screen().text, "       HELLO        ");  // "Top Center" centres it
+    // The poll's reply, taken while the command was being sent, is the acknowledgement that
+    // shows "Done"; the command's own reply then counts as a device detection.
+    EXPECT_EQ(status.textsFrom(shownBefore),
+              (std::vector<std::string>{"Programming", "Sending Text.", "Transfer Done.", "Done",
+                                        kFound}));
+    EXPECT_EQ(w.lbl_txt_status.backColour(), kGreen);
+    EXPECT_EQ(shownReports(), std::vector<Report>{});
+}
+
+}  // namespace
+}  // namespace vq72::test
