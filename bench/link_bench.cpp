@@ -24,7 +24,7 @@
 
 #include "app/program.h"
 #include "app/settings_store.h"
-#include "link_bench_timers.h"
+#include "ui/timer_driver.h"
 #include "platform/qt/qt_serial_control.h"
 #include "protocol/reply_reader.h"
 #include "serial/port_map.h"
@@ -140,7 +140,7 @@ int main(int argc, char** argv) {
     test::FakeWindowSystem windows;
     Program program(Platform{serial, settings, shell, app, windows, windows});
     MainWindowModel& w = program.frm_VQ72xx;
-    bench::ModelTimers timers(w, program);
+    TimerDriver timers(w, program);
     FoundWatch watch(w);
     std::vector<Clock::time_point> ctsWritten;
     serial.onOutput = [&](const std::string& bytes) {
