@@ -2,9 +2,11 @@
 // the simulated device, run as its own process (vq72-osd-sim, --pace: 9600 baud both ways).
 //  1. presence-poll round trip, from "CTS" written to "VQ72xx Found" shown, against its floor:
 //     3 bytes out and the 14-byte reply in at 9600 baud 8N1, plus the 2-tick quiet time;
-//  2. CPU time of the idle program as a share of one core (the simulator's own is not counted).
+//  2. "SAVE" to "Done", against its floor: the 36-byte command out and the 14-byte reply in at
+//     9600 baud 8N1, plus the 2-tick quiet time (transfers that a poll overlapped are left out);
+//  3. CPU time of the idle program as a share of one core (the simulator's own is not counted).
 // Prints figures and ratios; never fails on a missed target.
-// Usage: link_bench [--polls N] [--seconds S] [--sim PATH]
+// Usage: link_bench [--polls N] [--transfers N] [--seconds S] [--sim PATH]
 #include <sys/resource.h>
 
 #include <QCoreApplication>
@@ -24,12 +26,12 @@
 
 #include "app/program.h"
 #include "app/settings_store.h"
-#include "ui/timer_driver.h"
 #include "platform/qt/qt_serial_control.h"
 #include "protocol/reply_reader.h"
 #include "serial/port_map.h"
 #include "support/fakes.h"
 #include "support/observed_serial_control.h"
+#include "ui/timer_driver.h"
 
 namespace {
 
@@ -37,15 +39,17 @@ using namespace vq72;
 using Clock = std::chrono::steady_clock;
 
 constexpr double kBaud = 9600;
-constexpr double kBitsPerByte = 10;  // 8N1: start, 8 data, stop
-constexpr double kPollBytes = 3;     // "CTS"
-constexpr double kReplyBytes = 14;   // "VQ7240 CT-OK" CR LF
+constexpr double kBitsPerByte = 10;   // 8N1: start, 8 data, stop
+constexpr double kPollBytes = 3;      // "CTS"
+constexpr double kReplyBytes = 14;    // "VQ7240 CT-OK" CR LF
+constexpr double kCommandBytes = 36;  // the OSD text command with its colour field
 constexpr double kTickMs = 25;
 constexpr double kCpuTargetPercent = 0.5;
 constexpr int kStartLimitMs = 10'000;
 
 struct Arguments {
     int polls = 50;
+    int transfers = 50;
     int seconds = 60;
     QString sim;
 };
@@ -55,6 +59,8 @@ Arguments parse(int argc, char** argv) {
     a.sim = QCoreApplication::applicationDirPath() + "/vq72-osd-sim";
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--polls") == 0) a.polls = std::max(1, std::atoi(argv[i + 1]));
+        if (std::strcmp(argv[i], "--transfers") == 0)
+            a.transfers = std::max(1, std::atoi(argv[i + 1]));
         if (std::strcmp(argv[i], "--seconds") == 0) a.seconds = std::max(1, std::atoi(argv[i + 1]));
         if (std::strcmp(argv[i], "--sim") == 0) a.sim = argv[i + 1];
     }
@@ -87,8 +93,8 @@ bool runUntil(const std::function<bool()>& done, int boundMs) {
     return true;
 }
 
-// Records the status texts the program shows, with their time; blanks the status line again
-// after each "VQ72xx Found", so that the next poll shows it anew.
+// Records when the program shows "VQ72xx Found" and "Done"; blanks the status line again after
+// each, so that the next reply shows it anew.
 class FoundWatch : public MainWindowListener {
 public:
     explicit FoundWatch(MainWindowModel& w) : w_(w) { w_.addListener(this); }
@@ -97,11 +103,17 @@ public:
     FoundWatch& operator=(const FoundWatch&) = delete;
 
     std::vector<Clock::time_point> found;
+    std::vector<Clock::time_point> done;
 
     void controlChanged(const Control& control, ControlProperty property) override {
         if (&control != &w_.lbl_txt_status || property != ControlProperty::Text) return;
-        if (control.text() != "VQ72xx Found") return;
-        found.push_back(Clock::now());
+        if (control.text() == "VQ72xx Found") {
+            found.push_back(Clock::now());
+        } else if (control.text() == "Done") {
+            done.push_back(Clock::now());
+        } else {
+            return;
+        }
         QMetaObject::invokeMethod(
             QCoreApplication::instance(), [this] { w_.lbl_txt_status.setText(""); },
             Qt::QueuedConnection);
@@ -176,6 +188,45 @@ int main(int argc, char** argv) {
             median, median / floorMs, floorMs + kTickMs,
             median <= floorMs + kTickMs ? "met" : "missed");
         std::printf("  95th percentile %5.1f ms  = %.2f x floor\n", p95, p95 / floorMs);
+    }
+
+    // "SAVE" to "Done", one transfer after the other.
+    std::vector<double> transfersMs;
+    int overlapped = 0;
+    w.Text_input.setText("HELLO");
+    w.opt_BK_WT[1].setValue(true);
+    while (static_cast<int>(transfersMs.size()) < args.transfers) {
+        const std::size_t pollsBefore = ctsWritten.size();
+        const std::size_t doneBefore = watch.done.size();
+        const Clock::time_point pressed = Clock::now();
+        program.cmd_button_Click(0);
+        if (!runUntil([&] { return watch.done.size() > doneBefore; }, kStartLimitMs)) break;
+        const double ms =
+            std::chrono::duration<double, std::milli>(watch.done.back() - pressed).count();
+        // A poll in between would take its reply for the command's: leave that transfer out.
+        if (ctsWritten.size() != pollsBefore) {
+            ++overlapped;
+        } else {
+            transfersMs.push_back(ms);
+        }
+        runUntil([] { return false; }, static_cast<int>(kTickMs) * 4);
+    }
+    const double saveFloorMs = (kCommandBytes + kReplyBytes) * kBitsPerByte / kBaud * 1000 +
+                               ReplyReader::kQuietTicks * kTickMs;
+    std::printf("\"SAVE\" -> \"Done\" (%zu transfers, %d overlapped by a poll and left out)\n",
+                transfersMs.size(), overlapped);
+    std::printf("  floor          %6.1f ms  (50 bytes at 9600 8N1, quiet time 2 ticks)\n",
+                saveFloorMs);
+    if (!transfersMs.empty()) {
+        const double median = percentile(transfersMs, 0.5);
+        const double p95 = percentile(transfersMs, 0.95);
+        std::printf("  median         %6.1f ms  = %.2f x floor  (target <= 1.25 x: %s)\n", median,
+                    median / saveFloorMs, median <= 1.25 * saveFloorMs ? "met" : "missed");
+        std::printf(
+            "  95th percentile %5.1f ms  = %.2f x floor  (target <= floor + 2 ticks = %.1f ms: "
+            "%s)\n",
+            p95, p95 / saveFloorMs, saveFloorMs + 2 * kTickMs,
+            p95 <= saveFloorMs + 2 * kTickMs ? "met" : "missed");
     }
 
     // Idle: the program polls and supervises; nobody types.

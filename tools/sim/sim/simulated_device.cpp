@@ -27,6 +27,12 @@ using std::chrono::nanoseconds;
 
 // 9600 baud, 8N1: ten bit times a byte.
 constexpr nanoseconds kByteTime{10'000'000'000 / 9600};
+
+// When the line can carry the byte after one that went at `now`, due at `due`: bytes in a row
+// follow each other at the line's rate, however late the thread woke for each of them.
+Clock::time_point nextByteTime(Clock::time_point due, Clock::time_point now) {
+    return (now - due < kByteTime ? due : now) + kByteTime;
+}
 // Noise keeps this far from any reply, before and after it.
 constexpr milliseconds kNoiseClearance{200};
 // A notice follows its reply after this pause, so that the host takes it as a batch of its own.
@@ -145,7 +151,7 @@ private:
             const std::size_t want = o_.pace ? 1 : buffer.size();
             const ssize_t got = ::read(port_.master(), buffer.data(), want);
             if (got <= 0) return;
-            if (o_.pace) nextReadAt_ = now + kByteTime;
+            if (o_.pace) nextReadAt_ = nextByteTime(nextReadAt_, now);
             for (ssize_t i = 0; i < got; ++i) accept(buffer[static_cast<std::size_t>(i)]);
         }
     }
@@ -214,7 +220,7 @@ private:
             const std::size_t count = o_.pace ? 1 : burst.bytes.size();
             const ssize_t written = ::write(port_.master(), burst.bytes.data(), count);
             if (written <= 0) return;  // the host's receive queue is full: try again later
-            if (o_.pace) nextWriteAt_ = now + kByteTime;
+            if (o_.pace) nextWriteAt_ = nextByteTime(nextWriteAt_, now);
             burst.bytes.erase(0, static_cast<std::size_t>(written));
             if (!burst.bytes.empty()) continue;
             if (burst.kind == BurstKind::Noise) {
