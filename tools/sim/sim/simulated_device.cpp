@@ -70,6 +70,7 @@ public:
     void run() {
         scheduleNoise(Clock::now());
         while (!d_.stopping_.load()) {
+            if (d_.faultsChanged_.exchange(false)) takeNewFaults();
             if (port_.isOpen()) {
                 serve();
             } else {
@@ -120,6 +121,21 @@ private:
         }
     }
 
+    void takeNewFaults() {
+        std::optional<Options> faults;
+        {
+            std::lock_guard lock(d_.mutex_);
+            faults.swap(d_.newFaults_);
+        }
+        if (!faults) return;
+        faults->linkPath = o_.linkPath;
+        faults->logPath = o_.logPath;
+        faults->noiseSeed = o_.noiseSeed;
+        notices_.insert(notices_.end(), faults->notices.begin(), faults->notices.end());
+        o_ = std::move(*faults);
+        vanishAt_ = o_.vanishAfter > 0 ? frames_ + o_.vanishAfter : 0;
+    }
+
     void takeTransmitRequests() {
         std::vector<std::string> requests;
         {
@@ -153,6 +169,8 @@ private:
     }
 
     void accept(char byte) {
+        // Faults changed before this byte was sent apply to it.
+        if (d_.faultsChanged_.exchange(false)) takeNewFaults();
         if (o_.banner && !bannerSent_) {
             bannerSent_ = true;
             outbox_.push_back({Clock::now(), kBanner, BurstKind::Raw});
@@ -263,7 +281,7 @@ private:
     }
 
     SimulatedDevice& d_;
-    const Options& o_;
+    Options o_;  // the device's options, as last changed by setFaults
     PtyPort port_;
     HostPresence host_;
     FrameParser parser_;
@@ -337,6 +355,17 @@ void SimulatedDevice::transmit(const std::string& bytes) {
         toTransmit_.push_back(bytes);
     }
     [[maybe_unused]] const ssize_t woken = ::write(wake_[1], "x", 1);
+}
+
+void SimulatedDevice::setFaults(Options options) {
+    {
+        std::lock_guard lock(mutex_);
+        newFaults_ = std::move(options);
+    }
+    faultsChanged_ = true;
+    if (wake_[1] >= 0) {
+        [[maybe_unused]] const ssize_t woken = ::write(wake_[1], "x", 1);
+    }
 }
 
 void SimulatedDevice::notifyChange() {

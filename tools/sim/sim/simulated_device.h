@@ -7,6 +7,7 @@
 #include <atomic>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -42,6 +43,10 @@ public:
     std::vector<std::string> log() const { return log_.lines(); }
     // Sends bytes to the host as they stand, outside any exchange.
     void transmit(const std::string& bytes);
+    // Changes the faults while the device runs: pacing, reply delay, silence, short replies,
+    // garbage, banner and vanishing (counted from now) are replaced, notices are added to those
+    // still to come; the link and log paths stay. Takes effect before the next byte is handled.
+    void setFaults(Options options);
 
 private:
     class Engine;
@@ -54,9 +59,11 @@ private:
     std::string portPath_;
     Screen screen_;
     std::vector<std::string> toTransmit_;
+    std::optional<Options> newFaults_;
     std::function<void()> listener_;
     std::atomic<unsigned long> changes_{0};
     std::atomic<bool> stopping_{false};
+    std::atomic<bool> faultsChanged_{false};
     int wake_[2] = {-1, -1};  // a byte written to wake_[1] wakes the device's thread
     std::thread thread_;
 
