@@ -39,8 +39,10 @@ public:
     unsigned long changes() const { return changes_.load(); }
     // Called on the device's thread after each change; set it before start().
     void setChangeListener(std::function<void()> listener);
-    // The frame log lines so far.
+    // The frame log lines so far (since the last takeLog()).
     std::vector<std::string> log() const { return log_.lines(); }
+    // The frame log lines so far, forgotten here afterwards: a long run stays small.
+    std::vector<std::string> takeLog() { return log_.takeLines(); }
     // Sends bytes to the host as they stand, outside any exchange.
     void transmit(const std::string& bytes);
     // Changes the faults while the device runs: pacing, reply delay, silence, short replies,
