@@ -5,7 +5,7 @@
 //
 // Passes when: the device logged no BAD frame; every OSD command the program wrote arrived
 // whole and in order; every transfer ended as its fault allows (fault_plan.h); every tick ran
-// and none took a second; the resident memory grew less than 1 MB after warm-up.
+// and none hung (5 s); the resident memory grew less than 1 MB after warm-up.
 //
 // vq72_soak [--transfers N] [--max-seconds S] [--seed N] [--real-time-every K] [--trace 1]
 #include <unistd.h>
@@ -38,7 +38,8 @@ namespace {
 constexpr long kWarmUpTransfers = 50;
 constexpr long kMostRssGrowthKb = 1024;
 constexpr int kTickMs = 25;
-constexpr qint64 kLongestTickMs = 1000;      // a tick this long means the program stopped answering
+// A tick this long means the program stopped answering (generous: the machine may be loaded).
+constexpr qint64 kLongestTickMs = 5000;
 constexpr int kMostStepsPerTransfer = 1400;  // beyond the watchdog's 1200 ticks
 constexpr int kIoPausedSteps = 400;          // steps after "SAVE" that also wait 1 ms for I/O
 constexpr int kSettleSteps = 400;
