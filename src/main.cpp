@@ -1,15 +1,42 @@
 // VQ72_OSD: loads one line of on-screen-display text into a VQ72xx video device.
-#include <cstring>
+#include <QApplication>
 #include <iostream>
+#include <string>
+#include <vector>
 
+#include "ui/application.h"
+#include "ui/display_check.h"
+#include "ui/launch_options.h"
 #include "vq72/version.h"
 
+namespace {
+
+constexpr int kNoDisplay = 2;
+
+std::vector<std::string> argumentsOf(int argc, char** argv) {
+    return {argv + 1, argv + argc};
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::cout << vq72::version::kProgramName << ' ' << vq72::version::kText << '\n';
-            return 0;
-        }
+    const vq72::LaunchOptions early = vq72::parseLaunchOptions(argumentsOf(argc, argv));
+    if (early.version) {
+        std::cout << vq72::version::kProgramName << ' ' << vq72::version::kText << '\n';
+        return 0;
     }
-    return 0;
+    if (early.help) {
+        std::cout << vq72::launchHelp(argv[0]);
+        return 0;
+    }
+    if (const std::string message = vq72::missingDisplayMessage(argv[0]); !message.empty()) {
+        std::cerr << message << '\n';
+        return kNoDisplay;
+    }
+
+    QApplication qt(argc, argv);
+    // Qt has taken out its own options (-platform, -style ...); the rest is ours.
+    vq72::Application application(vq72::parseLaunchOptions(argumentsOf(argc, argv)));
+    application.start();
+    return application.exec();
 }

@@ -11,7 +11,6 @@
 #include "cli/send_outcome.h"
 #include "cli/send_request.h"
 #include "cli/send_target.h"
-#include "end_signals.h"
 #include "platform/qt/qt_settings_backing.h"
 #include "posix_file_system_view.h"
 #include "sender.h"
@@ -28,12 +27,12 @@ int usageError(const std::string& error) {
     return cli::kExitUsage;
 }
 
-int simulate(const SendRequest& request, const std::string& command, int endSignalFd) {
+int simulate(const SendRequest& request, const std::string& command) {
     sim::SimulatedDevice device{sim::Options{}};
     device.start();
     std::cout << cli::hexBytes(command) << std::endl;
     const int status = send::sendAndWait(cli::deviceTarget(device.portPath()), command,
-                                         request.timeoutMs, request.timeoutText, endSignalFd);
+                                         request.timeoutMs, request.timeoutText);
     device.stop();
     std::cout << sim::renderScreen(device.screen()) << std::flush;
     return status;
@@ -59,13 +58,11 @@ int run(const SendRequest& request) {
         return cli::kExitDone;
     }
 
-    const int endSignalFd = send::watchEndSignals();
-    if (request.mode == SendRequest::Mode::Simulate) return simulate(request, command, endSignalFd);
+    if (request.mode == SendRequest::Mode::Simulate) return simulate(request, command);
 
     const cli::ResolvedTarget resolved = cli::resolveTarget(request, environment, settings);
     if (!resolved.target) return usageError(resolved.error);
-    return send::sendAndWait(*resolved.target, command, request.timeoutMs, request.timeoutText,
-                             endSignalFd);
+    return send::sendAndWait(*resolved.target, command, request.timeoutMs, request.timeoutText);
 }
 
 }  // namespace

@@ -1,20 +1,21 @@
 #include "sender.h"
 
 #include <QEventLoop>
-#include <QSocketNotifier>
 #include <QTimer>
 #include <iostream>
 
 #include "cli/send_outcome.h"
 #include "cli/send_session.h"
-#include "end_signals.h"
 #include "platform/failure.h"
 #include "platform/qt/qt_serial_control.h"
+#include "platform/qt/termination_signals.h"
 
 namespace vq72::send {
 
 int sendAndWait(const cli::SendTarget& target, const std::string& command, int timeoutMs,
-                const std::string& timeoutText, int endSignalFd) {
+                const std::string& timeoutText) {
+    // Before the port opens: a signal from now on closes it in order.
+    TerminationSignals termination;
     QtSerialControl serial(target.map);
     cli::SendSession session(serial);
     try {
@@ -30,11 +31,11 @@ int sendAndWait(const cli::SendTarget& target, const std::string& command, int t
     timeout.setSingleShot(true);
     QObject::connect(&timeout, &QTimer::timeout, &loop, [&loop] { loop.exit(); });
     int endSignal = 0;
-    QSocketNotifier endSignals(endSignalFd, QSocketNotifier::Read);
-    QObject::connect(&endSignals, &QSocketNotifier::activated, &loop, [&] {
-        endSignal = takeEndSignal(endSignalFd);
-        if (endSignal != 0) loop.exit();
-    });
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &loop,
+                     [&](int number) {
+                         endSignal = number;
+                         loop.exit();
+                     });
     timeout.start(timeoutMs);
     loop.exec();
     session.close();

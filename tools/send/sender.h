@@ -8,8 +8,9 @@
 
 namespace vq72::send {
 
-// `endSignalFd` is the pipe of watchEndSignals(); the port is closed however the run ends.
+// SIGTERM, SIGINT and SIGHUP end the wait early (exit status 128 + the signal's number); the
+// port is closed however the run ends.
 int sendAndWait(const cli::SendTarget& target, const std::string& command, int timeoutMs,
-                const std::string& timeoutText, int endSignalFd);
+                const std::string& timeoutText);
 
 }  // namespace vq72::send

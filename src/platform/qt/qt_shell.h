@@ -1,0 +1,20 @@
+// Opens documents, web addresses and "mailto:" targets with the desktop's associated program
+// (QDesktopServices), answering with the shell's numbers: 42 opened, 2 no such file, 31 no
+// program for it.
+#pragma once
+
+#include "platform/shell.h"
+
+namespace vq72 {
+
+class QtShell : public Shell {
+public:
+    static constexpr long kOpened = 42;
+    static constexpr long kFileNotFound = 2;
+    static constexpr long kNoAssociation = 31;
+    static constexpr long kUnusableTarget = 5;
+
+    long open(const std::string& target) override;
+};
+
+}  // namespace vq72

@@ -1,0 +1,74 @@
+#include "ui/application.h"
+
+#include <QApplication>
+#include <QPoint>
+#include <cstdlib>
+
+#include "serial/port_map.h"
+
+namespace vq72 {
+namespace {
+
+QStringList toQStringList(const std::vector<std::string>& texts) {
+    QStringList list;
+    for (const std::string& text : texts) list << QString::fromStdString(text);
+    return list;
+}
+
+PortMap portMapFor(const DemoDevice* demo, SettingsBacking& settings) {
+    if (demo != nullptr) return PortMap::parse(demo->portMap());
+    return PortMap::forRun(std::getenv(PortMap::kEnvironmentVariable), settings);
+}
+
+}  // namespace
+
+Application::Application(const LaunchOptions& options)
+    : splash_(options.splash),
+      demo_(options.simulate ? std::make_unique<DemoDevice>() : nullptr),
+      settings_(demo_ ? DemoDevice::kSettingsSuffix : ""),
+      serial_(portMapFor(demo_.get(), settings_)),
+      app_(toQStringList(options.commandLine)),
+      program_(Platform{serial_, settings_, shell_, app_, mainWindowHost_, about_}),
+      view_(program_.frm_VQ72xx, program_),
+      timers_(program_.frm_VQ72xx, program_) {
+    mainWindowHost_.attach(&view_);
+    about_.setOwner(&view_);
+    app_.setMainWindow(&view_);
+    // The program ends when its window has unloaded, whatever other window is still open.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&view_, &MainWindowView::unloaded, qApp, [this] {
+        unloaded_ = true;
+        QCoreApplication::quit();
+    }, Qt::QueuedConnection);
+    QObject::connect(&termination_, &TerminationSignals::terminationRequested, &view_,
+                     &QWidget::close);
+}
+
+Application::~Application() {
+    // The device calls the monitor from its own thread: stop it before anything goes.
+    if (demo_) demo_->device().stop();
+}
+
+void Application::start() {
+    if (demo_) {
+        // The demo starts with its device chosen, as if port 1 had been picked before.
+        program_.settings().SaveRegSetting(kAppTitle, kFormInitSection, "ComPort", " 1");
+        monitor_ = std::make_unique<SimulatedMonitorView>(demo_->device());
+    }
+    program_.Form_Load();
+    if (!splash_) program_.frm_VQ72xx.tmrSplash.setEnabled(false);
+    // A termination signal handled while the start-up let events run has unloaded the window.
+    if (unloaded_) return;
+    view_.show();
+    if (monitor_) {
+        monitor_->move(view_.frameGeometry().topRight() + QPoint(16, 0));
+        monitor_->show();
+    }
+}
+
+int Application::exec() {
+    // Quitting before the event loop runs is lost, so an unload during start-up ends here.
+    return unloaded_ ? 0 : QApplication::exec();
+}
+
+}  // namespace vq72

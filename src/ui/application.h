@@ -1,0 +1,54 @@
+// The program composed: the Qt platform services, the logic (Program) over them, the main
+// window view and its timers. start() runs the window's load and shows it; exec() runs the
+// event loop until the window has unloaded.
+#pragma once
+
+#include <QStringList>
+#include <memory>
+
+#include "app/program.h"
+#include "platform/qt/qt_app_services.h"
+#include "platform/qt/qt_serial_control.h"
+#include "platform/qt/qt_settings_backing.h"
+#include "platform/qt/qt_shell.h"
+#include "platform/qt/termination_signals.h"
+#include "ui/about_window_host.h"
+#include "ui/demo_device.h"
+#include "ui/launch_options.h"
+#include "ui/main_window_view.h"
+#include "ui/simulated_monitor_view.h"
+#include "ui/timer_driver.h"
+#include "ui/window_closer.h"
+
+namespace vq72 {
+
+class Application {
+public:
+    // Needs a QApplication.
+    explicit Application(const LaunchOptions& options);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    void start();
+    int exec();
+
+private:
+    bool splash_;
+    // The demo's device comes first: the serial control's port map names its port.
+    std::unique_ptr<DemoDevice> demo_;
+    QtSettingsBacking settings_;
+    QtSerialControl serial_;
+    QtShell shell_;
+    QtAppServices app_;
+    WindowCloser mainWindowHost_;
+    QtAboutWindowHost about_;
+    Program program_;
+    MainWindowView view_;
+    TimerDriver timers_;
+    TerminationSignals termination_;
+    std::unique_ptr<SimulatedMonitorView> monitor_;
+    bool unloaded_ = false;
+};
+
+}  // namespace vq72

@@ -1,0 +1,13 @@
+#include "ui/design_colour.h"
+
+namespace vq72 {
+
+QColor toQColor(Colour colour, const QPalette& palette) {
+    if (colour == kSystemWindowColour) return palette.color(QPalette::Window);
+    const int red = static_cast<int>(colour & 0xFF);
+    const int green = static_cast<int>((colour >> 8) & 0xFF);
+    const int blue = static_cast<int>((colour >> 16) & 0xFF);
+    return QColor(red, green, blue);
+}
+
+}  // namespace vq72

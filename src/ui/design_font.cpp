@@ -1,0 +1,38 @@
+#include "ui/design_font.h"
+
+#include <QStringList>
+
+namespace vq72 {
+namespace {
+
+constexpr const char* kDesignFamily = "MS Sans Serif";
+constexpr double kDesignDefaultPoints = 8;
+
+// Closest first: the same metrics, then Helvetica-like faces, then any sans-serif.
+void installSubstitutes() {
+    static const bool installed = [] {
+        QFont::insertSubstitutions(
+            kDesignFamily, {"Microsoft Sans Serif", "Arial", "Liberation Sans", "Nimbus Sans",
+                            "Helvetica", "DejaVu Sans"});
+        return true;
+    }();
+    (void)installed;
+}
+
+}  // namespace
+
+QFont designFont(const FontSpec& spec) {
+    installSubstitutes();
+    QFont font(QString::fromStdString(spec.family));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+QFont designDefaultFont() {
+    return designFont(FontSpec{kDesignFamily, kDesignDefaultPoints, false, false});
+}
+
+}  // namespace vq72

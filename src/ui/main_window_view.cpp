@@ -1,0 +1,387 @@
+#include "ui/main_window_view.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <vector>
+
+#include "ui/design_colour.h"
+#include "ui/design_font.h"
+#include "ui/label_fit.h"
+#include "ui/layout_area.h"
+#include "ui/model_text.h"
+#include "ui/text_input_box.h"
+
+namespace vq72 {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+// The designed platform's window frame around the client area: two borders across; title bar,
+// menu bar and two borders down. The outer size set at start-up minus these is the client area.
+constexpr int kDesignFrameWidth = 5;
+constexpr int kDesignFrameHeight = 47;
+
+int twipsToPixels(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
+Qt::Alignment horizontal(TextAlign align) {
+    switch (align) {
+        case TextAlign::Right:
+            return Qt::AlignRight;
+        case TextAlign::Centre:
+            return Qt::AlignHCenter;
+        case TextAlign::Left:
+            break;
+    }
+    return Qt::AlignLeft;
+}
+
+// The palette role that a control's back colour paints.
+QPalette::ColorRole backColourRole(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::TextBox:
+            return QPalette::Base;
+        case ControlKind::CommandButton:
+            return QPalette::Button;
+        default:
+            return QPalette::Window;
+    }
+}
+
+void setColour(QWidget* widget, std::initializer_list<QPalette::ColorRole> roles,
+               const QColor& colour) {
+    QPalette palette = widget->palette();
+    for (QPalette::ColorRole role : roles) palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+QString widgetName(const Control& control) {
+    QString name = QString::fromStdString(control.name());
+    if (control.index() >= 0) name += QStringLiteral("(%1)").arg(control.index());
+    return name;
+}
+
+}  // namespace
+
+MainWindowView::MainWindowView(MainWindowModel& model, MainWindowEvents& events, QWidget* parent)
+    : QMainWindow(parent), model_(model), events_(events) {
+    const QSize layoutSize(MainWindowModel::kLayoutWidth, MainWindowModel::kLayoutHeight);
+    client_ = new QWidget(this);
+    client_->setFixedSize(layoutSize);
+    setFont(designDefaultFont());
+    area_ = new LayoutArea(
+        layoutSize, [this] { events_.Form_MouseMove(); }, client_);
+    setCentralWidget(client_);
+    // The window takes the size of its client area and menu bar; the user does not resize it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    buildControls();
+    buildMenus();
+    setFocusOrder();
+    for (WindowProperty property : {WindowProperty::Caption, WindowProperty::MousePointer,
+                                    WindowProperty::OuterSize, WindowProperty::AcceptsDrops}) {
+        applyWindow(property);
+    }
+    model_.addListener(this);
+}
+
+MainWindowView::~MainWindowView() {
+    model_.removeListener(this);
+}
+
+void MainWindowView::buildControls() {
+    for (Control* control : model_.controls()) {
+        const std::string& container = control->spec().container;
+        QWidget* parent = container.empty() ? area_ : widgets_.at({container, -1});
+        QWidget* widget = createWidget(*control, parent);
+        widget->setObjectName(widgetName(*control));
+        widgets_[{control->name(), control->index()}] = widget;
+        applyAll(*control);
+    }
+}
+
+QWidget* MainWindowView::createWidget(Control& control, QWidget* parent) {
+    const ControlSpec& spec = control.spec();
+    switch (spec.kind) {
+        case ControlKind::TextBox: {
+            QLineEdit* box = nullptr;
+            if (spec.name == "Text_input") {
+                box = new TextInputBox(control, events_, parent);
+            } else {
+                box = new QLineEdit(parent);
+                connect(box, &QLineEdit::textEdited, this,
+                        [&control](const QString& text) { control.setText(toModelText(text)); });
+            }
+            if (spec.maxLength > 0) box->setMaxLength(spec.maxLength);
+            return box;
+        }
+        case ControlKind::Frame: {
+            auto* frame = new QGroupBox(parent);
+            frame->setFocusPolicy(Qt::NoFocus);
+            return frame;
+        }
+        case ControlKind::OptionButton: {
+            // The model keeps one option of a group selected and raises the click handler
+            // when an option becomes selected; the widgets only show what it holds.
+            auto* option = new QRadioButton(parent);
+            option->setAutoExclusive(false);
+            connect(option, &QRadioButton::clicked, this, [&control, option] {
+                control.setValue(true);
+                option->setChecked(control.value());
+            });
+            return option;
+        }
+        case ControlKind::CommandButton: {
+            auto* button = new QPushButton(parent);
+            button->setAutoDefault(false);
+            if (spec.name == "cmd_button") {
+                const int index = spec.index;
+                connect(button, &QPushButton::clicked, this,
+                        [this, index] { events_.cmd_button_Click(index); });
+            } else if (spec.name == "cmdErrOK") {
+                connect(button, &QPushButton::clicked, this, [this] { events_.cmdErrOK_Click(); });
+            }
+            return button;
+        }
+        default: {
+            auto* label = new QLabel(parent);
+            label->setTextFormat(Qt::PlainText);
+            label->setAutoFillBackground(!spec.transparent);
+            if (spec.border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
+            return label;
+        }
+    }
+}
+
+void MainWindowView::applyAll(const Control& control) {
+    const ControlSpec& spec = control.spec();
+    QWidget* widget = widgets_.at({control.name(), control.index()});
+    if (!spec.font.family.empty()) widget->setFont(designFont(spec.font));
+    // A label wraps its text when it was drawn tall enough for two lines; a one-line label
+    // keeps its line, as the substitute font may be a little wider than the designed one.
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setWordWrap(spec.geometry.height >= 2 * label->fontMetrics().lineSpacing());
+    }
+    if (spec.hasForeColour) {
+        setColour(widget, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText},
+                  toQColor(spec.foreColour, widget->palette()));
+    }
+    if (spec.kind == ControlKind::CommandButton) widget->setAutoFillBackground(spec.hasBackColour);
+    if (spec.hasBackColour) applyToWidget(control, ControlProperty::BackColour, widget);
+    for (ControlProperty property :
+         {ControlProperty::Geometry, ControlProperty::Text, ControlProperty::Visible,
+          ControlProperty::Enabled, ControlProperty::Value, ControlProperty::Alignment,
+          ControlProperty::ToolTip}) {
+        applyToWidget(control, property, widget);
+    }
+}
+
+void MainWindowView::applyToWidget(const Control& control, ControlProperty property,
+                                   QWidget* widget) {
+    const QString text = toQString(control.text());
+    switch (property) {
+        case ControlProperty::Text:
+            if (auto* label = qobject_cast<QLabel*>(widget)) {
+                label->setText(text);
+                fitToWidth(label);
+            } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+                if (box->text() != text) box->setText(text);
+            } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+                button->setText(text);
+            } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+                frame->setTitle(text);
+            }
+            break;
+        case ControlProperty::BackColour:
+            setColour(widget, {backColourRole(control.spec().kind)},
+                      toQColor(control.backColour(), QPalette()));
+            break;
+        case ControlProperty::Visible:
+            widget->setVisible(control.visible());
+            break;
+        case ControlProperty::Enabled:
+            widget->setEnabled(control.enabled());
+            break;
+        case ControlProperty::Value:
+            if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                button->setChecked(control.value());
+            break;
+        case ControlProperty::Alignment: {
+            const Qt::Alignment align = horizontal(control.alignment());
+            if (auto* label = qobject_cast<QLabel*>(widget)) {
+                label->setAlignment(align |
+                                    (control.spec().border ? Qt::AlignVCenter : Qt::AlignTop));
+            } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+                box->setAlignment(align | Qt::AlignVCenter);
+            }
+            break;
+        }
+        case ControlProperty::Geometry: {
+            const Rect& r = control.geometry();
+            widget->setGeometry(r.left, r.top, r.width, r.height);
+            if (auto* label = qobject_cast<QLabel*>(widget)) fitToWidth(label);
+            break;
+        }
+        case ControlProperty::ToolTip:
+            widget->setToolTip(toQString(control.toolTip()));
+            break;
+        case ControlProperty::Tag:
+            break;
+    }
+}
+
+void MainWindowView::buildMenus() {
+    for (Control* item : model_.menuItems()) {
+        const ControlSpec& spec = item->spec();
+        QAction* action = nullptr;
+        if (spec.kind == ControlKind::Menu) {
+            QMenu* menu = menuBar()->addMenu(QString());
+            menu->setObjectName(widgetName(*item));
+            menu->setToolTipsVisible(true);
+            menus_[spec.name] = menu;
+            action = menu->menuAction();
+            if (spec.name == "mnuCOM") {
+                connect(menu, &QMenu::aboutToShow, this, [this] { events_.mnuCOM_Click(); });
+            }
+        } else {
+            action = menus_.at(spec.container)->addAction(QString());
+            action->setObjectName(widgetName(*item));
+            if (spec.name == "mnuExit") {
+                connect(action, &QAction::triggered, this, [this] { events_.mnuExit_Click(); });
+            } else if (spec.name == "mnuManual") {
+                connect(action, &QAction::triggered, this, [this] { events_.mnuManual_Click(); });
+            } else if (spec.name == "mnuAbout") {
+                connect(action, &QAction::triggered, this, [this] { events_.mnuAbout_Click(); });
+            } else if (spec.name == "mnuCOMsel") {
+                // Checked is the model's to say: Qt's own toggle on a click is put right again.
+                action->setCheckable(true);
+                const int index = spec.index;
+                connect(action, &QAction::triggered, this, [this, item, action, index] {
+                    events_.mnuCOMsel_Click(index);
+                    action->setChecked(item->value());
+                });
+            }
+        }
+        actions_[{spec.name, spec.index}] = action;
+        for (ControlProperty property :
+             {ControlProperty::Text, ControlProperty::Visible, ControlProperty::Enabled,
+              ControlProperty::Value, ControlProperty::ToolTip}) {
+            applyToAction(*item, property, action);
+        }
+    }
+}
+
+void MainWindowView::applyToAction(const Control& item, ControlProperty property, QAction* action) {
+    switch (property) {
+        case ControlProperty::Text:
+            action->setText(toQString(item.text()));
+            break;
+        case ControlProperty::Visible:
+            action->setVisible(item.visible());
+            break;
+        case ControlProperty::Enabled:
+            action->setEnabled(item.enabled());
+            break;
+        case ControlProperty::Value:
+            action->setChecked(item.value());
+            break;
+        case ControlProperty::ToolTip:
+            action->setToolTip(toQString(item.toolTip()));
+            break;
+        default:
+            break;
+    }
+}
+
+// Keyboard focus follows the designed tab positions; Text_input, the lowest, starts with it.
+void MainWindowView::setFocusOrder() {
+    std::vector<std::pair<int, QWidget*>> order;
+    for (Control* control : model_.controls()) {
+        QWidget* widget = widgets_.at({control->name(), control->index()});
+        if (control->spec().tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus) {
+            order.emplace_back(control->spec().tabIndex, widget);
+        }
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1].second, order[i].second);
+    if (!order.empty()) order.front().second->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindowView::applyWindow(WindowProperty property) {
+    switch (property) {
+        case WindowProperty::Caption:
+            setWindowTitle(toQString(model_.caption()));
+            break;
+        case WindowProperty::MousePointer:
+            if (model_.mousePointer() == MousePointer::Busy) {
+                setCursor(Qt::WaitCursor);
+            } else {
+                unsetCursor();
+            }
+            break;
+        case WindowProperty::OuterSize: {
+            QSize size = client_->size();
+            if (model_.outerWidthTwips() > 0) {
+                size.setWidth(twipsToPixels(model_.outerWidthTwips()) - kDesignFrameWidth);
+            }
+            if (model_.outerHeightTwips() > 0) {
+                size.setHeight(twipsToPixels(model_.outerHeightTwips()) - kDesignFrameHeight);
+            }
+            client_->setFixedSize(size);
+            break;
+        }
+        case WindowProperty::AcceptsDrops:
+            setAcceptDrops(model_.acceptsDrops());
+            break;
+    }
+}
+
+void MainWindowView::controlChanged(const Control& control, ControlProperty property) {
+    const Key key{control.name(), control.index()};
+    if (auto widget = widgets_.find(key); widget != widgets_.end()) {
+        applyToWidget(control, property, widget->second);
+    } else if (auto action = actions_.find(key); action != actions_.end()) {
+        applyToAction(control, property, action->second);
+    }
+}
+
+void MainWindowView::windowChanged(WindowProperty property) {
+    applyWindow(property);
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event) {
+    if (!unloaded_) {
+        unloaded_ = true;
+        events_.Form_Unload();
+        emit unloaded();
+    }
+    event->accept();
+}
+
+QWidget* MainWindowView::widgetFor(const std::string& name, int index) const {
+    auto it = widgets_.find({name, index});
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+QAction* MainWindowView::actionFor(const std::string& name, int index) const {
+    auto it = actions_.find({name, index});
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QMenu* MainWindowView::menuFor(const std::string& name) const {
+    auto it = menus_.find(name);
+    return it == menus_.end() ? nullptr : it->second;
+}
+
+}  // namespace vq72

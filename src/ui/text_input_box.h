@@ -1,0 +1,37 @@
+// The OSD text box Text_input: typed characters go through the key filter Text_input_KeyPress;
+// text that arrives otherwise (paste, middle-click, drop, input method) goes through
+// Text_input_Insert. The box's maximum length cuts what remains; every edit reaches the model.
+#pragma once
+
+#include <QLineEdit>
+
+#include "app/control.h"
+#include "app/main_window_events.h"
+
+namespace vq72 {
+
+class TextInputBox : public QLineEdit {
+    Q_OBJECT
+public:
+    TextInputBox(Control& model, MainWindowEvents& events, QWidget* parent);
+
+    // Inserts text that was not typed at the cursor, replacing the selection.
+    void insertUntyped(const QString& text);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // Runs the key filter on one typed character (or backspace); returns the code to apply.
+    int filterKey(int keyAscii);
+    QString filtered(const QString& untyped);
+
+    Control& model_;
+    MainWindowEvents& events_;
+};
+
+}  // namespace vq72

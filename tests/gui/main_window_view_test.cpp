@@ -1,0 +1,283 @@
+// The main window view over the real logic: layout, focus, text entry, menus, model changes
+// and the routes of clicks and closing to the handlers.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "gui/gui_test_registry.h"
+#include "gui/view_fixture.h"
+
+namespace vq72::test {
+namespace {
+
+QStringList visibleEntries(const QMenu* menu) {
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        if (action->isVisible()) texts << action->text();
+    }
+    return texts;
+}
+
+QRect toQRect(const Rect& r) {
+    return {r.left, r.top, r.width, r.height};
+}
+
+}  // namespace
+
+class MainWindowViewTest : public QObject {
+    Q_OBJECT
+private slots:
+    void opensWithTheFocusInTextInputAndTabsInDesignedOrder() {
+        ViewFixture f;
+        f.load();
+        f.view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.view));
+        QCOMPARE(QApplication::focusWidget(), f.view.widgetFor("Text_input"));
+        // Tab positions 1, 2, 3, 4: Text_input, EXIT, BLANK, SAVE.
+        for (int index : {1, 2, 0}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), f.view.widgetFor("cmd_button", index));
+        }
+    }
+
+    void everyControlSitsAtItsDesignedPlace() {
+        ViewFixture f;
+        for (Control* control : f.w.controls()) {
+            QWidget* widget = f.view.widgetFor(control->name(), control->index());
+            QVERIFY2(widget != nullptr, control->name().c_str());
+            QCOMPARE(widget->geometry(), toQRect(control->spec().geometry));
+        }
+        f.load();
+        // Reports of the port scan move the (hidden) error panel; the view follows the model.
+        QCOMPARE(f.view.widgetFor("frameError")->geometry(), toQRect(f.w.frameError.geometry()));
+        QCOMPARE(f.widget<QRadioButton>("opt_location", 5)->parentWidget(),
+                 f.view.widgetFor("Frame2"));
+        QCOMPARE(f.widget<QRadioButton>("opt_location", 5)->geometry(), QRect(208, 48, 89, 25));
+        QCOMPARE(f.widget<QLabel>("lbl_txt_status")->geometry(), QRect(96, 232, 233, 28));
+        QCOMPARE(f.widget<QLabel>("lbl_not_legal")->text(),
+                 QString("All standard ASCII characters except { } | ~"));
+        QCOMPARE(f.widget<QLineEdit>("Text_input")->maxLength(), 20);
+        QCOMPARE(f.widget<QLineEdit>("txtCom")->text(), QString("99"));
+    }
+
+    void startUpSizeShowsButtonsButNotTheErrorPanel() {
+        ViewFixture f;
+        QWidget* client = f.view.clientArea();
+        auto* panel = f.widget<QGroupBox>("frameError");
+        QCOMPARE(panel->title(), QString("Error of Some Sort"));
+        const QRect panelInClient(panel->mapTo(client, QPoint(0, 0)), panel->size());
+        f.load();
+        QCOMPARE(client->size(), QSize(368, 340));
+        QCOMPARE(f.view.centralWidget(), client);
+        QVERIFY(!panel->isVisible());
+        QVERIFY(!f.view.widgetFor("cmdErrOK")->isVisible());
+        QVERIFY(!panelInClient.intersects(client->rect()));
+        for (int index : {0, 1, 2}) {
+            QWidget* button = f.view.widgetFor("cmd_button", index);
+            const QRect inClient(button->mapTo(client, QPoint(0, 0)), button->size());
+            QVERIFY(client->rect().contains(inClient));
+        }
+    }
+
+    void modelChangesShowInTheWidgets() {
+        ViewFixture f;
+        f.load();
+        auto* status = f.widget<QLabel>("lbl_txt_status");
+        f.w.lbl_txt_status.setText("Done");
+        f.w.lbl_txt_status.setBackColour(kGreen);
+        QCOMPARE(status->text(), QString("Done"));
+        QCOMPARE(status->palette().color(QPalette::Window), QColor(0, 255, 0));
+        // 0x00BBGGRR: red is the low byte.
+        f.w.txtCom.setBackColour(kRed);
+        QCOMPARE(f.widget<QLineEdit>("txtCom")->palette().color(QPalette::Base), QColor(255, 0, 0));
+        QCOMPARE(f.widget<QPushButton>("cmd_button", 1)->palette().color(QPalette::Button),
+                 QColor(0x80, 0x80, 0xFF));
+        QCOMPARE(f.widget<QLabel>("lblErrMsg")->palette().color(QPalette::WindowText),
+                 QColor(0, 0, 255));
+        f.w.Text_input.setAlignment(TextAlign::Right);
+        QVERIFY(f.widget<QLineEdit>("Text_input")->alignment() & Qt::AlignRight);
+        f.w.setCaption("VQ72_OSD No Device");
+        QCOMPARE(f.view.windowTitle(), QString("VQ72_OSD No Device"));
+        f.w.cmd_button[0].setEnabled(false);
+        QVERIFY(!f.view.widgetFor("cmd_button", 0)->isEnabled());
+        f.program.report().ShowError("Port in use", "StartCom 2");
+        f.w.frameError.setVisible(true);
+        QCOMPARE(f.widget<QGroupBox>("frameError")->geometry(), QRect(90, 70, 219, 119));
+        QCOMPARE(f.widget<QGroupBox>("frameError")->title(), QString("StartCom 2"));
+        QVERIFY(f.view.widgetFor("frameError")->isVisible());
+    }
+
+    void optionClicksSelectThroughTheModelAndReachTheHandler() {
+        ViewFixture f;
+        f.load();
+        std::vector<int> locations;
+        std::vector<int> colours;
+        f.w.setLocationClickHandler([&](int index) { locations.push_back(index); });
+        f.w.setColourClickHandler([&](int index) { colours.push_back(index); });
+        QVERIFY(f.widget<QRadioButton>("opt_location", 1)->isChecked());
+
+        QTest::mouseClick(f.view.widgetFor("opt_location", 8), Qt::LeftButton);
+        QCOMPARE(locations, std::vector<int>{8});
+        QVERIFY(f.w.opt_location[8].value());
+        QVERIFY(!f.w.opt_location[1].value());
+        QVERIFY(f.widget<QRadioButton>("opt_location", 8)->isChecked());
+        QVERIFY(!f.widget<QRadioButton>("opt_location", 1)->isChecked());
+
+        // The selected option stays selected when clicked again, and raises nothing new.
+        QTest::mouseClick(f.view.widgetFor("opt_location", 8), Qt::LeftButton);
+        QCOMPARE(locations, std::vector<int>{8});
+        QVERIFY(f.widget<QRadioButton>("opt_location", 8)->isChecked());
+
+        QTest::mouseClick(f.view.widgetFor("opt_BK_WT", 1), Qt::LeftButton);
+        QCOMPARE(colours, std::vector<int>{1});
+        QVERIFY(!f.widget<QRadioButton>("opt_BK_WT", 0)->isChecked());
+    }
+
+    void buttonsReachTheirHandlers() {
+        ViewFixture f;
+        f.load();
+        QTest::mouseClick(f.view.widgetFor("cmd_button", 0), Qt::LeftButton);
+        QTest::mouseClick(f.view.widgetFor("cmd_button", 2), Qt::LeftButton);
+        f.w.frameError.move({90, 70, 219, 119});
+        f.w.frameError.setVisible(true);
+        QTest::mouseClick(f.view.widgetFor("cmdErrOK"), Qt::LeftButton);
+        QCOMPARE(f.program.count("cmd_button_Click(0)"), 1);
+        QCOMPARE(f.program.count("cmd_button_Click(2)"), 1);
+        QCOMPARE(f.program.count("cmdErrOK_Click"), 1);
+        QVERIFY(!f.view.widgetFor("frameError")->isVisible());
+    }
+
+    void typedCharactersGoThroughTheKeyFilterEditingKeysDoNot() {
+        ViewFixture f;
+        f.load();
+        auto* box = f.widget<QLineEdit>("Text_input");
+        f.program.keyFilter = [](int& key) {
+            if (key == '{') key = 0;
+            if (key >= 'a' && key <= 'z') key -= 'a' - 'A';
+        };
+        QTest::keyClicks(box, "ab{c");
+        QCOMPARE(box->text(), QString("ABC"));
+        QCOMPARE(f.w.Text_input.text(), std::string("ABC"));
+        QCOMPARE(f.program.keys, (std::vector<int>{'a', 'b', '{', 'c'}));
+
+        QTest::keyClick(box, Qt::Key_Home);
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClick(box, Qt::Key_Left);
+        QCOMPARE(box->text(), QString("BC"));
+        QCOMPARE(f.program.keys.size(), std::size_t{4});
+
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QCOMPARE(box->text(), QString("C"));
+        QCOMPARE(f.program.keys.back(), 8);
+
+        // The filter sees the selection that a typed character would replace.
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, "x");
+        QCOMPARE(f.program.selectionAtKey.back(), 1);
+        QCOMPARE(box->text(), QString("X"));
+        QCOMPARE(f.w.Text_input.text(), std::string("X"));
+    }
+
+    void pasteGoesThroughTheInsertRuleAndTheTwentyCharacterLimit() {
+        ViewFixture f;
+        f.load();
+        auto* box = f.widget<QLineEdit>("Text_input");
+        QApplication::clipboard()->setText(QString(30, QLatin1Char('7')));
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->text(), QString(20, QLatin1Char('7')));
+        QCOMPARE(f.w.Text_input.text(), std::string(20, '7'));
+        QCOMPARE(f.program.count("Text_input_Insert(" + std::string(30, '7') + ")"), 1);
+        QVERIFY(f.program.keys.empty());
+
+        box->clear();
+        f.program.insertFilter = [](const std::string& text) { return text.substr(0, 2); };
+        QApplication::clipboard()->setText("hello");
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(box->text(), QString("he"));
+    }
+
+    void menusShowOnlyTheirDesignedEntries() {
+        ViewFixture f;
+        f.load();
+        QStringList bar;
+        for (const QAction* action : f.view.menuBar()->actions()) bar << action->text();
+        QCOMPARE(bar, (QStringList{"&File", "&Com", "&Help"}));
+        QCOMPARE(visibleEntries(f.view.menuFor("mnuFile")), QStringList{"E&xit"});
+        QCOMPARE(visibleEntries(f.view.menuFor("mnuHelp")), (QStringList{"&Manual", "&About"}));
+        QCOMPARE(visibleEntries(f.view.menuFor("mnuCOM")), QStringList{});
+        QVERIFY(!f.view.actionFor("mnuUpLoadLogo")->isEnabled());
+    }
+
+    void comMenuOpeningAndEntriesReachTheHandlers() {
+        ViewFixture f;
+        f.load();
+        QMenu* com = f.view.menuFor("mnuCOM");
+        com->popup(QPoint(0, 0));
+        QCOMPARE(f.program.count("mnuCOM_Click"), 1);
+        com->close();
+
+        f.w.mnuCOMsel(3).setText("COM3");
+        f.w.mnuCOMsel(3).setToolTip("/dev/ttyS2");
+        f.w.mnuCOMsel(3).setVisible(true);
+        QAction* entry = f.view.actionFor("mnuCOMsel", 3);
+        QCOMPARE(visibleEntries(com), QStringList{"COM3"});
+        QCOMPARE(entry->toolTip(), QString("/dev/ttyS2"));
+        QVERIFY(entry->isCheckable());
+        entry->trigger();
+        QCOMPARE(f.program.count("mnuCOMsel_Click(3)"), 1);
+        QCOMPARE(entry->isChecked(), f.w.mnuCOMsel(3).value());
+        f.w.mnuCOMsel(3).setValue(true);
+        QVERIFY(entry->isChecked());
+    }
+
+    void mouseMovesOverTheBareWindowRestoreTheDefaultPointer() {
+        ViewFixture f;
+        f.load();
+        f.w.setMousePointer(MousePointer::Busy);
+        QCOMPARE(f.view.cursor().shape(), Qt::WaitCursor);
+        QWidget* label = f.view.widgetFor("lbl_status_header");
+        QTest::mouseMove(label, QPoint(5, 5));
+        QCOMPARE(f.program.count("Form_MouseMove"), 0);
+        QWidget* area = label->parentWidget();
+        QTest::mouseMove(area, QPoint(10, 330));
+        QCOMPARE(f.program.count("Form_MouseMove"), 1);
+        QCOMPARE(f.view.cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void exitUnloadsOnceAndEndsTheWindow() {
+        ViewFixture f;
+        f.load();
+        f.serial.present = {3};
+        f.serial.setCommPort(3);
+        f.serial.setPortOpen(true);
+        QSignalSpy unloaded(&f.view, &MainWindowView::unloaded);
+        QTest::mouseClick(f.view.widgetFor("cmd_button", 1), Qt::LeftButton);
+        QCOMPARE(f.w.lbl_txt_status.text(), std::string("Exiting"));
+        QVERIFY(!f.view.isVisible());
+        QCOMPARE(f.program.count("Form_Unload"), 1);
+        QCOMPARE(unloaded.count(), 1);
+        QVERIFY(!f.serial.portOpen());
+        QVERIFY(!f.w.tmr_Delay.enabled());
+        f.view.close();
+        QCOMPARE(f.program.count("Form_Unload"), 1);
+    }
+};
+
+namespace {
+const RegisterGuiTest<MainWindowViewTest> registered;
+}
+
+}  // namespace vq72::test
+
+#include "main_window_view_test.moc"

@@ -1,0 +1,131 @@
+// A second start over a real local server: the running instance unloads (port closed) and
+// gives its name to the new one; a running instance with a modal window open is left alone;
+// a name left behind by a killed instance does not block the start.
+#include <QDialog>
+#include <QDir>
+#include <QUuid>
+#include <QtTest>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "support/report_spy.h"
+#include "gui/gui_test_registry.h"
+#include "gui/view_fixture.h"
+#include "platform/qt/qt_app_services.h"
+
+namespace vq72::test {
+namespace {
+
+QString uniqueServerName() {
+    return QDir(qEnvironmentVariable("XDG_RUNTIME_DIR", QDir::tempPath()))
+        .filePath("vq72-test-" + QUuid::createUuid().toString(QUuid::Id128));
+}
+
+// What a killed instance leaves: a socket file that nothing listens on.
+bool leaveStaleSocket(const QString& path) {
+    const QByteArray bytes = path.toLocal8Bit();
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (static_cast<std::size_t>(bytes.size()) >= sizeof(address.sun_path)) return false;
+    std::memcpy(address.sun_path, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (fd < 0) return false;
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
+    ::close(fd);
+    return bound && QFile::exists(path);
+}
+
+}  // namespace
+
+class SingleInstanceTest : public QObject {
+    Q_OBJECT
+private slots:
+    void secondStartClosesTheRunningInstanceAndTakesOver() {
+        const QString name = uniqueServerName();
+        QtAppServices firstServices({}, name);
+        ViewFixture first(&firstServices);
+        firstServices.setMainWindow(&first.view);
+        first.load();
+        QVERIFY(firstServices.serving());
+        first.serial.present = {3};
+        first.serial.setCommPort(3);
+        first.serial.setDTREnable(true);
+        first.serial.setPortOpen(true);
+
+        QtAppServices secondServices({}, name);
+        ViewFixture second(&secondServices);
+        secondServices.setMainWindow(&second.view);
+        ReportSpy secondReports(second.w);
+        second.program.Form_Load();
+
+        QCOMPARE(first.program.count("Form_Unload"), 1);
+        QVERIFY(!first.view.isVisible());
+        QVERIFY(!first.serial.portOpen());
+        QVERIFY(!first.serial.dtrEnable());
+        QVERIFY(!firstServices.serving());
+        QVERIFY(secondServices.serving());
+        // Nothing failed on the way, and the new instance starts without the splash.
+        QVERIFY(secondReports.titled("Form_Load").empty());
+        QVERIFY(!second.w.tmrSplash.enabled());
+
+        // A third start now finds the second one.
+        QtAppServices third({}, name);
+        QVERIFY(third.previousInstance());
+        QCOMPARE(third.findWindow("VQ72_OSD"), AppServices::WindowLookup::Enabled);
+        QCOMPARE(third.findWindow("Another title"), AppServices::WindowLookup::None);
+    }
+
+    void runningInstanceWithAModalWindowIsLeftAlone() {
+        const QString name = uniqueServerName();
+        QtAppServices firstServices({}, name);
+        ViewFixture first(&firstServices);
+        firstServices.setMainWindow(&first.view);
+        first.load();
+        QDialog splash(&first.view);
+        splash.setWindowModality(Qt::ApplicationModal);
+        splash.show();
+
+        QtAppServices secondServices({}, name);
+        ViewFixture second(&secondServices);
+        second.program.Form_Load();
+
+        QCOMPARE(secondServices.findWindow("VQ72_OSD"), AppServices::WindowLookup::Disabled);
+        QCOMPARE(first.program.count("Form_Unload"), 0);
+        QVERIFY(first.view.isVisible());
+        QVERIFY(firstServices.serving());
+        splash.close();
+    }
+
+    void nameLeftByAKilledInstanceDoesNotBlockStartUp() {
+        const QString name = uniqueServerName();
+        QVERIFY(leaveStaleSocket(name));
+        QtAppServices services({}, name);
+        ViewFixture f(&services);
+        ReportSpy reports(f.w);
+        f.load();
+        QVERIFY(services.serving());
+        QVERIFY(f.w.tmrSplash.enabled());
+        QVERIFY(reports.titled("Form_Load").empty());
+
+        QtAppServices later({}, name);
+        QVERIFY(later.previousInstance());
+    }
+
+    void withoutARunningInstanceActivationFails() {
+        QtAppServices services({}, uniqueServerName());
+        QCOMPARE(services.findWindow("VQ72_OSD"), AppServices::WindowLookup::None);
+        QVERIFY_THROWS_EXCEPTION(Failure, services.activate("VQ72_OSD"));
+    }
+};
+
+namespace {
+const RegisterGuiTest<SingleInstanceTest> registered;
+}
+
+}  // namespace vq72::test
+
+#include "single_instance_test.moc"

@@ -1,0 +1,47 @@
+// The real main window view over the real Program with fake platform services. Timers do not
+// run by themselves: tests that need ticks drive them through the manual clock.
+#pragma once
+
+#include <QtTest>
+
+#include "gui/observed_program.h"
+#include "support/fakes.h"
+#include "support/manual_clock.h"
+#include "ui/main_window_view.h"
+#include "ui/window_closer.h"
+
+namespace vq72::test {
+
+struct ViewFixture {
+    // `services`: the application services to use instead of the fake (single-instance tests).
+    explicit ViewFixture(AppServices* services = nullptr)
+        : app(services != nullptr ? *services : fakeApp) {
+        host.attach(&view);
+    }
+
+    // Runs the window's load and shows it, as the program does.
+    void load() {
+        program.Form_Load();
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+    }
+
+    template <typename W = QWidget>
+    W* widget(const std::string& name, int index = -1) {
+        return qobject_cast<W*>(view.widgetFor(name, index));
+    }
+
+    FakeSerialControl serial;
+    FakeSettingsBacking settings;
+    FakeShell shell;
+    FakeAppServices fakeApp;
+    AppServices& app;
+    WindowCloser host;
+    FakeWindowSystem about;
+    ObservedProgram program{Platform{serial, settings, shell, app, host, about}};
+    MainWindowModel& w = program.frm_VQ72xx;
+    MainWindowView view{w, program};
+    ManualClock clock{w, program};
+};
+
+}  // namespace vq72::test
