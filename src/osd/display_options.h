@@ -3,13 +3,14 @@
 #pragma once
 
 #include "app/main_window_model.h"
+#include "osd/screen_position.h"
 
 namespace vq72 {
 
 class DisplayOptions {
 public:
-    static constexpr int kLocationCount = 9;
-    static constexpr int kColourCount = 2;
+    static constexpr int kLocationCount = osd::kPositionCount;
+    static constexpr int kColourCount = osd::kColourSchemeCount;
 
     explicit DisplayOptions(MainWindowModel& window) : w_(window) {}
 

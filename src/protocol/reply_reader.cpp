@@ -85,8 +85,8 @@ void ReplyReader::ProcessData(std::string line) {
         if (!runUnit(unit, failure)) processFailed(failure);
     };
 
-    if (contains(line, "(C) Flarn")) return;
-    if (contains(line, "CT-OK")) {
+    if (contains(line, kBannerToken)) return;
+    if (contains(line, kAcknowledgement)) {
         step([&] { w_.lbl_txt_status.setBackColour(kGreen); });
         if (s.TextSentPending != 0) {
             s.TextSentPending = 0;

@@ -21,6 +21,10 @@ public:
     static constexpr int kQuietTicks = 2;
     static constexpr int kBannerQuietTicks = 3;
     static constexpr const char* kBannerStart = "(C)";
+    // A line holding the banner token is ignored; otherwise one holding the acknowledgement
+    // token acknowledges the last command.
+    static constexpr const char* kBannerToken = "(C) Flarn";
+    static constexpr const char* kAcknowledgement = "CT-OK";
     // A batch shorter than this is dropped.
     static constexpr std::size_t kMinBatch = 11;
     static constexpr int kLogoModel = 5;

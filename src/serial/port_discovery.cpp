@@ -3,6 +3,7 @@
 #include "app/number_text.h"
 #include "app/stoppable_guard.h"
 #include "serial/port_map.h"
+#include "serial/port_messages.h"
 
 namespace vq72 {
 namespace {
@@ -142,14 +143,14 @@ bool PortDiscovery::openFailed(const FailureInfo& failure, const std::string& Op
     if (failure.number == LastPortError) return true;
     uncheckComEntries();
 
-    const std::string port = std::to_string(w_.state.ComPortNumber);
+    const int port = w_.state.ComPortNumber;
     const std::string title = "StartCom " + OpenStep;
     std::string message;
     bool goOn = true;
     if (failure.number == comm_error::kNoSuchPort) {
-        message = "Invalid Port Number - Com-" + port + " can't be used as a device interface.";
+        message = invalidPortMessage(port);
     } else if (failure.number == comm_error::kPortInUse) {
-        message = "Port in use by another process - Com-" + port + " is not available.";
+        message = portInUseMessage(port);
     } else {
         // Any other failure leaves the port unusable: say so instead of keeping an old colour.
         ignoringFailure([&] { w_.txtCom.setBackColour(kRed); });

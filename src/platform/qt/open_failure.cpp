@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/serial_control.h"
+#include "serial/port_messages.h"
 
 namespace vq72 {
 namespace {
@@ -57,9 +58,7 @@ Failure openFailure(const OpenAttempt& attempt) {
             return Failure(comm_error::kPortInUse, path + " is in use by another program.");
         }
         return Failure(kOtherOpenFailureBase + EACCES,
-                       "Permission denied on " + path +
-                           " (add your user to the dialout group: sudo usermod -aG dialout "
-                           "$USER, then log in again)");
+                       "Permission denied on " + path + " (" + kDialoutHint + ")");
     }
     if (attempt.notFoundBySerialLayer || meansNoDevice(attempt.systemError)) {
         return Failure(comm_error::kNoSuchPort,

@@ -17,8 +17,8 @@ int wakeFds[2] = {-1, -1};
 constexpr int kHandled[] = {SIGTERM, SIGINT, SIGHUP};
 
 // Only async-signal-safe work here: one byte into the socket pair wakes the event loop.
-void onSignal(int) {
-    const char byte = 1;
+void onSignal(int number) {
+    const char byte = static_cast<char>(number);
     [[maybe_unused]] const ssize_t written = ::write(wakeFds[0], &byte, 1);
 }
 
@@ -29,8 +29,7 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
     notifier_ = new QSocketNotifier(wakeFds[1], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, [this] {
         char byte = 0;
-        [[maybe_unused]] const ssize_t got = ::read(wakeFds[1], &byte, 1);
-        emit terminationRequested();
+        if (::read(wakeFds[1], &byte, 1) == 1) emit terminationRequested(byte);
     });
     struct sigaction action {};
     action.sa_handler = onSignal;

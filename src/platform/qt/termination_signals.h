@@ -16,7 +16,8 @@ public:
     ~TerminationSignals() override;
 
 signals:
-    void terminationRequested();
+    // `signalNumber`: the signal that asked (SIGTERM, SIGINT or SIGHUP).
+    void terminationRequested(int signalNumber);
 
 private:
     QSocketNotifier* notifier_ = nullptr;

@@ -34,4 +34,11 @@ std::vector<std::string> FrameLog::lines() const {
     return lines_;
 }
 
+std::vector<std::string> FrameLog::takeLines() {
+    std::lock_guard lock(mutex_);
+    std::vector<std::string> taken;
+    taken.swap(lines_);
+    return taken;
+}
+
 }  // namespace vq72::sim

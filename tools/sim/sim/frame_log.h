@@ -22,6 +22,8 @@ public:
 
     void add(const Frame& frame);
     std::vector<std::string> lines() const;
+    // The lines kept in memory, which are then forgotten (the file keeps them all).
+    std::vector<std::string> takeLines();
 
 private:
     mutable std::mutex mutex_;

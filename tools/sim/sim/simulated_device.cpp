@@ -82,6 +82,7 @@ public:
     void run() {
         scheduleNoise(Clock::now());
         while (!d_.stopping_.load()) {
+            if (d_.faultsChanged_.exchange(false)) takeNewFaults();
             if (port_.isOpen()) {
                 serve();
             } else {
@@ -132,6 +133,21 @@ private:
         }
     }
 
+    void takeNewFaults() {
+        std::optional<Options> faults;
+        {
+            std::lock_guard lock(d_.mutex_);
+            faults.swap(d_.newFaults_);
+        }
+        if (!faults) return;
+        faults->linkPath = o_.linkPath;
+        faults->logPath = o_.logPath;
+        faults->noiseSeed = o_.noiseSeed;
+        notices_.insert(notices_.end(), faults->notices.begin(), faults->notices.end());
+        o_ = std::move(*faults);
+        vanishAt_ = o_.vanishAfter > 0 ? frames_ + o_.vanishAfter : 0;
+    }
+
     void takeTransmitRequests() {
         std::vector<std::string> requests;
         {
@@ -166,6 +182,8 @@ private:
     }
 
     void accept(char byte) {
+        // Faults changed before this byte was sent apply to it.
+        if (d_.faultsChanged_.exchange(false)) takeNewFaults();
         if (o_.banner && !bannerSent_) {
             bannerSent_ = true;
             queue({Clock::now(), kBanner, BurstKind::Raw});
@@ -295,7 +313,7 @@ private:
     }
 
     SimulatedDevice& d_;
-    const Options& o_;
+    Options o_;  // the device's options, as last changed by setFaults
     PtyPort port_;
     HostPresence host_;
     FrameParser parser_;
@@ -378,6 +396,17 @@ int SimulatedDevice::unreadByHost() const {
     int unread = 0;
     if (slaveFd_ < 0 || ::ioctl(slaveFd_, FIONREAD, &unread) != 0) return 0;
     return unread;
+}
+
+void SimulatedDevice::setFaults(Options options) {
+    {
+        std::lock_guard lock(mutex_);
+        newFaults_ = std::move(options);
+    }
+    faultsChanged_ = true;
+    if (wake_[1] >= 0) {
+        [[maybe_unused]] const ssize_t woken = ::write(wake_[1], "x", 1);
+    }
 }
 
 void SimulatedDevice::notifyChange() {

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -38,10 +39,16 @@ public:
     unsigned long changes() const { return changes_.load(); }
     // Called on the device's thread after each change; set it before start().
     void setChangeListener(std::function<void()> listener);
-    // The frame log lines so far.
+    // The frame log lines so far (since the last takeLog()).
     std::vector<std::string> log() const { return log_.lines(); }
+    // The frame log lines so far, forgotten here afterwards: a long run stays small.
+    std::vector<std::string> takeLog() { return log_.takeLines(); }
     // Sends bytes to the host as they stand, outside any exchange.
     void transmit(const std::string& bytes);
+    // Changes the faults while the device runs: pacing, reply delay, silence, short replies,
+    // garbage, banner and vanishing (counted from now) are replaced, notices are added to those
+    // still to come; the link and log paths stay. Takes effect before the next byte is handled.
+    void setFaults(Options options);
 
     // Bursts queued and not yet wholly sent: all of them, and the answers among them (replies,
     // the banner, transmit() requests). An answer is counted before its frame shows in the log,
@@ -62,12 +69,14 @@ private:
     std::string portPath_;
     Screen screen_;
     std::vector<std::string> toTransmit_;
+    std::optional<Options> newFaults_;
     std::function<void()> listener_;
     std::atomic<unsigned long> changes_{0};
     std::atomic<int> pendingBursts_{0};
     std::atomic<int> pendingAnswers_{0};
     int slaveFd_ = -1;  // the device's own descriptor of the slave, under mutex_
     std::atomic<bool> stopping_{false};
+    std::atomic<bool> faultsChanged_{false};
     int wake_[2] = {-1, -1};  // a byte written to wake_[1] wakes the device's thread
     std::thread thread_;
 

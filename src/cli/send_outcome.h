@@ -1,0 +1,30 @@
+// How a run of vq72-osd-send ends: its exit status and the words it prints.
+#pragma once
+
+#include <string>
+
+#include "cli/send_target.h"
+#include "platform/failure.h"
+
+namespace vq72::cli {
+
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitNoReply = 1;       // written, but not acknowledged in time
+inline constexpr int kExitPortUnusable = 2;  // the port could not be opened or written
+inline constexpr int kExitUsage = 64;        // bad arguments (EX_USAGE)
+inline constexpr int kExitSignalBase = 128;  // ended by a signal: 128 + its number
+
+inline constexpr const char* kDoneText = "Done";
+
+// "No reply from the device on <port> within N s".
+std::string noReplyMessage(const SendTarget& target, const std::string& timeoutText);
+
+// "Lost <port> before the device replied".
+std::string portLostMessage(const SendTarget& target);
+
+// Why the port could not be used: for a port number the program's own message (8002, 8005)
+// followed by the platform's detail on a second line; otherwise the failure's own text, which
+// names the path (and, for a permission problem, the dialout group).
+std::string unusablePortMessage(const SendTarget& target, const Failure& failure);
+
+}  // namespace vq72::cli

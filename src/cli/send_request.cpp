@@ -1,0 +1,229 @@
+#include "cli/send_request.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+#include "osd/osd_frame.h"
+#include "osd/screen_position.h"
+#include "osd/text_entry.h"
+#include "serial/port_map.h"
+
+namespace vq72::cli {
+namespace {
+
+// Indexed like the window's position options.
+constexpr std::array<const char*, osd::kPositionCount> kPositionNames{
+    "top-left",     "top-center",  "top-right",     "middle-left", "middle-center",
+    "middle-right", "bottom-left", "bottom-center", "bottom-right"};
+constexpr std::array<const char*, osd::kColourSchemeCount> kColourNames{"white-on-black",
+                                                                        "black-on-white"};
+
+template <std::size_t N>
+std::optional<int> indexOf(const std::array<const char*, N>& names, const std::string& name) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (name == names[i]) return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
+template <std::size_t N>
+std::string oneOf(const std::array<const char*, N>& names) {
+    std::string list;
+    for (std::size_t i = 0; i < N; ++i)
+        list += (i == 0 ? "" : i + 1 == N ? " or " : ", ") + std::string(names[i]);
+    return list;
+}
+
+std::optional<int> portNumber(const std::string& text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (value < PortMap::kFirstPort || value > PortMap::kLastPort) return std::nullopt;
+    return value;
+}
+
+std::optional<int> timeoutMs(const std::string& text) {
+    double seconds = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (!std::isfinite(seconds) || seconds <= 0 || seconds > kLongestTimeoutSeconds) {
+        return std::nullopt;
+    }
+    return std::max(1, static_cast<int>(std::lround(seconds * 1000)));
+}
+
+struct Flags {
+    bool dryRun = false;
+    bool simulate = false;
+    bool listPorts = false;
+    bool help = false;
+    std::optional<std::string> text;
+};
+
+// The rules between options, checked once all are read.
+std::string conflicts(const Flags& f, const SendRequest& r) {
+    if (f.help) return {};
+    if (r.port && !r.device.empty()) return "--port and --device exclude each other";
+    if (f.listPorts) {
+        if (f.text || r.blank || f.dryRun || f.simulate || !r.device.empty() || r.port) {
+            return "--list-ports takes no TEXT and no other option";
+        }
+        return {};
+    }
+    if (f.simulate && (r.port || !r.device.empty() || f.dryRun)) {
+        return "--simulate excludes --port, --device and --dry-run";
+    }
+    if (r.blank && f.text) return "--blank sends blanks: give no TEXT with it";
+    if (!r.blank && !f.text) return "TEXT missing (or --blank to clear the text)";
+    return {};
+}
+
+// TEXT as typed keys would leave it; an error when more than the field's 20 characters remain.
+std::string takeText(const std::string& given, SendRequest& r) {
+    r.text = TextEntry::Text_input_Insert(given);
+    r.droppedCharacters = given.size() - r.text.size();
+    const std::string shown = osd::trimBlanks(r.text);
+    if (shown.size() > osd::kTextFieldWidth) {
+        return "TEXT \"" + given + "\" has " + std::to_string(shown.size()) +
+               " characters; the device shows at most " + std::to_string(osd::kTextFieldWidth);
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string sendSynopsis() {
+    return "usage: vq72-osd-send [--port N | --device PATH] [--position NAME] "
+           "[--color white-on-black|black-on-white] [--blank] [--timeout SECONDS] [--dry-run] "
+           "TEXT\n"
+           "       vq72-osd-send --simulate [options] TEXT\n"
+           "       vq72-osd-send --list-ports\n";
+}
+
+std::string sendHelp() {
+    return sendSynopsis() +
+           "\n"
+           "Sends one line of on-screen-display text (at most 20 characters) to a VQ7240 and\n"
+           "waits for its acknowledgement.\n"
+           "  --port N           port number 1 to 16 of the port map (default: the saved port)\n"
+           "  --device PATH      the serial device itself, e.g. /dev/ttyUSB0\n"
+           "  --position NAME    " +
+           oneOf(kPositionNames) +
+           " (default top-center)\n"
+           "  --color NAME       white-on-black or black-on-white (default: no colour field)\n"
+           "  --blank            clear the text: send 20 blanks\n"
+           "  --timeout SECONDS  how long to wait for the reply (default 3)\n"
+           "  --dry-run          print the command's bytes in hexadecimal and send nothing\n"
+           "  --simulate         send to the built-in simulated device and show its screen\n"
+           "  --list-ports       show what each port number 1 to 16 leads to\n"
+           "Exit status: 0 done, 1 no reply, 2 port unusable, 64 bad arguments.\n";
+}
+
+ParsedSendArguments parseSendArguments(const std::vector<std::string>& arguments) {
+    ParsedSendArguments parsed;
+    SendRequest& r = parsed.request;
+    std::string& error = parsed.error;
+    Flags f;
+    bool optionsEnded = false;
+
+    for (std::size_t i = 0; i < arguments.size() && error.empty(); ++i) {
+        const std::string& argument = arguments[i];
+        if (optionsEnded || argument.empty() || argument[0] != '-' || argument == "-") {
+            if (f.text) {
+                error = "one TEXT only, not also \"" + argument + "\" (quote a text with blanks)";
+                break;
+            }
+            f.text = argument;
+            error = takeText(argument, r);
+            continue;
+        }
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        // "--name value" or "--name=value".
+        std::string name = argument;
+        std::optional<std::string> inlineValue;
+        if (const auto equals = argument.find('='); equals != std::string::npos) {
+            name = argument.substr(0, equals);
+            inlineValue = argument.substr(equals + 1);
+        }
+        auto value = [&]() -> std::optional<std::string> {
+            if (inlineValue) return inlineValue;
+            if (i + 1 < arguments.size()) return arguments[++i];
+            error = name + " needs a value";
+            return std::nullopt;
+        };
+        auto noValue = [&] {
+            if (inlineValue) error = name + " takes no value";
+            return !inlineValue;
+        };
+
+        if (name == "--port") {
+            const auto text = value();
+            if (!text) break;
+            r.port = portNumber(*text);
+            if (!r.port) error = "--port needs a port number from 1 to 16, not \"" + *text + "\"";
+        } else if (name == "--device") {
+            const auto text = value();
+            if (!text) break;
+            r.device = *text;
+            if (r.device.empty()) error = "--device needs a path";
+        } else if (name == "--position") {
+            const auto text = value();
+            if (!text) break;
+            if (const auto index = indexOf(kPositionNames, *text)) {
+                r.positionIndex = *index;
+            } else {
+                error =
+                    "--position needs one of " + oneOf(kPositionNames) + ", not \"" + *text + "\"";
+            }
+        } else if (name == "--color") {
+            const auto text = value();
+            if (!text) break;
+            r.colourIndex = indexOf(kColourNames, *text);
+            if (!r.colourIndex) {
+                error = "--color needs " + oneOf(kColourNames) + ", not \"" + *text + "\"";
+            }
+        } else if (name == "--timeout") {
+            const auto text = value();
+            if (!text) break;
+            if (const auto ms = timeoutMs(*text)) {
+                r.timeoutMs = *ms;
+                r.timeoutText = *text;
+            } else {
+                error = "--timeout needs a number of seconds above 0 and at most 3600, not \"" +
+                        *text + "\"";
+            }
+        } else if (name == "--blank") {
+            if (noValue()) r.blank = true;
+        } else if (name == "--dry-run") {
+            if (noValue()) f.dryRun = true;
+        } else if (name == "--simulate") {
+            if (noValue()) f.simulate = true;
+        } else if (name == "--list-ports") {
+            if (noValue()) f.listPorts = true;
+        } else if (name == "--help" || name == "-h") {
+            f.help = true;
+        } else {
+            error = "unknown option " + argument;
+        }
+    }
+    if (error.empty()) error = conflicts(f, r);
+    if (!error.empty()) return parsed;
+
+    if (f.help) {
+        r.mode = SendRequest::Mode::Help;
+    } else if (f.listPorts) {
+        r.mode = SendRequest::Mode::ListPorts;
+    } else if (f.dryRun) {
+        r.mode = SendRequest::Mode::DryRun;
+    } else if (f.simulate) {
+        r.mode = SendRequest::Mode::Simulate;
+    }
+    if (r.blank) r.text.clear();
+    return parsed;
+}
+
+}  // namespace vq72::cli

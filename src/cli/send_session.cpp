@@ -1,0 +1,72 @@
+#include "cli/send_session.h"
+
+#include "serial/port_discovery.h"
+
+namespace vq72::cli {
+
+SendSession::SendSession(SerialControl& serial) : serial_(serial) {
+    serial_.setEventHandler([this] { takeEvent(); });
+}
+
+SendSession::~SendSession() {
+    try {
+        close();
+    } catch (const std::exception&) {
+        // Closing at the end of the run: nothing left to tell.
+    }
+    serial_.setEventHandler(nullptr);
+}
+
+void SendSession::send(int port, const std::string& command) {
+    try {
+        serial_.setCommPort(port);
+        serial_.setSettings(PortDiscovery::kLineSettings);
+        serial_.setHandshaking(PortDiscovery::kNoHandshaking);
+        serial_.setInputMode(PortDiscovery::kBinaryInput);
+        serial_.setInputLen(PortDiscovery::kInputLen);
+        serial_.setOutBufferSize(PortDiscovery::kOutBufferSize);
+        serial_.setRThreshold(kReceiveThreshold);
+        serial_.setPortOpen(true);
+        serial_.setDTREnable(true);
+        serial_.setRTSEnable(true);
+        // A reply meant for someone else must not pass for ours.
+        serial_.purge(PurgeScope::ReceiveOnly);
+        state_ = State::AwaitingReply;
+        serial_.output(command);
+    } catch (...) {
+        state_ = State::Idle;
+        close();
+        throw;
+    }
+}
+
+void SendSession::close() {
+    if (!serial_.portOpen()) return;
+    serial_.setDTREnable(false);
+    serial_.setRTSEnable(false);
+    serial_.setPortOpen(false);
+}
+
+void SendSession::takeEvent() {
+    if (state_ != State::AwaitingReply) return;
+    const int event = serial_.commEvent();
+    if (event == comm_event::kReceive) {
+        while (serial_.inBufferCount() > 0) {
+            const std::string bytes = serial_.input();
+            if (bytes.empty()) break;
+            if (watch_.take(bytes)) {
+                finish(State::Acknowledged);
+                return;
+            }
+        }
+    } else if (event == comm_event::kPortLost) {
+        finish(State::PortLost);
+    }
+}
+
+void SendSession::finish(State state) {
+    state_ = state;
+    if (finished_) finished_();
+}
+
+}  // namespace vq72::cli

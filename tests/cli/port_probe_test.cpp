@@ -1,0 +1,187 @@
+// The port listing against a made-up machine: device nodes, lock files and their owners,
+// permissions, and the stable names of USB adapters.
+#include "cli/port_probe.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <map>
+#include <set>
+
+#include "cli/lock_file.h"
+
+namespace vq72::cli {
+namespace {
+
+class FakeFileSystem : public FileSystemView {
+public:
+    std::map<std::string, Node> nodes;
+    std::set<std::string> forbidden;        // not readable and writable by us
+    std::map<std::string, int> openErrors;  // by path
+    std::map<std::string, std::string> files;
+    std::map<std::string, std::string> links;  // path -> where it leads
+
+    Node node(const std::string& path) const override {
+        const auto it = nodes.find(resolve(path));
+        return it == nodes.end() ? Node::Missing : it->second;
+    }
+    bool readWritable(const std::string& path) const override { return !forbidden.count(path); }
+    int openError(const std::string& path) const override {
+        const auto it = openErrors.find(path);
+        return it == openErrors.end() ? 0 : it->second;
+    }
+    std::optional<std::string> read(const std::string& path) const override {
+        const auto it = files.find(path);
+        if (it == files.end()) return std::nullopt;
+        return it->second;
+    }
+    std::vector<std::string> list(const std::string& folder) const override {
+        std::vector<std::string> names;
+        for (const auto& [path, target] : links) {
+            if (path.rfind(folder + "/", 0) == 0) names.push_back(path.substr(folder.size() + 1));
+        }
+        return names;
+    }
+    std::string resolve(const std::string& path) const override {
+        const auto it = links.find(path);
+        return it == links.end() ? path : it->second;
+    }
+};
+
+const std::string kDevice = "/dev/ttyUSB0";
+const std::string kLock = "/var/lock/LCK..ttyUSB0";
+const std::string kDialout =
+    "permission denied (add your user to the dialout group: sudo usermod -aG dialout $USER, "
+    "then log in again)";
+
+struct Machine {
+    const char* name;
+    std::function<void(FakeFileSystem&)> arrange;
+    std::string status;
+};
+
+class ProbeCases : public testing::TestWithParam<Machine> {};
+
+TEST_P(ProbeCases, TellTheStateOfTheDevice) {
+    FakeFileSystem files;
+    files.nodes[kDevice] = FileSystemView::Node::CharacterDevice;
+    GetParam().arrange(files);
+    EXPECT_EQ(probePort(kDevice, files).status, GetParam().status);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Machines, ProbeCases,
+    testing::Values(
+        Machine{"FreeDevice", [](FakeFileSystem&) {}, "available"},
+        Machine{"NoNode", [](FakeFileSystem& f) { f.nodes.clear(); }, "missing"},
+        Machine{"NodeWithoutHardware", [](FakeFileSystem& f) { f.openErrors[kDevice] = EIO; },
+                "missing (Input/output error)"},
+        Machine{"FolderNotSearchable",
+                [](FakeFileSystem& f) { f.nodes[kDevice] = FileSystemView::Node::NotAllowed; },
+                kDialout},
+        Machine{"NotOurs", [](FakeFileSystem& f) { f.forbidden.insert(kDevice); }, kDialout},
+        Machine{"OpenRefused", [](FakeFileSystem& f) { f.openErrors[kDevice] = EACCES; }, kDialout},
+        Machine{"RegularFile",
+                [](FakeFileSystem& f) { f.nodes[kDevice] = FileSystemView::Node::OtherFile; },
+                "not a serial port"},
+        Machine{"ExclusiveOpenWithoutLockFile",
+                [](FakeFileSystem& f) { f.openErrors[kDevice] = EBUSY; }, "in use"},
+        Machine{"LiveLockOwner",
+                [](FakeFileSystem& f) {
+                    f.files[kLock] = "      1234\n";
+                    f.files["/proc/1234/comm"] = "picocom\n";
+                },
+                "in use by PID 1234 (picocom)"},
+        Machine{"QtStyleLockFile",
+                [](FakeFileSystem& f) {
+                    f.files[kLock] = "4321\nvq72-osd\nhost\n";
+                    f.files["/proc/4321/comm"] = "vq72-osd\n";
+                },
+                "in use by PID 4321 (vq72-osd)"},
+        Machine{"LiveOwnerBeatsPermissions",
+                [](FakeFileSystem& f) {
+                    f.forbidden.insert(kDevice);
+                    f.files[kLock] = "77\n";
+                    f.files["/proc/77/comm"] = "minicom\n";
+                },
+                "in use by PID 77 (minicom)"},
+        Machine{"StaleLockFile", [](FakeFileSystem& f) { f.files[kLock] = "999999\n"; },
+                "stale lock file /var/lock/LCK..ttyUSB0"},
+        Machine{"UnreadableLockContents",
+                [](FakeFileSystem& f) { f.files[kLock] = std::string("\x01\x02\x03\x04", 4); },
+                "in use (lock file /var/lock/LCK..ttyUSB0)"}),
+    [](const testing::TestParamInfo<Machine>& info) { return std::string(info.param.name); });
+
+TEST(PortProbeTest, LockFileOfTheLinkedDeviceCountsForALink) {
+    FakeFileSystem files;
+    const std::string link = "/dev/serial/by-id/usb-FTDI_A1-if00-port0";
+    files.nodes[kDevice] = FileSystemView::Node::CharacterDevice;
+    files.links[link] = kDevice;
+    files.files[kLock] = "55\n";
+    files.files["/proc/55/comm"] = "screen\n";
+    const PortReport report = probePort(link, files);
+    EXPECT_EQ(report.status, "in use by PID 55 (screen)");
+    EXPECT_EQ(report.identity, kDevice);
+}
+
+TEST(PortProbeTest, UsbAdaptersShowTheirStableName) {
+    FakeFileSystem files;
+    files.nodes[kDevice] = FileSystemView::Node::CharacterDevice;
+    files.nodes["/dev/ttyUSB1"] = FileSystemView::Node::CharacterDevice;
+    files.nodes["/dev/ttyS0"] = FileSystemView::Node::CharacterDevice;
+    files.links["/dev/serial/by-id/usb-FTDI_B2-if00-port0"] = "/dev/ttyUSB1";
+    files.links["/dev/serial/by-id/usb-FTDI_A1-if00-port0"] = kDevice;
+    EXPECT_EQ(probePort(kDevice, files).identity, "/dev/serial/by-id/usb-FTDI_A1-if00-port0");
+    EXPECT_EQ(probePort("/dev/ttyS0", files).identity, "");
+}
+
+TEST(PortProbeTest, ListingHasOneLinePerPortNumber) {
+    FakeFileSystem files;
+    files.nodes["/dev/pts/4"] = FileSystemView::Node::CharacterDevice;
+    const std::string listing = listPorts(PortMap::parse("1=/dev/pts/4,16=/tmp/gone"), files);
+    EXPECT_EQ(listing,
+              "COM1   /dev/pts/4  available\n"
+              "COM2   -           no device in the port map\n"
+              "COM3   -           no device in the port map\n"
+              "COM4   -           no device in the port map\n"
+              "COM5   -           no device in the port map\n"
+              "COM6   -           no device in the port map\n"
+              "COM7   -           no device in the port map\n"
+              "COM8   -           no device in the port map\n"
+              "COM9   -           no device in the port map\n"
+              "COM10  -           no device in the port map\n"
+              "COM11  -           no device in the port map\n"
+              "COM12  -           no device in the port map\n"
+              "COM13  -           no device in the port map\n"
+              "COM14  -           no device in the port map\n"
+              "COM15  -           no device in the port map\n"
+              "COM16  /tmp/gone   missing\n");
+}
+
+struct LockName {
+    std::string device;
+    std::string lock;
+};
+
+TEST(LockFileTest, NamesFollowThePathGiven) {
+    for (const LockName& c :
+         {LockName{"/dev/ttyUSB0", "/var/lock/LCK..ttyUSB0"},
+          LockName{"/dev/serial/by-id/usb-X", "/var/lock/LCK..serial_by-id_usb-X"},
+          LockName{"/tmp/vq72/port", "/var/lock/LCK.._tmp_vq72_port"}}) {
+        EXPECT_EQ(lockFilePath(c.device), c.lock);
+    }
+}
+
+TEST(LockFileTest, OwnerIsTheLeadingProcessNumber) {
+    EXPECT_EQ(lockOwner("      1234\n"), 1234);
+    EXPECT_EQ(lockOwner("1234"), 1234);
+    EXPECT_EQ(lockOwner("1234\nqtapp\nhost\n"), 1234);
+    EXPECT_EQ(lockOwner(""), std::nullopt);
+    EXPECT_EQ(lockOwner("0\n"), std::nullopt);
+    EXPECT_EQ(lockOwner("-5\n"), std::nullopt);
+    EXPECT_EQ(lockOwner("12ab\n"), std::nullopt);
+    EXPECT_EQ(lockOwner(std::string("\xd2\x04\x00\x00", 4)), std::nullopt);
+}
+
+}  // namespace
+}  // namespace vq72::cli

@@ -1,0 +1,205 @@
+// The sender's command line: what each valid line asks for, and the bad ones, each refused
+// with an error that names the argument at fault.
+#include "cli/send_request.h"
+
+#include <gtest/gtest.h>
+
+namespace vq72::cli {
+namespace {
+
+using Mode = SendRequest::Mode;
+using Args = std::vector<std::string>;
+
+struct Valid {
+    const char* name;
+    Args arguments;
+    Mode mode;
+    std::string text;
+    int positionIndex;
+    std::optional<int> colourIndex;
+    std::optional<int> port;
+    std::string device;
+    int timeoutMs;
+};
+
+class ValidCommandLine : public testing::TestWithParam<Valid> {};
+
+TEST_P(ValidCommandLine, AsksForWhatItSays) {
+    const Valid& v = GetParam();
+    const ParsedSendArguments parsed = parseSendArguments(v.arguments);
+    ASSERT_EQ(parsed.error, "");
+    const SendRequest& r = parsed.request;
+    EXPECT_EQ(r.mode, v.mode);
+    EXPECT_EQ(r.text, v.text);
+    EXPECT_EQ(r.positionIndex, v.positionIndex);
+    EXPECT_EQ(r.colourIndex, v.colourIndex);
+    EXPECT_EQ(r.port, v.port);
+    EXPECT_EQ(r.device, v.device);
+    EXPECT_EQ(r.timeoutMs, v.timeoutMs);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ValidCommandLine,
+    testing::Values(
+        Valid{"TextAloneGoesTopCentreWithoutColour",
+              {"HELLO"},
+              Mode::Send,
+              "HELLO",
+              1,
+              {},
+              {},
+              "",
+              3000},
+        Valid{"LettersUpperCased", {"hello"}, Mode::Send, "HELLO", 1, {}, {}, "", 3000},
+        Valid{"AboveZAndControlCharactersDropped",
+              {"a{b}\tc~\x7f"
+               "d\x01"},
+              Mode::Send,
+              "ABCD",
+              1,
+              {},
+              {},
+              "",
+              3000},
+        Valid{"Utf8BytesDropped", {"caf\xc3\xa9"}, Mode::Send, "CAF", 1, {}, {}, "", 3000},
+        Valid{"TwentyCharactersFit",
+              {std::string(20, 'X')},
+              Mode::Send,
+              std::string(20, 'X'),
+              1,
+              {},
+              {},
+              "",
+              3000},
+        Valid{"OuterBlanksDoNotCount",
+              {"  " + std::string(20, 'X') + " "},
+              Mode::Send,
+              "  " + std::string(20, 'X') + " ",
+              1,
+              {},
+              {},
+              "",
+              3000},
+        Valid{"DroppedCharactersDoNotCount",
+              {std::string(20, 'X') + "~~"},
+              Mode::Send,
+              std::string(20, 'X'),
+              1,
+              {},
+              {},
+              "",
+              3000},
+        Valid{"EmptyTextIsAText", {""}, Mode::Send, "", 1, {}, {}, "", 3000},
+        Valid{"BlankHasNoText",
+              {"--blank", "--position", "middle-left"},
+              Mode::Send,
+              "",
+              3,
+              {},
+              {},
+              "",
+              3000},
+        Valid{"EveryOption",
+              {"--port", "5", "--position", "bottom-right", "--color", "black-on-white",
+               "--timeout", "0.5", "AB"},
+              Mode::Send,
+              "AB",
+              8,
+              1,
+              5,
+              "",
+              500},
+        Valid{"EqualsForm",
+              {"--port=16", "--color=white-on-black", "--timeout=10", "X"},
+              Mode::Send,
+              "X",
+              1,
+              0,
+              16,
+              "",
+              10000},
+        Valid{"OptionsAfterText",
+              {"X", "--device", "/dev/ttyUSB0"},
+              Mode::Send,
+              "X",
+              1,
+              {},
+              {},
+              "/dev/ttyUSB0",
+              3000},
+        Valid{"DoubleDashEndsOptions", {"--", "--5"}, Mode::Send, "--5", 1, {}, {}, "", 3000},
+        Valid{"DryRun",
+              {"--dry-run", "--position", "top-left", "X"},
+              Mode::DryRun,
+              "X",
+              0,
+              {},
+              {},
+              "",
+              3000},
+        Valid{"Simulate", {"--simulate", "X"}, Mode::Simulate, "X", 1, {}, {}, "", 3000},
+        Valid{"ListPorts", {"--list-ports"}, Mode::ListPorts, "", 1, {}, {}, "", 3000},
+        Valid{"Help", {"--help"}, Mode::Help, "", 1, {}, {}, "", 3000}),
+    [](const testing::TestParamInfo<Valid>& info) { return std::string(info.param.name); });
+
+struct Invalid {
+    const char* name;
+    Args arguments;
+    std::string errorStart;  // names the argument at fault
+};
+
+class InvalidCommandLine : public testing::TestWithParam<Invalid> {};
+
+TEST_P(InvalidCommandLine, IsRefusedNamingTheArgument) {
+    const Invalid& v = GetParam();
+    const ParsedSendArguments parsed = parseSendArguments(v.arguments);
+    EXPECT_EQ(parsed.error.substr(0, v.errorStart.size()), v.errorStart) << parsed.error;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, InvalidCommandLine,
+    testing::Values(
+        Invalid{"NoText", {}, "TEXT missing"},
+        Invalid{"TwoTexts", {"HELLO", "WORLD"}, "one TEXT only, not also \"WORLD\""},
+        Invalid{"TooLong",
+                {std::string(21, 'X')},
+                "TEXT \"" + std::string(21, 'X') + "\" has 21 characters"},
+        Invalid{"UnknownOption", {"--colour", "x", "X"}, "unknown option --colour"},
+        Invalid{
+            "PortZero", {"--port", "0", "X"}, "--port needs a port number from 1 to 16, not \"0\""},
+        Invalid{
+            "Port17", {"--port", "17", "X"}, "--port needs a port number from 1 to 16, not \"17\""},
+        Invalid{"PortNotANumber", {"--port", "3a", "X"}, "--port needs a port number"},
+        Invalid{"PortWithoutValue", {"--port"}, "--port needs a value"},
+        Invalid{"EmptyDevice", {"--device=", "X"}, "--device needs a path"},
+        Invalid{"BadPosition", {"--position", "centre", "X"}, "--position needs one of top-left,"},
+        Invalid{"BadColour",
+                {"--color", "red", "X"},
+                "--color needs white-on-black or black-on-white, not \"red\""},
+        Invalid{"ZeroTimeout", {"--timeout", "0", "X"}, "--timeout needs a number of seconds"},
+        Invalid{"NegativeTimeout", {"--timeout", "-1", "X"}, "--timeout needs a number of seconds"},
+        Invalid{"HugeTimeout", {"--timeout", "3601", "X"}, "--timeout needs a number of seconds"},
+        Invalid{
+            "TimeoutNotANumber", {"--timeout", "3s", "X"}, "--timeout needs a number of seconds"},
+        Invalid{"FlagWithValue", {"--blank=yes"}, "--blank takes no value"},
+        Invalid{"PortAndDevice",
+                {"--port", "1", "--device", "/dev/x", "X"},
+                "--port and --device exclude each other"},
+        Invalid{"BlankAndText", {"--blank", "X"}, "--blank sends blanks"},
+        Invalid{"ListPortsWithText", {"--list-ports", "X"}, "--list-ports takes no TEXT"},
+        Invalid{"SimulateWithPort", {"--simulate", "--port", "1", "X"}, "--simulate excludes"},
+        Invalid{"SimulateWithDryRun", {"--simulate", "--dry-run", "X"}, "--simulate excludes"}),
+    [](const testing::TestParamInfo<Invalid>& info) { return std::string(info.param.name); });
+
+TEST(SendRequestTest, CountsTheCharactersLeftOut) {
+    EXPECT_EQ(parseSendArguments({"A~B\x01"}).request.droppedCharacters, 2u);
+    EXPECT_EQ(parseSendArguments({"AB"}).request.droppedCharacters, 0u);
+}
+
+TEST(SendRequestTest, TimeoutKeepsItsTextForMessages) {
+    EXPECT_EQ(parseSendArguments({"--timeout", "2.5", "X"}).request.timeoutText, "2.5");
+    EXPECT_EQ(parseSendArguments({"X"}).request.timeoutText, "3");
+}
+
+}  // namespace
+}  // namespace vq72::cli

@@ -1,0 +1,108 @@
+// The send-and-wait session over a fake serial control: the port opened as the window opens it,
+// stale replies discarded before the write, the acknowledgement, a lost port, failed opens.
+#include "cli/send_session.h"
+
+#include <gtest/gtest.h>
+
+#include "support/fakes.h"
+
+namespace vq72::cli {
+namespace {
+
+using test::FakeSerialControl;
+
+constexpr int kPort = 3;
+const std::string kCommand = "CTT\x14 command";
+
+class SendSessionTest : public testing::Test {
+protected:
+    SendSessionTest() {
+        serial.present = {kPort};
+        session.setFinishedHandler([this] { ++finishedCalls; });
+    }
+    FakeSerialControl serial;
+    SendSession session{serial};
+    int finishedCalls = 0;
+};
+
+TEST_F(SendSessionTest, OpensAt9600N81WithDtrAndRtsThenDiscardsStaleBytesAndWrites) {
+    serial.received = "VQ7240 CT-OK\r\n";  // left from an earlier exchange
+    session.send(kPort, kCommand);
+    const std::vector<std::string> expected{
+        "setCommPort(3)",     "setSettings(9600,N,8,1)", "setHandshaking(0)", "setInputMode(1)",
+        "setInputLen(2500)",  "setOutBufferSize(2500)",  "setRThreshold(1)",  "setPortOpen(true)",
+        "setDTREnable(true)", "setRTSEnable(true)",      "purge(receive)",    "output"};
+    EXPECT_EQ(serial.calls, expected);
+    EXPECT_EQ(serial.written, std::vector<std::string>{kCommand});
+    EXPECT_EQ(session.state(), SendSession::State::AwaitingReply);
+    EXPECT_EQ(finishedCalls, 0);
+}
+
+TEST_F(SendSessionTest, AcknowledgementLineFinishesTheSessionOnce) {
+    session.send(kPort, kCommand);
+    serial.arrive("VQ7240 ");
+    EXPECT_EQ(session.state(), SendSession::State::AwaitingReply);
+    serial.arrive("CT-OK\r\n");
+    EXPECT_EQ(session.state(), SendSession::State::Acknowledged);
+    serial.arrive("VQ7240 CT-OK\r\n");
+    EXPECT_EQ(finishedCalls, 1);
+}
+
+TEST_F(SendSessionTest, NoiseAndOtherEventsLeaveItWaiting) {
+    session.send(kPort, kCommand);
+    serial.arrive(std::string(50, '#'));
+    serial.raise(comm_event::kFrame);
+    serial.raise(comm_event::kCtsChange);
+    EXPECT_EQ(session.state(), SendSession::State::AwaitingReply);
+    EXPECT_EQ(finishedCalls, 0);
+}
+
+TEST_F(SendSessionTest, LostPortFinishesTheSession) {
+    session.send(kPort, kCommand);
+    serial.raise(comm_event::kPortLost);
+    EXPECT_EQ(session.state(), SendSession::State::PortLost);
+    EXPECT_EQ(finishedCalls, 1);
+}
+
+TEST_F(SendSessionTest, CloseDropsDtrAndRtsBeforeClosing) {
+    session.send(kPort, kCommand);
+    serial.calls.clear();
+    session.close();
+    EXPECT_EQ(serial.calls, (std::vector<std::string>{"setDTREnable(false)", "setRTSEnable(false)",
+                                                      "setPortOpen(false)"}));
+    EXPECT_FALSE(serial.portOpen());
+}
+
+struct OpenFailure {
+    const char* name;
+    std::string failingCall;
+    long number;
+};
+
+class SendSessionFailure : public SendSessionTest,
+                           public testing::WithParamInterface<OpenFailure> {};
+
+TEST_P(SendSessionFailure, ThrowsTheFailureAndLeavesThePortClosed) {
+    serial.failures.fail(GetParam().failingCall, GetParam().number);
+    try {
+        session.send(kPort, kCommand);
+        ADD_FAILURE() << "no failure";
+    } catch (const Failure& f) {
+        EXPECT_EQ(f.number(), GetParam().number);
+    }
+    EXPECT_FALSE(serial.portOpen());
+    EXPECT_EQ(session.state(), SendSession::State::Idle);
+    serial.arrive("VQ7240 CT-OK\r\n");
+    EXPECT_EQ(finishedCalls, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, SendSessionFailure,
+    testing::Values(OpenFailure{"NoSuchPort", "setPortOpen(true)", comm_error::kNoSuchPort},
+                    OpenFailure{"PortInUse", "setPortOpen(true)", comm_error::kPortInUse},
+                    OpenFailure{"PermissionDenied", "setPortOpen(true)", 9013},
+                    OpenFailure{"WriteFails", "output", 9005}),
+    [](const testing::TestParamInfo<OpenFailure>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace vq72::cli

@@ -1,0 +1,85 @@
+// Which port the sender uses and how it names it in messages, and the words of each ending.
+#include "cli/send_target.h"
+
+#include <gtest/gtest.h>
+
+#include "cli/send_outcome.h"
+#include "support/fakes.h"
+
+namespace vq72::cli {
+namespace {
+
+const std::string kComPortPath = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Flarn\\VQ72_OSD\\FormInit\\ComPort";
+
+struct Case {
+    const char* name;
+    std::vector<std::string> arguments;
+    const char* environment;
+    std::optional<std::string> savedComPort;
+    std::string label;  // empty: no target
+};
+
+class TargetCases : public testing::TestWithParam<Case> {};
+
+TEST_P(TargetCases, PickThePortAndNameIt) {
+    const Case& c = GetParam();
+    test::FakeSettingsBacking settings;
+    if (c.savedComPort) settings.values[kComPortPath] = *c.savedComPort;
+    const SendRequest request = parseSendArguments(c.arguments).request;
+    const ResolvedTarget resolved = resolveTarget(request, c.environment, settings);
+    if (c.label.empty()) {
+        EXPECT_FALSE(resolved.target);
+        EXPECT_NE(resolved.error.find("--port N or --device PATH"), std::string::npos);
+    } else {
+        ASSERT_TRUE(resolved.target) << resolved.error;
+        EXPECT_EQ(resolved.target->label(), c.label);
+    }
+    EXPECT_TRUE(settings.writes.empty()) << "the sender never writes settings";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, TargetCases,
+    testing::Values(
+        Case{"DeviceIsUsedAsGiven",
+             {"--device", "/dev/ttyUSB3", "X"},
+             "1=/dev/pts/1",
+             " 1",
+             "/dev/ttyUSB3"},
+        Case{"PortThroughTheEnvironmentMap",
+             {"--port", "2", "X"},
+             "2=/dev/pts/7",
+             {},
+             "COM2 (/dev/pts/7)"},
+        Case{"PortThroughTheDefaultMap", {"--port", "5", "X"}, nullptr, {}, "COM5 (/dev/ttyUSB0)"},
+        Case{"PortWithoutDevice", {"--port", "3", "X"}, "2=/dev/pts/7", {}, "COM3"},
+        Case{"SavedPortWhenNoneGiven", {"X"}, "4=/dev/pts/2", " 4", "COM4 (/dev/pts/2)"},
+        Case{"NothingSaved", {"X"}, nullptr, {}, ""},
+        Case{"SavedPortNotANumber", {"X"}, nullptr, "COM4", ""},
+        Case{"SavedPortOutOfRange", {"X"}, nullptr, " 0", ""}),
+    [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+TEST(SendOutcomeTest, PortNumbersGetTheProgramsMessagesAndPathsTheDetail) {
+    SendTarget numbered = deviceTarget("/dev/ttyUSB0");
+    numbered.numbered = true;
+    numbered.port = 1;
+    const SendTarget device = deviceTarget("/dev/ttyUSB0");
+    const Failure missing(comm_error::kNoSuchPort, "/dev/ttyUSB0 does not exist.");
+    const Failure busy(comm_error::kPortInUse, "/dev/ttyUSB0 is in use by another program.");
+    const Failure denied(9013, "Permission denied on /dev/ttyUSB0 (add your user ...)");
+
+    EXPECT_EQ(unusablePortMessage(numbered, missing),
+              "Invalid Port Number - Com-1 can't be used as a device interface.\n"
+              "/dev/ttyUSB0 does not exist.");
+    EXPECT_EQ(unusablePortMessage(numbered, busy),
+              "Port in use by another process - Com-1 is not available.\n"
+              "/dev/ttyUSB0 is in use by another program.");
+    EXPECT_EQ(unusablePortMessage(numbered, denied), denied.description());
+    EXPECT_EQ(unusablePortMessage(device, busy), busy.description());
+    EXPECT_EQ(noReplyMessage(numbered, "3"),
+              "No reply from the device on COM1 (/dev/ttyUSB0) within 3 s");
+    EXPECT_EQ(noReplyMessage(device, "0.5"),
+              "No reply from the device on /dev/ttyUSB0 within 0.5 s");
+}
+
+}  // namespace
+}  // namespace vq72::cli

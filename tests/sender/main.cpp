@@ -1,0 +1,11 @@
+// The sender's process tests run inside a QCoreApplication: a QSerialPort holds ports open
+// for the in-use cases.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

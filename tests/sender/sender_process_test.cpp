@@ -1,0 +1,293 @@
+// vq72-osd-send as a process against the simulated device on a pseudo-terminal: acknowledged
+// sends, silence and noise, missing and busy ports, the port listing, and ending by signal.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QProcess>
+#include <QSerialPort>
+#include <QSettings>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "sim/simulated_device.h"
+
+namespace vq72 {
+namespace {
+
+constexpr int kProcessBoundMs = 15000;  // a bound on a hung process, not a timing check
+const std::string kLockFolder = "/var/lock";
+const std::string kDialoutHint =
+    "(add your user to the dialout group: sudo usermod -aG dialout $USER, then log in again)";
+
+// The bytes of HELLO at the top centre, white on black, as the device logs them.
+const std::string kHelloFrame =
+    "OSD 43 54 54 14 20 20 20 20 20 20 20 48 45 4C 4C 4F 20 20 20 20 20 20 20 20 10 31 32 06 "
+    "33 06 34 06 37 13 0D 0A";
+
+struct SenderRun {
+    int exitCode = -1;
+    bool crashed = false;
+    std::string out;
+    std::string err;
+};
+
+bool exists(const std::string& path) {
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0;
+}
+
+std::string lockFileOf(const std::string& path) {
+    std::string name = path;
+    for (char& c : name) c = c == '/' ? '_' : c;
+    return kLockFolder + "/LCK.." + name;
+}
+
+class SenderProcessTest : public testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/vq72-sender-test-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+        environment_ = QProcessEnvironment::systemEnvironment();
+        environment_.insert("XDG_CONFIG_HOME", QString::fromStdString(dir_ + "/config"));
+        environment_.remove("VQ72_OSD_PORTS");
+    }
+    void TearDown() override {
+        devices_.clear();
+        std::filesystem::remove_all(dir_);
+    }
+
+    // A simulated device published at <dir>/<name>.
+    sim::SimulatedDevice& startDevice(const std::string& name, sim::Options options = {}) {
+        options.linkPath = path(name);
+        devices_.push_back(std::make_unique<sim::SimulatedDevice>(std::move(options)));
+        devices_.back()->start();
+        return *devices_.back();
+    }
+    std::string path(const std::string& name) const { return dir_ + "/" + name; }
+    void mapPorts(const std::string& map) {
+        environment_.insert("VQ72_OSD_PORTS", QString::fromStdString(map));
+    }
+
+    void start(QProcess& process, const std::vector<std::string>& arguments) {
+        QStringList list;
+        for (const auto& a : arguments) list << QString::fromStdString(a);
+        process.setProcessEnvironment(environment_);
+        process.start(VQ72_SENDER, list);
+        ASSERT_TRUE(process.waitForStarted(kProcessBoundMs));
+    }
+    static SenderRun finish(QProcess& process) {
+        SenderRun run;
+        EXPECT_TRUE(process.waitForFinished(kProcessBoundMs)) << "the sender hung";
+        run.crashed = process.exitStatus() == QProcess::CrashExit;
+        run.exitCode = process.exitCode();
+        run.out = process.readAllStandardOutput().toStdString();
+        run.err = process.readAllStandardError().toStdString();
+        return run;
+    }
+    SenderRun send(const std::vector<std::string>& arguments) {
+        QProcess process;
+        start(process, arguments);
+        return finish(process);
+    }
+
+    std::string dir_;
+    QProcessEnvironment environment_;
+    std::vector<std::unique_ptr<sim::SimulatedDevice>> devices_;
+};
+
+TEST_F(SenderProcessTest, AcknowledgedSendPrintsDoneAndTheDeviceGotTheExactFrame) {
+    struct Case {
+        const char* name;
+        sim::Options options;
+        std::vector<std::string> arguments;
+    };
+    sim::Options shortReply;
+    shortReply.shortReply = true;
+    sim::Options noisy;
+    noisy.garbage = true;
+    noisy.banner = true;
+    noisy.replyDelay = std::chrono::milliseconds(300);
+    sim::Options paced;
+    paced.pace = true;
+    for (const Case& c :
+         {Case{"device path", {}, {"--device", "LINK"}}, Case{"port number", {}, {"--port", "2"}},
+          Case{"short reply", shortReply, {"--device", "LINK"}},
+          Case{"noise, banner and delay", noisy, {"--device", "LINK"}},
+          Case{"9600 baud", paced, {"--device", "LINK"}}}) {
+        SCOPED_TRACE(c.name);
+        sim::SimulatedDevice& device = startDevice(c.name, c.options);
+        mapPorts("2=" + path(c.name));
+        std::vector<std::string> arguments = c.arguments;
+        for (auto& a : arguments) a = a == "LINK" ? path(c.name) : a;
+        arguments.insert(arguments.end(), {"--color", "white-on-black", "hello"});
+        const SenderRun run = send(arguments);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.out, "Done\n");
+        EXPECT_EQ(device.log(), std::vector<std::string>{kHelloFrame});
+        EXPECT_EQ(device.screen().text, "       HELLO        ");
+    }
+}
+
+TEST_F(SenderProcessTest, SavedComPortIsTheDefaultPort) {
+    sim::SimulatedDevice& device = startDevice("saved");
+    mapPorts("6=" + path("saved"));
+    {
+        QSettings settings(QString::fromStdString(dir_ + "/config/Flarn/VQ72_OSD.ini"),
+                           QSettings::IniFormat);
+        settings.setValue("FormInit/ComPort", " 6");
+    }
+    const SenderRun run = send({"--color", "white-on-black", "HELLO"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(device.log(), std::vector<std::string>{kHelloFrame});
+}
+
+TEST_F(SenderProcessTest, SilenceAndNoiseEndInTheTimeoutNeverInDone) {
+    sim::Options options;
+    options.silent = true;
+    options.garbage = true;
+    sim::SimulatedDevice& device = startDevice("silent", options);
+    mapPorts("1=" + path("silent"));
+    QProcess process;
+    start(process, {"--port", "1", "--timeout", "2", "--color", "white-on-black", "HELLO"});
+    // Once the frame is in, the device sends what looks almost like a reply.
+    for (int i = 0; i < 500 && device.log().empty(); ++i) ::usleep(10'000);
+    ASSERT_EQ(device.log(), std::vector<std::string>{kHelloFrame});
+    device.transmit("ct-ok\r(C) Flarn CT-OK\rCT-");
+    device.transmit("\rOK\r");
+    device.transmit("VQ7240 CT-OK\n");  // no CR: the line never ends
+    const SenderRun run = finish(process);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "No reply from the device on COM1 (" + path("silent") + ") within 2 s\n");
+}
+
+TEST_F(SenderProcessTest, UnusablePortsEndWithTheProgramsMessages) {
+    startDevice("busy");
+    QSerialPort holder(QString::fromStdString(path("busy")));
+    ASSERT_TRUE(holder.open(QIODevice::ReadWrite));
+    mapPorts("1=" + path("gone") + ",3=" + path("busy"));
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string firstLine;
+    };
+    for (const Case& c : {
+             Case{{"--port", "1"},
+                  "Invalid Port Number - Com-1 can't be used as a device interface."},
+             Case{{"--port", "2"},
+                  "Invalid Port Number - Com-2 can't be used as a device interface."},
+             Case{{"--port", "3"}, "Port in use by another process - Com-3 is not available."},
+             Case{{"--device", path("gone")}, path("gone") + " does not exist"},
+             Case{{"--device", path("busy")}, path("busy") + " is in use by another program."},
+         }) {
+        std::vector<std::string> arguments = c.arguments;
+        arguments.push_back("HELLO");
+        const SenderRun run = send(arguments);
+        SCOPED_TRACE(arguments.front() + " " + arguments[1]);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.err.substr(0, c.firstLine.size()), c.firstLine) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_TRUE(devices_.front()->log().empty()) << "nothing reached the held port";
+}
+
+TEST_F(SenderProcessTest, BadArgumentsAndNoPortEndWithUsage) {
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string firstLine;
+    };
+    for (const Case& c : {Case{{"--position", "middle", "X"}, "vq72-osd-send: --position needs"},
+                          Case{{std::string(21, 'A')}, "vq72-osd-send: TEXT \"AAAA"},
+                          Case{{"X"}, "vq72-osd-send: no port given and no port saved"}}) {
+        const SenderRun run = send(c.arguments);
+        EXPECT_EQ(run.exitCode, 64);
+        EXPECT_EQ(run.err.substr(0, c.firstLine.size()), c.firstLine) << run.err;
+        EXPECT_NE(run.err.find("\nusage: vq72-osd-send "), std::string::npos);
+    }
+}
+
+TEST_F(SenderProcessTest, ListPortsTellsAvailableMissingInUseStaleAndNotAllowed) {
+    sim::SimulatedDevice& free = startDevice("free");
+    startDevice("held");
+    startDevice("stale");
+    QSerialPort holder(QString::fromStdString(path("held")));
+    ASSERT_TRUE(holder.open(QIODevice::ReadWrite));
+    {
+        std::ofstream locked(path("locked"));
+        locked << "x";
+    }
+    ::chmod(path("locked").c_str(), 0);
+    const std::string staleLock = lockFileOf(path("stale"));
+    std::string deadPid = "32768";
+    std::ifstream("/proc/sys/kernel/pid_max") >> deadPid;  // no process has the highest number
+    const bool canLock = ::access(kLockFolder.c_str(), W_OK) == 0;
+    if (canLock) std::ofstream(staleLock) << "      " << deadPid << "\n";
+    mapPorts("1=" + path("free") + ",2=" + path("gone") + ",3=" + path("locked") +
+             ",4=" + path("held") + ",5=" + path("stale"));
+
+    const SenderRun run = send({"--list-ports"});
+    if (canLock) ::unlink(staleLock.c_str());
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    std::vector<std::string> lines;
+    std::istringstream listing(run.out);
+    for (std::string line; std::getline(listing, line);) lines.push_back(line);
+    ASSERT_EQ(lines.size(), 16u) << run.out;
+
+    auto status = [&](int port, const std::string& path) {
+        const std::string& line = lines[static_cast<std::size_t>(port - 1)];
+        const std::string start = "COM" + std::to_string(port);
+        EXPECT_EQ(line.substr(0, start.size()), start);
+        const auto at = line.find(path);
+        EXPECT_NE(at, std::string::npos) << line;
+        std::string rest = line.substr(at + path.size());
+        return rest.substr(rest.find_first_not_of(' '));
+    };
+    EXPECT_EQ(status(1, path("free")), "available  (" + free.portPath() + ")");
+    EXPECT_EQ(status(2, path("gone")), "missing");
+    EXPECT_EQ(status(3, path("locked")),
+              ::geteuid() == 0 ? "not a serial port" : "permission denied " + kDialoutHint);
+    std::string ownName;
+    std::ifstream("/proc/self/comm") >> ownName;
+    EXPECT_EQ(status(4, path("held")), "in use by PID " + std::to_string(::getpid()) + " (" +
+                                           ownName + ")  (" + devices_[1]->portPath() + ")");
+    if (canLock) {
+        EXPECT_EQ(status(5, path("stale")),
+                  "stale lock file " + staleLock + "  (" + devices_[2]->portPath() + ")");
+    }
+    for (int port = 6; port <= 16; ++port) {
+        EXPECT_NE(lines[static_cast<std::size_t>(port - 1)].find("no device in the port map"),
+                  std::string::npos);
+    }
+}
+
+TEST_F(SenderProcessTest, EndSignalsCloseThePortAndRemoveTheLockFile) {
+    sim::Options options;
+    options.silent = true;
+    for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(number);
+        const std::string name = "signal" + std::to_string(number);
+        sim::SimulatedDevice& device = startDevice(name, options);
+        QProcess process;
+        start(process, {"--device", path(name), "--timeout", "600", "HELLO"});
+        for (int i = 0; i < 500 && device.log().empty(); ++i) ::usleep(10'000);
+        ASSERT_EQ(device.log().size(), 1u) << "the command never arrived";
+        const std::string lock = lockFileOf(path(name));
+        if (::access(kLockFolder.c_str(), W_OK) == 0) {
+            EXPECT_TRUE(exists(lock)) << "the port is held under " << lock;
+        }
+        ::kill(static_cast<pid_t>(process.processId()), number);
+        const SenderRun run = finish(process);
+        EXPECT_FALSE(run.crashed);
+        EXPECT_EQ(run.exitCode, 128 + number);
+        EXPECT_EQ(run.err,
+                  "vq72-osd-send: ended by signal " + std::to_string(number) + "; port closed\n");
+        EXPECT_FALSE(exists(lock)) << lock << " was left behind";
+    }
+}
+
+}  // namespace
+}  // namespace vq72

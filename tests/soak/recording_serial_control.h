@@ -1,0 +1,65 @@
+// A serial control that passes every call on to the real one and keeps the OSD commands that
+// reached the operating system, and the bytes read, so the soak can compare them with what the
+// device received.
+#pragma once
+
+#include <deque>
+#include <string>
+
+#include "platform/serial_control.h"
+
+namespace vq72::soak {
+
+class RecordingSerialControl : public SerialControl {
+public:
+    explicit RecordingSerialControl(SerialControl& inner) : inner_(inner) {}
+
+    std::deque<std::string> osdCommands;  // OSD commands written, in order, until taken
+    unsigned long osdWritten = 0;
+    unsigned long bytesRead = 0;
+    std::string lastRead;  // the tail of what was read, for waiting on a notice
+
+    void setCommPort(int port) override { inner_.setCommPort(port); }
+    int commPort() const override { return inner_.commPort(); }
+    void setSettings(const std::string& settings) override { inner_.setSettings(settings); }
+    void setHandshaking(int mode) override { inner_.setHandshaking(mode); }
+    void setInputMode(int mode) override { inner_.setInputMode(mode); }
+    void setDTREnable(bool on) override { inner_.setDTREnable(on); }
+    bool dtrEnable() const override { return inner_.dtrEnable(); }
+    void setRTSEnable(bool on) override { inner_.setRTSEnable(on); }
+    bool rtsEnable() const override { return inner_.rtsEnable(); }
+    void setInputLen(int bytes) override { inner_.setInputLen(bytes); }
+    void setOutBufferSize(int bytes) override { inner_.setOutBufferSize(bytes); }
+    void setRThreshold(int bytes) override { inner_.setRThreshold(bytes); }
+    void setPortOpen(bool open) override { inner_.setPortOpen(open); }
+    bool portOpen() const override { return inner_.portOpen(); }
+    int inBufferCount() const override { return inner_.inBufferCount(); }
+    std::string input() override {
+        std::string bytes = inner_.input();
+        bytesRead += bytes.size();
+        lastRead += bytes;
+        if (lastRead.size() > kTail) lastRead.erase(0, lastRead.size() - kTail);
+        return bytes;
+    }
+    void output(const std::string& bytes) override {
+        inner_.output(bytes);
+        if (bytes.rfind("CTT", 0) != 0) return;
+        osdCommands.push_back(bytes);
+        ++osdWritten;
+    }
+    int commEvent() const override { return inner_.commEvent(); }
+    void setEventHandler(std::function<void()> handler) override {
+        inner_.setEventHandler(std::move(handler));
+    }
+    void purge(PurgeScope scope) override { inner_.purge(scope); }
+    void setReadTimeouts(int interval, int multiplier, int constant) override {
+        inner_.setReadTimeouts(interval, multiplier, constant);
+    }
+    std::string devicePath(int port) const override { return inner_.devicePath(port); }
+
+private:
+    static constexpr std::size_t kTail = 200;
+    SerialControl& inner_;
+};
+
+}  // namespace vq72::soak

@@ -1,0 +1,85 @@
+// vq72-osd-send: sends one line of OSD text to a VQ7240 from the command line and waits for
+// its acknowledgement; also prints the command's bytes (--dry-run), sends to the built-in
+// simulated device (--simulate) and lists the ports (--list-ports).
+#include <QCoreApplication>
+#include <cstdlib>
+#include <exception>
+#include <iostream>
+
+#include "cli/port_probe.h"
+#include "cli/send_command.h"
+#include "cli/send_outcome.h"
+#include "cli/send_request.h"
+#include "cli/send_target.h"
+#include "platform/qt/qt_settings_backing.h"
+#include "posix_file_system_view.h"
+#include "sender.h"
+#include "sim/screen.h"
+#include "sim/simulated_device.h"
+
+namespace {
+
+using namespace vq72;
+using cli::SendRequest;
+
+int usageError(const std::string& error) {
+    std::cerr << "vq72-osd-send: " << error << "\n" << cli::sendSynopsis();
+    return cli::kExitUsage;
+}
+
+int simulate(const SendRequest& request, const std::string& command) {
+    sim::SimulatedDevice device{sim::Options{}};
+    device.start();
+    std::cout << cli::hexBytes(command) << std::endl;
+    const int status = send::sendAndWait(cli::deviceTarget(device.portPath()), command,
+                                         request.timeoutMs, request.timeoutText);
+    device.stop();
+    std::cout << sim::renderScreen(device.screen()) << std::flush;
+    return status;
+}
+
+int run(const SendRequest& request) {
+    QtSettingsBacking settings;
+    const char* environment = std::getenv(PortMap::kEnvironmentVariable);
+    if (request.mode == SendRequest::Mode::ListPorts) {
+        std::cout << cli::listPorts(PortMap::forRun(environment, settings),
+                                    send::PosixFileSystemView())
+                  << std::flush;
+        return cli::kExitDone;
+    }
+
+    const std::string command = cli::osdCommandFor(request);
+    if (request.droppedCharacters > 0) {
+        std::cerr << "vq72-osd-send: left out " << request.droppedCharacters
+                  << " character(s) of TEXT that the device cannot show" << std::endl;
+    }
+    if (request.mode == SendRequest::Mode::DryRun) {
+        std::cout << cli::hexBytes(command) << std::endl;
+        return cli::kExitDone;
+    }
+
+    if (request.mode == SendRequest::Mode::Simulate) return simulate(request, command);
+
+    const cli::ResolvedTarget resolved = cli::resolveTarget(request, environment, settings);
+    if (!resolved.target) return usageError(resolved.error);
+    return send::sendAndWait(*resolved.target, command, request.timeoutMs, request.timeoutText);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const cli::ParsedSendArguments parsed =
+        cli::parseSendArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.error.empty()) return usageError(parsed.error);
+    if (parsed.request.mode == SendRequest::Mode::Help) {
+        std::cout << cli::sendHelp();
+        return cli::kExitDone;
+    }
+    QCoreApplication app(argc, argv);
+    try {
+        return run(parsed.request);
+    } catch (const std::exception& e) {
+        std::cerr << "vq72-osd-send: " << e.what() << std::endl;
+        return cli::kExitPortUnusable;
+    }
+}
