@@ -37,8 +37,13 @@ int pixels(int twips) {
     return static_cast<int>(std::lround(static_cast<double>(twips) / about::kTwipsPerPixel));
 }
 
-QRect pixels(const Rect& twips) {
-    return {pixels(twips.left), pixels(twips.top), pixels(twips.width), pixels(twips.height)};
+// A point of the client area in twips, as the behaviour measures it.
+QPoint twips(const QPointF& pixel) {
+    return pixel.toPoint() * about::kTwipsPerPixel;
+}
+
+QRect pixels(const Rect& place) {
+    return {pixels(place.left), pixels(place.top), pixels(place.width), pixels(place.height)};
 }
 
 Qt::Alignment qtAlignment(TextAlign align) {
@@ -191,8 +196,8 @@ void AboutWindowView::mirrorTimer1() {
 }
 
 QWidget* AboutWindowView::widgetAt(const QPoint& pixel) const {
-    const Control* control =
-        model_.controlAt(pixel.x() * about::kTwipsPerPixel, pixel.y() * about::kTwipsPerPixel);
+    const QPoint at = twips(pixel);
+    const Control* control = model_.controlAt(at.x(), at.y());
     return control ? widgetOf(*control) : nullptr;
 }
 
@@ -211,8 +216,8 @@ bool AboutWindowView::event(QEvent* event) {
 }
 
 void AboutWindowView::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    about_.mouseDown(at.x() * about::kTwipsPerPixel, at.y() * about::kTwipsPerPixel);
+    const QPoint at = twips(event->position());
+    about_.mouseDown(at.x(), at.y());
 }
 
 void AboutWindowView::mouseMoveEvent(QMouseEvent* event) {
@@ -226,8 +231,8 @@ void AboutWindowView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void AboutWindowView::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    about_.mouseUp(at.x() * about::kTwipsPerPixel, at.y() * about::kTwipsPerPixel);
+    const QPoint at = twips(event->position());
+    about_.mouseUp(at.x(), at.y());
 }
 
 void AboutWindowView::keyPressEvent(QKeyEvent* event) {
