@@ -12,7 +12,7 @@ namespace vq72 {
 QColor toQColor(Colour colour);
 
 // The named family where it is installed, DejaVu Sans otherwise; point size, weight and
-// underline as designed. A spec without a family is `base`, the window's default font.
+// underline as designed. A font without a family is `base`, the window's default font.
 QFont toQFont(const FontSpec& spec, const QFont& base);
 
 }  // namespace vq72
