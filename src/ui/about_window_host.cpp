@@ -1,49 +1,93 @@
 #include "ui/about_window_host.h"
 
-#include <QDialogButtonBox>
-#include <QLabel>
-#include <QTimer>
-#include <QVBoxLayout>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
 
-#include "vq72/version.h"
+#include "about/about_window.h"
+#include "about/about_window_model.h"
+#include "ui/about_window_view.h"
 
 namespace vq72 {
 
-QtAboutWindowHost::~QtAboutWindowHost() {
-    unloadAbout();
+// One loaded About window: model, behaviour and view live and go together.
+class QtAboutHost::Loaded : public QObject {
+public:
+    // Closing by any means unloads this window, and only this one.
+    Loaded(QtAboutHost& host, QWidget* parent)
+        : about(model, host.state_, host.shell_, [this, &host] { host.unload(this); }),
+          view(new AboutWindowView(model, about, parent, [this, &host] { host.unload(this); })) {
+        about.Form_Load();
+    }
+    ~Loaded() override { delete view.data(); }  // unless its parent has taken it along
+
+    AboutWindowModel model;
+    AboutWindow about;
+    QPointer<AboutWindowView> view;
+};
+
+QtAboutHost::QtAboutHost(WindowState& state, Shell& shell, QWidget* parent)
+    : state_(state), shell_(shell), parent_(parent) {}
+
+QtAboutHost::~QtAboutHost() = default;
+
+bool QtAboutHost::aboutLoaded() const {
+    return loaded_ != nullptr;
 }
 
-QDialog* QtAboutWindowHost::load() {
-    if (dialog_) return dialog_;
-    dialog_ = new QDialog(owner_);
-    dialog_->setAttribute(Qt::WA_DeleteOnClose);
-    dialog_->setWindowTitle(QString::fromLatin1(version::kProgramName));
-    auto* layout = new QVBoxLayout(dialog_);
-    layout->addWidget(new QLabel(
-        QStringLiteral("%1\nVersion %2")
-            .arg(QString::fromLatin1(version::kProgramName), QString::fromLatin1(version::kText)),
-        dialog_));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, dialog_);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog_, &QDialog::accept);
-    layout->addWidget(buttons);
-    return dialog_;
+AboutWindowView* QtAboutHost::view() const {
+    return loaded_ ? loaded_->view.data() : nullptr;
 }
 
-void QtAboutWindowHost::showAboutModeless() {
-    QDialog* dialog = load();
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
+void QtAboutHost::showAboutModeless() {
+    if (!loaded_) load();
+    bringForward();
 }
 
-void QtAboutWindowHost::showAboutModal() {
-    QDialog* dialog = load();
-    QTimer::singleShot(kSplashMs, dialog, &QDialog::accept);
-    dialog->exec();
+void QtAboutHost::showAboutModal() {
+    if (!loaded_) load();
+    AboutWindowView* window = view();
+    // Modality takes effect when a window is shown.
+    window->hide();
+    window->setWindowModality(Qt::WindowModal);
+    bringForward();
+
+    QEventLoop loop;
+    QEventLoop* outer = modalLoop_;
+    modalLoop_ = &loop;
+    if (aboutLoaded()) loop.exec();
+    modalLoop_ = outer;
 }
 
-void QtAboutWindowHost::unloadAbout() {
-    if (dialog_) dialog_->close();
+void QtAboutHost::unloadAbout() {
+    unload(loaded_.get());
+}
+
+void QtAboutHost::unload(Loaded* window) {
+    if (!window || window != loaded_.get()) return;
+    Loaded* closing = loaded_.release();
+    closing->model.Timer1.setEnabled(false);
+    if (closing->view) closing->view->hide();
+    closing->deleteLater();
+    if (modalLoop_) modalLoop_->quit();
+}
+
+void QtAboutHost::load() {
+    loaded_ = std::make_unique<Loaded>(*this, parent_.data());
+    // Centred over the main window, or on the screen when there is none.
+    AboutWindowView* window = view();
+    QRect area = parent_ ? parent_->window()->frameGeometry() : QRect();
+    if (area.isEmpty() && QGuiApplication::primaryScreen()) {
+        area = QGuiApplication::primaryScreen()->availableGeometry();
+    }
+    if (!area.isEmpty()) window->move(area.center() - window->rect().center());
+}
+
+void QtAboutHost::bringForward() {
+    AboutWindowView* window = view();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 }  // namespace vq72

@@ -1,34 +1,57 @@
-// A plain About window until the full one exists: a small dialog titled "VQ72_OSD" that shows
-// the program's version, modeless from the Help menu or modal as the start-up splash.
+// The About window's host over Qt: loads a fresh model, behaviour and view on demand, shows it
+// beside the main window or modally over it, and unloads it whenever it closes.
 #pragma once
 
-#include <QDialog>
 #include <QPointer>
+#include <QWidget>
+#include <memory>
 
+#include "app/window_state.h"
+#include "platform/shell.h"
 #include "platform/window_system.h"
+
+class QEventLoop;
 
 namespace vq72 {
 
-class QtAboutWindowHost : public AboutWindowHost {
+class AboutWindowView;
+
+class QtAboutHost : public AboutWindowHost {
 public:
-    // How long the modal start-up splash stays.
-    static constexpr int kSplashMs = 1500;
+    // `state` is the main window's (AboutFromMenu, read at each load); `parent` is the main
+    // window, which the About window stays over and which a modal About window blocks.
+    QtAboutHost(WindowState& state, Shell& shell, QWidget* parent);
+    ~QtAboutHost() override;
+    QtAboutHost(const QtAboutHost&) = delete;
+    QtAboutHost& operator=(const QtAboutHost&) = delete;
 
-    explicit QtAboutWindowHost(QWidget* owner = nullptr) : owner_(owner) {}
-    ~QtAboutWindowHost() override;
-
-    void setOwner(QWidget* owner) { owner_ = owner; }
-
-    bool aboutLoaded() const override { return !dialog_.isNull(); }
+    bool aboutLoaded() const override;
     void showAboutModeless() override;
+    // Runs a local event loop until the window closes: the main window's timers and serial
+    // events go on, its input is blocked.
     void showAboutModal() override;
+    // Hides the window at once and deletes it once control is back in the event loop, so that
+    // it can be unloaded from inside its own handlers. Ends a modal showing.
     void unloadAbout() override;
 
-private:
-    QDialog* load();
+    // The main window, when it is made after the host.
+    void setOwner(QWidget* parent) { parent_ = parent; }
+    // The loaded window's view; nullptr while none is loaded.
+    AboutWindowView* view() const;
 
-    QPointer<QWidget> owner_;
-    QPointer<QDialog> dialog_;
+private:
+    class Loaded;
+
+    void load();
+    // Unloads `window` if it is still the loaded one.
+    void unload(Loaded* window);
+    void bringForward();
+
+    const WindowState& state_;
+    Shell& shell_;
+    QPointer<QWidget> parent_;
+    std::unique_ptr<Loaded> loaded_;
+    QEventLoop* modalLoop_ = nullptr;
 };
 
 }  // namespace vq72

@@ -28,6 +28,8 @@ Application::Application(const LaunchOptions& options)
       settings_(demo_ ? DemoDevice::kSettingsSuffix : ""),
       serial_(portMapFor(demo_.get(), settings_)),
       app_(toQStringList(options.commandLine)),
+      // The About window reads the program's state only once it is loaded.
+      about_(program_.frm_VQ72xx.state, shell_, nullptr),
       program_(Platform{serial_, settings_, shell_, app_, mainWindowHost_, about_}),
       view_(program_.frm_VQ72xx, program_),
       timers_(program_.frm_VQ72xx, program_) {

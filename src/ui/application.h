@@ -42,7 +42,7 @@ private:
     QtShell shell_;
     QtAppServices app_;
     WindowCloser mainWindowHost_;
-    QtAboutWindowHost about_;
+    QtAboutHost about_;
     Program program_;
     MainWindowView view_;
     TimerDriver timers_;

@@ -1,0 +1,171 @@
+// The About window's host: one window at a time, brought forward when opened again, shown
+// modally until it closes by any means, and unloaded whenever it closes.
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QtTest/QTest>
+#include <functional>
+
+#include "about_gui_support.h"
+#include "about_gui_tests.h"
+#include "support/fakes.h"
+#include "ui/about_window_host.h"
+
+namespace vq72::test {
+namespace {
+
+enum class CloseBy { Ticks, Key, Click, WindowManager, Unload };
+
+struct HostRig {
+    WindowState state;
+    FakeShell shell;
+    QWidget mainWindow;
+    QtAboutHost host{state, shell, &mainWindow};
+
+    explicit HostRig(bool fromMenu) {
+        state.AboutFromMenu = fromMenu;
+        mainWindow.resize(368, 340);
+        mainWindow.show();
+    }
+    bool creditsShown() const { return host.view()->findChild<QLabel*>("lblPendric")->isVisible(); }
+};
+
+void deleteUnloadedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace
+
+class AboutWindowHostTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void openingItAgainBringsTheSameWindowForwardAndItsCountdownGoesOn() {
+        HostRig r(false);  // the short lifetime: closes on its third tick
+        r.host.showAboutModeless();
+        AboutWindowView* first = r.host.view();
+        QVERIFY(first);
+        QVERIFY(QTest::qWaitForWindowExposed(first));
+        QCOMPARE(first->windowModality(), Qt::NonModal);
+        test::drag(first, test::kPicture, test::kVersionText);
+        QVERIFY(r.creditsShown());
+        test::tickTimer1(first);
+
+        r.host.showAboutModeless();
+        QCOMPARE(r.host.view(), first);
+        QVERIFY(first->isVisible());
+        QVERIFY(r.creditsShown());
+        test::tickTimer1(first);
+        QVERIFY(r.host.aboutLoaded());
+        test::tickTimer1(first);
+        QVERIFY(!r.host.aboutLoaded());
+    }
+
+    void closingUnloadsItAndTheNextOpeningStartsAfresh() {
+        HostRig r(true);
+        r.host.showAboutModeless();
+        QPointer<AboutWindowView> first = r.host.view();
+        QVERIFY(QTest::qWaitForWindowExposed(first));
+        test::drag(first, test::kPicture, test::kVersionText);
+        QTest::keyClick(first, Qt::Key_X);
+        QVERIFY(!r.host.aboutLoaded());
+        QVERIFY(!r.host.view());
+        QVERIFY(!first->isVisible());
+        deleteUnloadedWindows();
+        QVERIFY(first.isNull());
+
+        r.host.showAboutModeless();
+        QVERIFY(r.host.view());
+        QVERIFY(!r.creditsShown());
+    }
+
+    void windowManagerCloseUnloadsIt() {
+        HostRig r(true);
+        r.host.showAboutModeless();
+        r.host.view()->close();
+        QVERIFY(!r.host.aboutLoaded());
+    }
+
+    // A window on its way out stops its timer at once, and a late close of it leaves the
+    // window loaded since then alone.
+    void unloadedWindowNoLongerActsOnTheLoadedOne() {
+        HostRig r(true);
+        r.host.showAboutModeless();
+        QPointer<AboutWindowView> old = r.host.view();
+        r.host.unloadAbout();
+        QVERIFY(!old->findChild<QTimer*>("Timer1")->isActive());
+        r.host.showAboutModeless();
+        old->close();
+        QVERIFY(r.host.aboutLoaded());
+        QVERIFY(r.host.view() != old.data());
+    }
+
+    void modalShowingReturnsWhenTheWindowCloses_data() {
+        QTest::addColumn<int>("closeBy");
+        QTest::newRow("its own countdown") << int(CloseBy::Ticks);
+        QTest::newRow("a character key") << int(CloseBy::Key);
+        QTest::newRow("a click on the picture") << int(CloseBy::Click);
+        QTest::newRow("the window manager") << int(CloseBy::WindowManager);
+        QTest::newRow("unloadAbout") << int(CloseBy::Unload);
+    }
+    void modalShowingReturnsWhenTheWindowCloses() {
+        QFETCH(int, closeBy);
+        HostRig r(false);
+        bool blockedMainWindow = false;
+        int mainWindowTicks = 0;
+        QTimer mainWindowTimer;
+        QObject::connect(&mainWindowTimer, &QTimer::timeout, [&] { ++mainWindowTicks; });
+        mainWindowTimer.start(0);
+
+        auto closeIt = [&] {
+            AboutWindowView* view = r.host.view();
+            QVERIFY(view);
+            QVERIFY(QTest::qWaitForWindowExposed(view));
+            blockedMainWindow = QGuiApplication::modalWindow() == view->windowHandle() &&
+                                view->windowModality() == Qt::WindowModal;
+            switch (static_cast<CloseBy>(closeBy)) {
+                case CloseBy::Ticks:
+                    while (r.host.aboutLoaded()) test::tickTimer1(view);
+                    break;
+                case CloseBy::Key:
+                    QTest::keyClick(view, Qt::Key_Space);
+                    break;
+                case CloseBy::Click:
+                    test::click(view, test::kPicture);
+                    break;
+                case CloseBy::WindowManager:
+                    view->close();
+                    break;
+                case CloseBy::Unload:
+                    r.host.unloadAbout();
+                    break;
+            }
+        };
+        bool timedOut = false;
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [&] {
+            timedOut = true;
+            r.host.unloadAbout();
+        });
+        watchdog.start(10000);
+        QTimer::singleShot(0, closeIt);
+
+        r.host.showAboutModal();
+        QVERIFY(!timedOut);
+        QVERIFY(!r.host.aboutLoaded());
+        QVERIFY(blockedMainWindow);
+        QVERIFY(mainWindowTicks > 0);
+        QCOMPARE(QGuiApplication::modalWindow(), nullptr);
+    }
+};
+
+int runAboutWindowHostTests(int argc, char** argv) {
+    AboutWindowHostTest tests;
+    return QTest::qExec(&tests, argc, argv);
+}
+
+}  // namespace vq72::test
+
+#include "about_window_host_test.moc"
