@@ -1,5 +1,7 @@
 #include "ui/about_window_host.h"
 
+#include <algorithm>
+
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
@@ -74,13 +76,22 @@ void QtAboutHost::unload(Loaded* window) {
 
 void QtAboutHost::load() {
     loaded_ = std::make_unique<Loaded>(*this, parent_.data());
-    // Centred over the main window, or on the screen when there is none.
+    // Centred over the main window, or on the screen when there is none; kept on the screen.
     AboutWindowView* window = view();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect screenArea = screen ? screen->availableGeometry() : QRect();
     QRect area = parent_ ? parent_->window()->frameGeometry() : QRect();
-    if (area.isEmpty() && QGuiApplication::primaryScreen()) {
-        area = QGuiApplication::primaryScreen()->availableGeometry();
+    if (area.isEmpty()) area = screenArea;
+    if (area.isEmpty()) return;
+    QPoint topLeft = area.center() - window->rect().center();
+    if (!screenArea.isEmpty()) {
+        topLeft.setX(std::clamp(topLeft.x(), screenArea.left(),
+                                std::max(screenArea.left(), screenArea.right() - window->width())));
+        topLeft.setY(
+            std::clamp(topLeft.y(), screenArea.top(),
+                       std::max(screenArea.top(), screenArea.bottom() - window->height())));
     }
-    if (!area.isEmpty()) window->move(area.center() - window->rect().center());
+    window->move(topLeft);
 }
 
 void QtAboutHost::bringForward() {
