@@ -54,8 +54,12 @@ bool HostPresence::held() const {
     return false;
 }
 
-bool HostPresence::leftFor(std::chrono::milliseconds quiet) const {
-    return closeSeen_ && std::chrono::steady_clock::now() - lastClose_ >= quiet && !held();
+bool HostPresence::leftFor(std::chrono::milliseconds quiet) {
+    if (!closeSeen_ || std::chrono::steady_clock::now() - lastClose_ < quiet) return false;
+    if (!held()) return true;
+    // The host has the port open again: no need to look through /proc until it next closes.
+    closeSeen_ = false;
+    return false;
 }
 
 }  // namespace vq72::sim

@@ -28,7 +28,7 @@ public:
     // True when some process other than the device has the slave open.
     bool held() const;
     // True when the port was closed at least `quiet` ago and nobody holds it now.
-    bool leftFor(std::chrono::milliseconds quiet) const;
+    bool leftFor(std::chrono::milliseconds quiet);
 
 private:
     int fd_ = -1;
