@@ -98,16 +98,6 @@ std::vector<Control*> MainWindowModel::menuItems() {
     return all;
 }
 
-Control* MainWindowModel::find(const std::string& name, int index) {
-    for (Control* c : controls()) {
-        if (c->name() == name && c->index() == index) return c;
-    }
-    for (Control* c : menuItems()) {
-        if (c->name() == name && c->index() == index) return c;
-    }
-    return nullptr;
-}
-
 void MainWindowModel::watch(Control& control) {
     control.setObserver([this](const Control& c, ControlProperty p) {
         for (auto* l : listeners_) l->controlChanged(c, p);

@@ -88,7 +88,6 @@ public:
     // Every control and menu entry, for views that build widgets from the model.
     std::vector<Control*> controls();
     std::vector<Control*> menuItems();
-    Control* find(const std::string& name, int index = -1);
 
     void setLocationClickHandler(std::function<void(int)> handler) { onLocation_ = std::move(handler); }
     void setColourClickHandler(std::function<void(int)> handler) { onColour_ = std::move(handler); }
