@@ -10,16 +10,25 @@ namespace {
 using Mode = SendRequest::Mode;
 using Args = std::vector<std::string>;
 
+// What a valid line should ask for: the defaults, but for what the row names.
+SendRequest request(Mode mode, std::string text = "", int positionIndex = 1,
+                    std::optional<int> colourIndex = {}, std::optional<int> port = {},
+                    std::string device = "", int timeoutMs = 3000) {
+    SendRequest r;
+    r.mode = mode;
+    r.text = std::move(text);
+    r.positionIndex = positionIndex;
+    r.colourIndex = colourIndex;
+    r.port = port;
+    r.device = std::move(device);
+    r.timeoutMs = timeoutMs;
+    return r;
+}
+
 struct Valid {
     const char* name;
     Args arguments;
-    Mode mode;
-    std::string text;
-    int positionIndex;
-    std::optional<int> colourIndex;
-    std::optional<int> port;
-    std::string device;
-    int timeoutMs;
+    SendRequest expected;
 };
 
 class ValidCommandLine : public testing::TestWithParam<Valid> {};
@@ -29,117 +38,50 @@ TEST_P(ValidCommandLine, AsksForWhatItSays) {
     const ParsedSendArguments parsed = parseSendArguments(v.arguments);
     ASSERT_EQ(parsed.error, "");
     const SendRequest& r = parsed.request;
-    EXPECT_EQ(r.mode, v.mode);
-    EXPECT_EQ(r.text, v.text);
-    EXPECT_EQ(r.positionIndex, v.positionIndex);
-    EXPECT_EQ(r.colourIndex, v.colourIndex);
-    EXPECT_EQ(r.port, v.port);
-    EXPECT_EQ(r.device, v.device);
-    EXPECT_EQ(r.timeoutMs, v.timeoutMs);
+    const SendRequest& e = v.expected;
+    EXPECT_EQ(r.mode, e.mode);
+    EXPECT_EQ(r.text, e.text);
+    EXPECT_EQ(r.positionIndex, e.positionIndex);
+    EXPECT_EQ(r.colourIndex, e.colourIndex);
+    EXPECT_EQ(r.port, e.port);
+    EXPECT_EQ(r.device, e.device);
+    EXPECT_EQ(r.timeoutMs, e.timeoutMs);
 }
+
+const std::string k20X(20, 'X');
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, ValidCommandLine,
     testing::Values(
-        Valid{"TextAloneGoesTopCentreWithoutColour",
-              {"HELLO"},
-              Mode::Send,
-              "HELLO",
-              1,
-              {},
-              {},
-              "",
-              3000},
-        Valid{"LettersUpperCased", {"hello"}, Mode::Send, "HELLO", 1, {}, {}, "", 3000},
+        Valid{"TextAloneGoesTopCentreWithoutColour", {"HELLO"}, request(Mode::Send, "HELLO")},
+        Valid{"LettersUpperCased", {"hello"}, request(Mode::Send, "HELLO")},
         Valid{"AboveZAndControlCharactersDropped",
               {"a{b}\tc~\x7f"
                "d\x01"},
-              Mode::Send,
-              "ABCD",
-              1,
-              {},
-              {},
-              "",
-              3000},
-        Valid{"Utf8BytesDropped", {"caf\xc3\xa9"}, Mode::Send, "CAF", 1, {}, {}, "", 3000},
-        Valid{"TwentyCharactersFit",
-              {std::string(20, 'X')},
-              Mode::Send,
-              std::string(20, 'X'),
-              1,
-              {},
-              {},
-              "",
-              3000},
-        Valid{"OuterBlanksDoNotCount",
-              {"  " + std::string(20, 'X') + " "},
-              Mode::Send,
-              "  " + std::string(20, 'X') + " ",
-              1,
-              {},
-              {},
-              "",
-              3000},
-        Valid{"DroppedCharactersDoNotCount",
-              {std::string(20, 'X') + "~~"},
-              Mode::Send,
-              std::string(20, 'X'),
-              1,
-              {},
-              {},
-              "",
-              3000},
-        Valid{"EmptyTextIsAText", {""}, Mode::Send, "", 1, {}, {}, "", 3000},
-        Valid{"BlankHasNoText",
-              {"--blank", "--position", "middle-left"},
-              Mode::Send,
-              "",
-              3,
-              {},
-              {},
-              "",
-              3000},
+              request(Mode::Send, "ABCD")},
+        Valid{"Utf8BytesDropped", {"caf\xc3\xa9"}, request(Mode::Send, "CAF")},
+        Valid{"TwentyCharactersFit", {k20X}, request(Mode::Send, k20X)},
+        Valid{"OuterBlanksDoNotCount", {"  " + k20X + " "}, request(Mode::Send, "  " + k20X + " ")},
+        Valid{"DroppedCharactersDoNotCount", {k20X + "~~"}, request(Mode::Send, k20X)},
+        Valid{"EmptyTextIsAText", {""}, request(Mode::Send, "")},
+        Valid{
+            "BlankHasNoText", {"--blank", "--position", "middle-left"}, request(Mode::Send, "", 3)},
         Valid{"EveryOption",
               {"--port", "5", "--position", "bottom-right", "--color", "black-on-white",
                "--timeout", "0.5", "AB"},
-              Mode::Send,
-              "AB",
-              8,
-              1,
-              5,
-              "",
-              500},
+              request(Mode::Send, "AB", 8, 1, 5, "", 500)},
         Valid{"EqualsForm",
               {"--port=16", "--color=white-on-black", "--timeout=10", "X"},
-              Mode::Send,
-              "X",
-              1,
-              0,
-              16,
-              "",
-              10000},
+              request(Mode::Send, "X", 1, 0, 16, "", 10000)},
         Valid{"OptionsAfterText",
               {"X", "--device", "/dev/ttyUSB0"},
-              Mode::Send,
-              "X",
-              1,
-              {},
-              {},
-              "/dev/ttyUSB0",
-              3000},
-        Valid{"DoubleDashEndsOptions", {"--", "--5"}, Mode::Send, "--5", 1, {}, {}, "", 3000},
-        Valid{"DryRun",
-              {"--dry-run", "--position", "top-left", "X"},
-              Mode::DryRun,
-              "X",
-              0,
-              {},
-              {},
-              "",
-              3000},
-        Valid{"Simulate", {"--simulate", "X"}, Mode::Simulate, "X", 1, {}, {}, "", 3000},
-        Valid{"ListPorts", {"--list-ports"}, Mode::ListPorts, "", 1, {}, {}, "", 3000},
-        Valid{"Help", {"--help"}, Mode::Help, "", 1, {}, {}, "", 3000}),
+              request(Mode::Send, "X", 1, {}, {}, "/dev/ttyUSB0")},
+        Valid{"DoubleDashEndsOptions", {"--", "--5"}, request(Mode::Send, "--5")},
+        Valid{
+            "DryRun", {"--dry-run", "--position", "top-left", "X"}, request(Mode::DryRun, "X", 0)},
+        Valid{"Simulate", {"--simulate", "X"}, request(Mode::Simulate, "X")},
+        Valid{"ListPorts", {"--list-ports"}, request(Mode::ListPorts)},
+        Valid{"Help", {"--help"}, request(Mode::Help)}),
     [](const testing::TestParamInfo<Valid>& info) { return std::string(info.param.name); });
 
 struct Invalid {

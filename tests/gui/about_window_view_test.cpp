@@ -66,30 +66,21 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("container");
         QTest::addColumn<QRect>("place");
-        QTest::newRow("txt_version") << "txt_version"
-                                     << "Frame1" << QRect(37, 96, 283, 33);
-        QTest::newRow("lblPendric") << "lblPendric"
-                                    << "Frame1" << QRect(264, 176, 197, 88);
-        QTest::newRow("img_fuzzy") << "img_fuzzy"
-                                   << "Frame1" << QRect(0, 0, 470, 261);
-        QTest::newRow("imgLogo") << "imgLogo"
-                                 << "Frame1" << QRect(0, 0, 470, 261);
-        QTest::newRow("lblVersion") << "lblVersion"
-                                    << "Frame1" << QRect(32, 96, 164, 19);
-        QTest::newRow("VQ") << "VQ"
-                            << "Frame1" << QRect(32, 72, 230, 25);
-        QTest::newRow("lblCompanyProduct") << "lblCompanyProduct"
-                                           << "Frame1" << QRect(8, 144, 442, 19);
-        QTest::newRow("lblemail") << "lblemail"
-                                  << "Frame1" << QRect(160, 208, 297, 25);
-        QTest::newRow("lbl_phone") << "lbl_phone"
-                                   << "Frame1" << QRect(32, 208, 201, 25);
-        QTest::newRow("lblurl") << "lblurl"
-                                << "Frame1" << QRect(32, 224, 276, 25);
-        QTest::newRow("Frame1") << "Frame1"
-                                << "" << QRect(8, 8, 467, 265);
-        QTest::newRow("Label1") << "Label1"
-                                << "" << QRect(192, 112, 81, 33);
+        const auto row = [](const char* name, const char* container, QRect place) {
+            QTest::newRow(name) << QString(name) << QString(container) << place;
+        };
+        row("txt_version", "Frame1", QRect(37, 96, 283, 33));
+        row("lblPendric", "Frame1", QRect(264, 176, 197, 88));
+        row("img_fuzzy", "Frame1", QRect(0, 0, 470, 261));
+        row("imgLogo", "Frame1", QRect(0, 0, 470, 261));
+        row("lblVersion", "Frame1", QRect(32, 96, 164, 19));
+        row("VQ", "Frame1", QRect(32, 72, 230, 25));
+        row("lblCompanyProduct", "Frame1", QRect(8, 144, 442, 19));
+        row("lblemail", "Frame1", QRect(160, 208, 297, 25));
+        row("lbl_phone", "Frame1", QRect(32, 208, 201, 25));
+        row("lblurl", "Frame1", QRect(32, 224, 276, 25));
+        row("Frame1", "", QRect(8, 8, 467, 265));
+        row("Label1", "", QRect(192, 112, 81, 33));
     }
     void controlsLieAtTheirDesignedPixels() {
         QFETCH(QString, name);

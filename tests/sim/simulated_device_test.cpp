@@ -42,7 +42,9 @@ protected:
         ::unlink((dir_ + "/log").c_str());
         ::rmdir(dir_.c_str());
     }
-    SimulatedDevice& start(Options options) {
+    // A device published at link().
+    SimulatedDevice& start(Options options = {}) {
+        options.linkPath = link();
         device_ = std::make_unique<SimulatedDevice>(std::move(options));
         device_->start();
         return *device_;
@@ -58,9 +60,7 @@ protected:
 };
 
 TEST_F(SimulatedDeviceTest, AnswersCtsAndOsdWithTheFullReplyAndShowsTheText) {
-    Options options;
-    options.linkPath = link();
-    SimulatedDevice& device = start(options);
+    SimulatedDevice& device = start();
     PtyHost host(link());
     ASSERT_TRUE(host.isOpen());
     host.write("CTS");
@@ -82,7 +82,6 @@ TEST_F(SimulatedDeviceTest, AnswersCtsAndOsdWithTheFullReplyAndShowsTheText) {
 
 TEST_F(SimulatedDeviceTest, BadFrameGetsNoReplyAndTheLogFileMatchesTheLog) {
     Options options;
-    options.linkPath = link();
     options.logPath = dir_ + "/log";
     SimulatedDevice& device = start(options);
     PtyHost host(link());
@@ -102,7 +101,6 @@ TEST_F(SimulatedDeviceTest, BadFrameGetsNoReplyAndTheLogFileMatchesTheLog) {
 
 TEST_F(SimulatedDeviceTest, ShortReplyIsSevenBytes) {
     Options options;
-    options.linkPath = link();
     options.shortReply = true;
     start(options);
     PtyHost host(link());
@@ -112,7 +110,6 @@ TEST_F(SimulatedDeviceTest, ShortReplyIsSevenBytes) {
 
 TEST_F(SimulatedDeviceTest, BannerComesOnceBeforeTheFirstReply) {
     Options options;
-    options.linkPath = link();
     options.banner = true;
     start(options);
     PtyHost host(link());
@@ -124,7 +121,6 @@ TEST_F(SimulatedDeviceTest, BannerComesOnceBeforeTheFirstReply) {
 
 TEST_F(SimulatedDeviceTest, NoticeFollowsTheNextReplyInASeparateBurst) {
     Options options;
-    options.linkPath = link();
     options.notices = {"BGERA image 1", "BGERR"};
     start(options);
     PtyHost host(link());
@@ -140,7 +136,6 @@ TEST_F(SimulatedDeviceTest, NoticeFollowsTheNextReplyInASeparateBurst) {
 
 TEST_F(SimulatedDeviceTest, AnswerIsPendingOnceItsFrameIsLoggedAndUnreadUntilTheHostReads) {
     Options options;
-    options.linkPath = link();
     options.replyDelay = std::chrono::milliseconds(300);
     options.notices = {"Time=12:00"};
     SimulatedDevice& device = start(options);
@@ -161,7 +156,6 @@ TEST_F(SimulatedDeviceTest, AnswerIsPendingOnceItsFrameIsLoggedAndUnreadUntilThe
 
 TEST_F(SimulatedDeviceTest, GarbageHoldsNoReplyMaterialAndNeverReplacesAReply) {
     Options options;
-    options.linkPath = link();
     options.garbage = true;
     options.noiseSeed = 7;
     start(options);
@@ -181,7 +175,6 @@ TEST_F(SimulatedDeviceTest, GarbageHoldsNoReplyMaterialAndNeverReplacesAReply) {
 
 TEST_F(SimulatedDeviceTest, PacedLineTakesAboutAMillisecondPerByte) {
     Options options;
-    options.linkPath = link();
     options.pace = true;
     start(options);
     PtyHost host(link());
@@ -192,9 +185,7 @@ TEST_F(SimulatedDeviceTest, PacedLineTakesAboutAMillisecondPerByte) {
 }
 
 TEST_F(SimulatedDeviceTest, UnfinishedFrameIsLoggedBadWhenTheHostLeavesAndWhenTheDeviceStops) {
-    Options options;
-    options.linkPath = link();
-    SimulatedDevice& device = start(options);
+    SimulatedDevice& device = start();
     {
         PtyHost host(link());
         host.write(kOsd.substr(0, 10));
@@ -210,7 +201,6 @@ TEST_F(SimulatedDeviceTest, UnfinishedFrameIsLoggedBadWhenTheHostLeavesAndWhenTh
 
 TEST_F(SimulatedDeviceTest, VanishingPortRemovesTheLinkAndReturnsAtTheSamePath) {
     Options options;
-    options.linkPath = link();
     options.vanishAfter = 1;
     options.returnAfter = std::chrono::milliseconds(300);
     SimulatedDevice& device = start(options);

@@ -7,7 +7,7 @@
 // whole and in order; every transfer ended as its fault allows (fault_plan.h); every tick ran
 // and none hung (5 s); the resident memory grew less than 1 MB after warm-up.
 //
-// vq72_soak [--transfers N] [--max-seconds S] [--seed N] [--real-time-every K] [--trace 1]
+// vq72_soak [--transfers N] [--max-seconds S] [--seed N] [--real-time-every K]
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -53,7 +53,6 @@ struct RunSettings {
     double maxSeconds = 170;
     unsigned seed = 7240;
     long realTimeEvery = 10;
-    long trace = 0;  // non-zero: one line per transfer
 };
 
 bool parse(int argc, char** argv, RunSettings& s) {
@@ -70,8 +69,6 @@ bool parse(int argc, char** argv, RunSettings& s) {
             result = std::from_chars(value, end, s.seed);
         } else if (name == "--real-time-every") {
             result = std::from_chars(value, end, s.realTimeEvery);
-        } else if (name == "--trace") {
-            result = std::from_chars(value, end, s.trace);
         } else {
             return false;
         }
@@ -147,11 +144,10 @@ public:
             realTime_ = settings_.realTimeEvery > 0 &&
                         done % settings_.realTimeEvery == settings_.realTimeEvery - 1;
             transfer(done);
-            checkLog();
+            takeLog();
             if (done + 1 == kWarmUpTransfers) rssBefore_ = residentKb();
         }
         retireDevice();
-        checkLog();
         if (!serial_->osdCommands.empty()) {
             fail(std::to_string(serial_->osdCommands.size()) +
                  " written OSD commands never reached the device");
@@ -200,11 +196,6 @@ private:
             steps([&] { return !endingWatch_->ending.empty(); }, kMostStepsPerTransfer);
         const std::string ending = taken < 0 ? w.lbl_txt_status.text() : endingWatch_->ending;
         ++endings_[std::string(faultName(fault)) + " -> " + ending];
-        if (settings_.trace != 0) {
-            std::cout << "transfer " << index << (realTime_ ? " real-time " : " ")
-                      << faultName(fault) << ": " << afterSave << " -> " << ending << " after "
-                      << taken << " ticks, now \"" << w.lbl_txt_status.text() << "\"\n";
-        }
         if (taken < 0 || acceptedEndings(fault).count(ending) == 0) {
             fail("transfer " + std::to_string(index) + " (" + faultName(fault) + ") ended \"" +
                  ending + "\"" + (taken < 0 ? " and never finished" : ""));
@@ -334,12 +325,9 @@ private:
         device_.reset();
     }
 
-    void checkLog() {
-        if (device_) takeLog();
-    }
-
     // Matches the device's frames with the commands written: OSD frames in order, no BAD one.
     void takeLog() {
+        if (!device_) return;
         for (const std::string& line : device_->takeLog()) {
             if (line.rfind("BAD", 0) == 0) {
                 ++badFrames_;
@@ -423,7 +411,7 @@ int main(int argc, char** argv) {
     vq72::soak::RunSettings settings;
     if (!vq72::soak::parse(argc, argv, settings)) {
         std::cerr << "usage: vq72_soak [--transfers N] [--max-seconds S] [--seed N] "
-                     "[--real-time-every K] [--trace 1]\n";
+                     "[--real-time-every K]\n";
         return 64;
     }
     char pattern[] = "/tmp/vq72-soak-XXXXXX";

@@ -4,28 +4,13 @@
 
 #include "support/ready_link.h"
 #include "support/report_spy.h"
+#include "support/status_timeline.h"
 
 namespace vq72 {
 namespace {
 
 using test::Harness;
 using test::ReportSpy;
-
-// Records the clock step at which the status line changed, with the new text.
-class StatusLog : public MainWindowListener {
-public:
-    StatusLog(Harness& h) : h_(h) { h_.w.addListener(this); }
-    ~StatusLog() override { h_.w.removeListener(this); }
-    void controlChanged(const Control& c, ControlProperty p) override {
-        if (&c == &h_.w.lbl_txt_status && p == ControlProperty::Text) {
-            entries.emplace_back(h_.clock.steps(), c.text());
-        }
-    }
-    std::vector<std::pair<long, std::string>> entries;
-
-private:
-    Harness& h_;
-};
 
 // Steps at which "CTS" was written, counted from `from`.
 std::vector<long> ctsSteps(Harness& h, int steps) {
@@ -107,7 +92,7 @@ TEST(WatchdogSilence, NoDeviceAfter799TicksDroppedAfter1199ThenEvery599) {
     ASSERT_EQ(h.w.state.TicksSinceReply, 1) << "the tick that interprets the reply";
     const long replyStep = h.clock.steps();
 
-    StatusLog log(h);
+    test::StatusTimeline log(h.w, h.clock);
     h.clock.run(1199 + 599 + 1);
     std::vector<std::pair<long, std::string>> relative;
     for (const auto& [step, text] : log.entries) relative.emplace_back(step - replyStep, text);
