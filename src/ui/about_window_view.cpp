@@ -1,5 +1,7 @@
 #include "ui/about_window_view.h"
 
+#include <QGuiApplication>
+
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHelpEvent>
@@ -13,7 +15,8 @@
 #include <string>
 
 #include "about/about_layout.h"
-#include "ui/control_look.h"
+#include "ui/design_colour.h"
+#include "ui/design_font.h"
 
 // The pictures are resources of a static library: the linker keeps them only when code refers
 // to them.
@@ -79,8 +82,9 @@ AboutWindowView::AboutWindowView(AboutWindowModel& model, AboutWindow& about, QW
     setWindowIcon(QIcon(kIcon));
     setFixedSize(pixels(about::kClientWidthTwips), pixels(about::kClientHeightTwips));
     setAutoFillBackground(true);
-    setPaletteColour(this, QPalette::Window, toQColor(about::kBackColour));
-    setFont(toQFont(about::kDefaultFont, font()));
+    setPaletteColour(this, QPalette::Window,
+                     toQColor(about::kBackColour, QGuiApplication::palette()));
+    setFont(designFont(about::kDefaultFont));
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     build();
@@ -140,9 +144,10 @@ QWidget* AboutWindowView::createWidget(const Control& control) {
     widget->setObjectName(QString::fromStdString(spec.name));
     // The window takes every mouse event and asks the behaviour which control lies there.
     widget->setAttribute(Qt::WA_TransparentForMouseEvents);
-    widget->setFont(toQFont(spec.font, font()));
+    widget->setFont(spec.font.family.empty() ? font() : designFont(spec.font));
     if (spec.hasForeColour) {
-        setPaletteColour(widget, QPalette::WindowText, toQColor(spec.foreColour));
+        setPaletteColour(widget, QPalette::WindowText,
+                         toQColor(spec.foreColour, QGuiApplication::palette()));
     }
     if (spec.name == kHandPointerControl) widget->setCursor(Qt::PointingHandCursor);
     return widget;
@@ -163,7 +168,8 @@ void AboutWindowView::mirror(const Control& control, ControlProperty property) {
         case ControlProperty::BackColour:
             widget->setAutoFillBackground(!control.spec().transparent &&
                                           control.spec().kind != ControlKind::Picture);
-            setPaletteColour(widget, QPalette::Window, toQColor(control.backColour()));
+            setPaletteColour(widget, QPalette::Window,
+                             toQColor(control.backColour(), QGuiApplication::palette()));
             break;
         case ControlProperty::Visible:
             widget->setVisible(control.visible());

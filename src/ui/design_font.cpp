@@ -11,9 +11,13 @@ constexpr double kDesignDefaultPoints = 8;
 // Closest first: the same metrics, then Helvetica-like faces, then any sans-serif.
 void installSubstitutes() {
     static const bool installed = [] {
-        QFont::insertSubstitutions(
-            kDesignFamily, {"Microsoft Sans Serif", "Arial", "Liberation Sans", "Nimbus Sans",
-                            "Helvetica", "DejaVu Sans"});
+        const QStringList helveticaLike{"Arial", "Liberation Sans", "Nimbus Sans", "Helvetica",
+                                        "DejaVu Sans"};
+        QFont::insertSubstitutions(kDesignFamily,
+                                   QStringList{"Microsoft Sans Serif"} + helveticaLike);
+        QFont::insertSubstitutions("Swis721 BT", helveticaLike);
+        // DejaVu Sans comes from Bitstream Vera, Verdana's close cousin.
+        QFont::insertSubstitutions("Verdana", {"DejaVu Sans"});
         return true;
     }();
     (void)installed;
