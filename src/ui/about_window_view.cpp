@@ -1,9 +1,8 @@
 #include "ui/about_window_view.h"
 
-#include <QGuiApplication>
-
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QIcon>
 #include <QKeyEvent>
