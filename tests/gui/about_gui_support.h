@@ -17,7 +17,6 @@ inline const QPoint kPicture{400, 40};       // img_fuzzy only
 inline const QPoint kVersionText{186, 120};  // txt_version over the picture
 inline const QPoint kFrameStrip{33, 270};    // Frame1 below the picture
 inline const QPoint kCredits{279, 191};      // lblPendric when shown
-inline const QPoint kUrl{45, 245};           // lblurl (below lbl_phone), under the picture
 inline const QPoint kMargin{3, 3};           // the window's own surface
 
 // One tick of Timer1 through the view's timer, as its timeout would deliver it.

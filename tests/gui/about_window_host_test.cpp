@@ -15,7 +15,7 @@
 namespace vq72::test {
 namespace {
 
-enum class CloseBy { Ticks, Key, Click, WindowManager, Unload };
+enum class CloseBy { Ticks, WindowManager, Unload };
 
 struct HostRig {
     WindowState state;
@@ -80,13 +80,6 @@ private slots:
         QVERIFY(!r.creditsShown());
     }
 
-    void windowManagerCloseUnloadsIt() {
-        HostRig r(true);
-        r.host.showAboutModeless();
-        r.host.view()->close();
-        QVERIFY(!r.host.aboutLoaded());
-    }
-
     // A window on its way out stops its timer at once, and a late close of it leaves the
     // window loaded since then alone.
     void unloadedWindowNoLongerActsOnTheLoadedOne() {
@@ -104,8 +97,6 @@ private slots:
     void modalShowingReturnsWhenTheWindowCloses_data() {
         QTest::addColumn<int>("closeBy");
         QTest::newRow("its own countdown") << int(CloseBy::Ticks);
-        QTest::newRow("a character key") << int(CloseBy::Key);
-        QTest::newRow("a click on the picture") << int(CloseBy::Click);
         QTest::newRow("the window manager") << int(CloseBy::WindowManager);
         QTest::newRow("unloadAbout") << int(CloseBy::Unload);
     }
@@ -127,12 +118,6 @@ private slots:
             switch (static_cast<CloseBy>(closeBy)) {
                 case CloseBy::Ticks:
                     while (r.host.aboutLoaded()) test::tickTimer1(view);
-                    break;
-                case CloseBy::Key:
-                    QTest::keyClick(view, Qt::Key_Space);
-                    break;
-                case CloseBy::Click:
-                    test::click(view, test::kPicture);
                     break;
                 case CloseBy::WindowManager:
                     view->close();

@@ -1,5 +1,5 @@
-// The real Program with the view's calls recorded, and the key and paste handlers replaceable,
-// so that view tests can check what reaches the handlers and what the view does with answers.
+// The real Program with the view's calls recorded, and the key filter replaceable,
+// so that view tests can check what reaches the handlers.
 #pragma once
 
 #include <functional>
@@ -17,9 +17,7 @@ public:
     std::vector<std::string>
         calls;              // "Form_Unload", "cmd_button_Click(0)", "mnuCOMsel_Click(3)" ...
     std::vector<int> keys;  // codes given to the key filter
-    std::vector<int> selectionAtKey;      // the model's selection length at each key
     std::function<void(int&)> keyFilter;  // replaces the logic's filter
-    std::function<std::string(const std::string&)> insertFilter;  // replaces the paste rule
 
     int count(const std::string& call) const {
         int n = 0;
@@ -31,18 +29,13 @@ public:
         calls.push_back("Form_Unload");
         Program::Form_Unload();
     }
-    void Form_MouseMove() override {
-        calls.push_back("Form_MouseMove");
-        Program::Form_MouseMove();
-    }
     void Text_input_KeyPress(int& keyAscii) override {
         keys.push_back(keyAscii);
-        selectionAtKey.push_back(frm_VQ72xx.Text_input.selectionLength());
         keyFilter ? keyFilter(keyAscii) : Program::Text_input_KeyPress(keyAscii);
     }
     std::string Text_input_Insert(const std::string& text) override {
         calls.push_back("Text_input_Insert(" + text + ")");
-        return insertFilter ? insertFilter(text) : Program::Text_input_Insert(text);
+        return Program::Text_input_Insert(text);
     }
     void cmd_button_Click(int index) override {
         calls.push_back("cmd_button_Click(" + std::to_string(index) + ")");
@@ -59,14 +52,6 @@ public:
     void mnuCOMsel_Click(int index) override {
         calls.push_back("mnuCOMsel_Click(" + std::to_string(index) + ")");
         Program::mnuCOMsel_Click(index);
-    }
-    void tmrComInit_Timer() override {
-        calls.push_back("tmrComInit_Timer");
-        Program::tmrComInit_Timer();
-    }
-    void tmr_Delay_Timer() override {
-        calls.push_back("tmr_Delay_Timer");
-        Program::tmr_Delay_Timer();
     }
 };
 

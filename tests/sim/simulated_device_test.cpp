@@ -24,12 +24,6 @@ const std::string kOsd = "CTT\x14" + std::string(20, ' ') +
                          "3\x06"
                          "4\x13\r\n";
 
-std::string join(const std::vector<std::string>& bursts) {
-    std::string all;
-    for (const auto& b : bursts) all += b;
-    return all;
-}
-
 class SimulatedDeviceTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -119,21 +113,6 @@ TEST_F(SimulatedDeviceTest, BannerComesOnceBeforeTheFirstReply) {
     EXPECT_EQ(host.readUntilContains("\n"), kReply);
 }
 
-TEST_F(SimulatedDeviceTest, NoticeFollowsTheNextReplyInASeparateBurst) {
-    Options options;
-    options.notices = {"BGERA image 1", "BGERR"};
-    start(options);
-    PtyHost host(link());
-    host.write("CTS");
-    const auto bursts = host.readUntil(
-        [](const std::string& s) { return s.find("image 1\r\n") != std::string::npos; });
-    ASSERT_GE(bursts.size(), 2u);
-    EXPECT_EQ(bursts.front(), kReply);
-    EXPECT_EQ(join({bursts.begin() + 1, bursts.end()}), "BGERA image 1\r\n");
-    host.write("CTS");
-    EXPECT_EQ(host.readUntilContains("BGERR\r\n"), std::string(kReply) + "BGERR\r\n");
-}
-
 TEST_F(SimulatedDeviceTest, AnswerIsPendingOnceItsFrameIsLoggedAndUnreadUntilTheHostReads) {
     Options options;
     options.replyDelay = std::chrono::milliseconds(300);
@@ -152,51 +131,6 @@ TEST_F(SimulatedDeviceTest, AnswerIsPendingOnceItsFrameIsLoggedAndUnreadUntilThe
     EXPECT_TRUE(eventually([&] { return device.unreadByHost() == sent; }));
     host.readUntilContains("12:00\r\n");
     EXPECT_EQ(device.unreadByHost(), 0);
-}
-
-TEST_F(SimulatedDeviceTest, GarbageHoldsNoReplyMaterialAndNeverReplacesAReply) {
-    Options options;
-    options.garbage = true;
-    options.noiseSeed = 7;
-    start(options);
-    PtyHost host(link());
-    const std::string noise =
-        join(host.readUntil([](const std::string& s) { return s.size() >= 100; }));
-    ASSERT_GE(noise.size(), 100u);
-    EXPECT_FALSE(looksLikeReply(noise));
-    for (int exchange = 0; exchange < 3; ++exchange) {
-        host.write("CTS");
-        const std::string got = host.readUntilContains(kReply);
-        ASSERT_NE(got.find(kReply), std::string::npos);
-        // What came before the reply in this exchange is noise only.
-        EXPECT_FALSE(looksLikeReply(got.substr(0, got.find(kReply))));
-    }
-}
-
-TEST_F(SimulatedDeviceTest, PacedLineTakesAboutAMillisecondPerByte) {
-    Options options;
-    options.pace = true;
-    start(options);
-    PtyHost host(link());
-    const auto begin = std::chrono::steady_clock::now();
-    host.write(kOsd);  // 34 bytes in, 14 out: at least 48 byte times
-    EXPECT_EQ(host.readUntilContains("\n"), kReply);
-    EXPECT_GE(std::chrono::steady_clock::now() - begin, std::chrono::milliseconds(48));
-}
-
-TEST_F(SimulatedDeviceTest, UnfinishedFrameIsLoggedBadWhenTheHostLeavesAndWhenTheDeviceStops) {
-    SimulatedDevice& device = start();
-    {
-        PtyHost host(link());
-        host.write(kOsd.substr(0, 10));
-    }
-    ASSERT_TRUE(eventually([&] { return device.log().size() == 1; }));
-    EXPECT_EQ(device.log()[0], "BAD 43 54 54 14 20 20 20 20 20 20");
-    PtyHost host(link());
-    host.write("CT");
-    device.stop();
-    EXPECT_EQ(device.log().back(), "BAD 43 54");
-    EXPECT_FALSE(exists(link()));
 }
 
 TEST_F(SimulatedDeviceTest, VanishingPortRemovesTheLinkAndReturnsAtTheSamePath) {

@@ -52,28 +52,4 @@ private:
     MainWindowModel& w_;
 };
 
-// Makes chosen changes of the main window fail, as a control of the window system could.
-class FailingWindow : public MainWindowListener {
-public:
-    explicit FailingWindow(MainWindowModel& window) : w_(window) { w_.addListener(this); }
-    ~FailingWindow() override { w_.removeListener(this); }
-    FailingWindow(const FailingWindow&) = delete;
-    FailingWindow& operator=(const FailingWindow&) = delete;
-
-    const Control* failingControl = nullptr;  // any change of this control fails
-    bool captionFails = false;
-    long number = 380;
-    std::string text = "Invalid property value";
-
-    void controlChanged(const Control& control, ControlProperty) override {
-        if (&control == failingControl) throw Failure(number, text);
-    }
-    void windowChanged(WindowProperty property) override {
-        if (captionFails && property == WindowProperty::Caption) throw Failure(number, text);
-    }
-
-private:
-    MainWindowModel& w_;
-};
-
 }  // namespace vq72::test

@@ -17,7 +17,6 @@ constexpr int kVersionX = 2797, kVersionY = 1807;       // txt_version over the 
 constexpr int kFrameStripX = 500, kFrameStripY = 4060;  // Frame1 below the picture
 constexpr int kCreditsX = 4180, kCreditsY = 2860;       // lblPendric when shown
 constexpr int kUrlX = 700, kUrlY = 3580;                // lblurl, under the picture
-constexpr int kEmailX = 6500, kEmailY = 3300;           // lblemail (hidden), under the picture
 constexpr int kMarginX = 50, kMarginY = 50;             // the window's own surface
 
 struct AboutRig {
@@ -53,11 +52,8 @@ struct AboutRig {
     }
 };
 
-TEST(AboutTexts, VersionLineAndSixLineCredits) {
+TEST(AboutTexts, VersionLine) {
     EXPECT_EQ(about::versionLine(1, 3, 15), "Version 1.3.15  \xC2\xA9 Flarn");
-    EXPECT_EQ(about::credits("V"),
-              "Software Developed by:\r\nPendric Innovations\r\n(555) 010-0199\r\n"
-              "pendric.example.com\r\ninfo@pendric.example.com\r\nV");
 }
 
 TEST(AboutWindow, LoadWritesTheBuildVersionAndHidesTheCredits) {
@@ -117,17 +113,6 @@ TEST(AboutWindow, DragEndingOverTheVersionTextRevealsTheCreditsWithoutClosing) {
     EXPECT_EQ(r.closeRequests, 0);
 }
 
-TEST(AboutWindow, MoveWithoutAHeldButtonRevealsNothing) {
-    AboutRig r(true);
-    r.about.mouseMove();
-    EXPECT_FALSE(r.w.lblPendric.visible());
-    r.about.mouseDown(kVersionX, kVersionY);  // txt_version takes no mouse events
-    r.about.mouseMove();
-    r.about.mouseUp(kVersionX, kVersionY);
-    EXPECT_FALSE(r.w.lblPendric.visible());
-    EXPECT_EQ(r.closeRequests, 0);
-}
-
 TEST(AboutWindow, PressAndReleaseOverTheSameControlIsItsClick) {
     const struct {
         const char* what;
@@ -149,55 +134,13 @@ TEST(AboutWindow, PressAndReleaseOverTheSameControlIsItsClick) {
     }
 }
 
-TEST(AboutWindow, HitTestFindsTheTopmostVisibleControl) {
-    AboutRig r(true);
-    EXPECT_EQ(r.w.controlAt(kPictureX, kPictureY), &r.w.img_fuzzy);
-    EXPECT_EQ(r.w.controlAt(kVersionX, kVersionY), &r.w.txt_version);
-    EXPECT_EQ(r.w.controlAt(kFrameStripX, kFrameStripY), &r.w.Frame1);
-    EXPECT_EQ(r.w.controlAt(kMarginX, kMarginY), nullptr);
-    EXPECT_EQ(r.w.controlAt(kCreditsX, kCreditsY), &r.w.img_fuzzy);
-    EXPECT_EQ(r.w.controlAt(kEmailX, kEmailY), &r.w.img_fuzzy);
-    r.w.lblPendric.setVisible(true);
-    EXPECT_EQ(r.w.controlAt(kCreditsX, kCreditsY), &r.w.lblPendric);
-}
-
 TEST(AboutWindow, ClickHandlersCloseOrOpenTheirLink) {
     AboutRig r(true);
     r.about.Control_Click(r.w.lblemail);
     r.about.Control_Click(r.w.lblurl);
     EXPECT_EQ(r.shell.opened,
               (std::vector<std::string>{"mailto:sales@example.com", "https://www.example.com"}));
-    r.about.Control_Click(r.w.VQ);
-    r.about.Control_Click(r.w.lbl_phone);
     EXPECT_EQ(r.closeRequests, 0);
-    for (Control AboutWindowModel::*closer :
-         {&AboutWindowModel::Frame1, &AboutWindowModel::img_fuzzy, &AboutWindowModel::imgLogo,
-          &AboutWindowModel::Label1, &AboutWindowModel::lblCompanyProduct,
-          &AboutWindowModel::lblPendric, &AboutWindowModel::lblVersion}) {
-        AboutRig other(true);
-        other.about.Control_Click(other.w.*closer);
-        EXPECT_EQ(other.closeRequests, 1) << (other.w.*closer).name();
-    }
-}
-
-TEST(AboutWindow, FailingShellIsIgnored) {
-    AboutRig r(true);
-    r.shell.fails = true;
-    r.about.Control_Click(r.w.lblurl);
-    EXPECT_EQ(r.closeRequests, 0);
-}
-
-TEST(AboutWindow, CharacterKeysCloseItKeysWithoutACharacterDoNot) {
-    {
-        AboutRig r(true);
-        r.about.Form_KeyPress(0);  // arrow keys and the like
-        EXPECT_EQ(r.closeRequests, 0);
-    }
-    for (int key : {int{'a'}, int{'5'}, int{' '}, 13, 27, 8}) {
-        AboutRig r(true);
-        r.about.Form_KeyPress(key);
-        EXPECT_EQ(r.closeRequests, 1) << "key " << key;
-    }
 }
 
 }  // namespace

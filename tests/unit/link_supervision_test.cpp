@@ -4,7 +4,6 @@
 
 #include "support/ready_link.h"
 #include "support/report_spy.h"
-#include "support/status_timeline.h"
 
 namespace vq72 {
 namespace {
@@ -79,30 +78,6 @@ INSTANTIATE_TEST_SUITE_P(Counts, Watchdog,
                                            WatchdogCase{1200, false, true, false}),
                          [](const auto& info) { return std::to_string(info.param.count); });
 
-TEST(WatchdogSilence, NoDeviceAfter799TicksDroppedAfter1199ThenEvery599) {
-    Harness h;
-    h.serial.present = {3};
-    h.settings.values[Harness::path("ComPort")] = " 3";
-    h.program.Form_Load();
-    h.w.state.TicksSinceReply = 0;
-    h.w.state.PortReady = true;
-    h.w.tmrComInit.setEnabled(false);
-    h.serial.arrive("VQ7240 CT-OK\r\n");
-    h.clock.run(2);
-    ASSERT_EQ(h.w.state.TicksSinceReply, 1) << "the tick that interprets the reply";
-    const long replyStep = h.clock.steps();
-
-    test::StatusTimeline log(h.w, h.clock);
-    h.clock.run(1199 + 599 + 1);
-    std::vector<std::pair<long, std::string>> relative;
-    for (const auto& [step, text] : log.entries) relative.emplace_back(step - replyStep, text);
-    const std::vector<std::pair<long, std::string>> expected{{799, "No Device"},
-                                                             {1199, "No Com Port"},
-                                                             {1199 + 199, "No Device"},
-                                                             {1199 + 599, "No Com Port"}};
-    EXPECT_EQ(relative, expected);
-}
-
 TEST_F(ReadyTick, AReplyInterpretedOnTheTickThatWouldReach800PreventsNoDevice) {
     for (const bool inTime : {true, false}) {
         h.w.lbl_txt_status.setText("");
@@ -129,48 +104,6 @@ TEST_F(ReadyTick, PresencePollPausesDuringATextTransferAndResumesWhereItStopped)
     EXPECT_EQ(h.program.supervision().PollTicks, 30);
     h.w.state.TextTransferBusy = false;
     EXPECT_EQ(ctsSteps(h, 130), (std::vector<long>{21, 123}));
-}
-
-TEST_F(ReadyTick, ComMenuRescanRunsOnTheNextEligibleTickOnly) {
-    h.app.events.clear();
-    h.w.state.RefreshPortsPending = true;
-    h.w.state.TextTransferBusy = true;
-    h.clock.step();
-    EXPECT_TRUE(h.w.state.RefreshPortsPending);
-    h.w.state.TextTransferBusy = false;
-    h.clock.step();
-    EXPECT_FALSE(h.w.state.RefreshPortsPending);
-    EXPECT_EQ(std::count(h.app.events.begin(), h.app.events.end(), "doEvents"), 1);
-    EXPECT_EQ(h.w.mnuCOMsel(1).text(), "COM&3");
-}
-
-TEST_F(ReadyTick, CharacterCountFollowsTheTextEachTick) {
-    h.w.Text_input.setText("HELLO");
-    h.clock.step();
-    EXPECT_EQ(h.w.lbl_count.text(), "5");
-    h.w.Text_input.setText("");
-    h.clock.step();
-    EXPECT_EQ(h.w.lbl_count.text(), "0");
-}
-
-TEST_F(ReadyTick, QuietTimeCallsTheReaderOnlyWhileItCountsDown) {
-    h.serial.received = "CT-OK\r";
-    h.w.state.RxWaitTicks = 0;
-    h.clock.step();
-    EXPECT_EQ(h.serial.received, "CT-OK\r") << "no reader call at 0";
-    h.w.state.RxWaitTicks = 1;
-    h.clock.step();
-    EXPECT_EQ(h.serial.received, "");
-    EXPECT_EQ(h.program.reader().RxBuffer.length(), 6u);
-}
-
-TEST_F(ReadyTick, ErrorPanelHidesOnThe71stTickAfterAReport) {
-    h.program.report().ShowError("message", "title");
-    ASSERT_TRUE(h.w.frameError.visible());
-    h.clock.run(70);
-    EXPECT_TRUE(h.w.frameError.visible());
-    h.clock.step();
-    EXPECT_FALSE(h.w.frameError.visible());
 }
 
 TEST(PortRetry, ReinitialisesOnTicks401802And1203WhileNotReady) {
@@ -200,18 +133,6 @@ TEST_F(ReadyTick, AFailingTickIsReportedAndSkipsTheRestOfThatTick) {
 
     h.clock.step();
     EXPECT_EQ(h.serial.written.size(), written + 1) << "the next tick starts again at step 1";
-}
-
-TEST_F(ReadyTick, AFailingControlAtStep1SkipsEveryLaterStep) {
-    test::FailingWindow failing(h.w);
-    failing.failingControl = &h.w.lbl_count;
-    h.w.Text_input.setText("AB");
-    h.w.state.RxWaitTicks = 2;
-    const int count = h.w.state.TicksSinceReply;
-    h.clock.step();
-    EXPECT_EQ(spy.titled("Tmr_Delay_Timer").size(), 1u);
-    EXPECT_EQ(h.w.state.RxWaitTicks, 2);
-    EXPECT_EQ(h.w.state.TicksSinceReply, count);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 #include <vector>
 
@@ -100,21 +99,6 @@ INSTANTIATE_TEST_SUITE_P(
                                range(1, 16)}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(PortScanNoPort, EveryEntryHiddenOneQuietReportPerProbeAndSelectedPortRed) {
-    Harness h;
-    ReportSpy spy(h.w);
-    h.w.state.SkipComPort = -1;
-    h.w.state.ComPortNumber = 5;
-    h.program.ports().FindComs();
-
-    EXPECT_EQ(h.w.mnuCOMsel(1).tag(), "0");
-    EXPECT_TRUE(visibleCaptions(h.w).empty());
-    EXPECT_EQ(spy.titled("FindComs").size(), 16u);
-    EXPECT_EQ(h.w.txtCom.backColour(), kRed);
-    EXPECT_EQ(h.w.lbl_txt_status.text(), "");
-    EXPECT_EQ(std::count(h.app.events.begin(), h.app.events.end(), "doEvents"), 1);
-}
-
 TEST(PortScanRescan, KeepsTheCheckMarkOnTheSameEntryIndex) {
     Harness h;
     h.serial.present = {2, 5};
@@ -128,21 +112,6 @@ TEST(PortScanRescan, KeepsTheCheckMarkOnTheSameEntryIndex) {
     EXPECT_EQ(checkedEntry(h.w), 1);
     EXPECT_TRUE(h.serial.portOpen()) << "the selected port 2 is reopened after the scan";
     EXPECT_EQ(h.serial.commPort(), 2);
-}
-
-TEST(PortScanClosesOpenPort, BeforeProbingAndReopensTheSelectedPortAfter) {
-    Harness h;
-    h.serial.present = {4};
-    h.w.state.ComPortNumber = 4;
-    h.program.ports().DetermineValidPorts();
-    ASSERT_TRUE(h.serial.portOpen());
-    h.serial.calls.clear();
-    h.program.ports().FindComs();
-    ASSERT_GE(h.serial.calls.size(), 2u);
-    EXPECT_EQ(h.serial.calls[0], "setPortOpen(false)");
-    EXPECT_EQ(h.serial.calls[1], "setCommPort(1)");
-    EXPECT_TRUE(h.serial.portOpen());
-    EXPECT_EQ(h.w.txtCom.backColour(), kMagenta);
 }
 
 TEST(DetermineValidPorts, NoSelectedPortLeavesEvenAnOpenPortAlone) {
@@ -244,20 +213,6 @@ INSTANTIATE_TEST_SUITE_P(
                         "Permission denied", "StartCom 01", false, kMagenta}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(DetermineValidPortsFailure, FailureWhileClosingTheOpenPortHasAnEmptyStepCode) {
-    Harness h;
-    ReportSpy spy(h.w);
-    h.serial.present = {5};
-    h.w.state.ComPortNumber = 5;
-    h.program.ports().DetermineValidPorts();
-    h.serial.failures.fail("setRTSEnable(false)", comm_error::kNoSuchPort, "x", 1);
-    h.program.ports().DetermineValidPorts();
-    ASSERT_EQ(spy.reports.size(), 1u);
-    EXPECT_EQ(spy.reports[0].title, "StartCom ");
-    EXPECT_TRUE(h.serial.portOpen()) << "the procedure goes on with the next unit";
-    EXPECT_EQ(h.w.txtCom.backColour(), kMagenta);
-}
-
 TEST(DetermineValidPortsFailure, ADifferentNumberIsReportedAgain) {
     Harness h;
     ReportSpy spy(h.w);
@@ -309,19 +264,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, StoredComPort,
     ::testing::Values(StoredPortCase{"BlankPrefixed3", true, " 3", 2, 3, "3", true},
                       StoredPortCase{"FirstRun", false, "", 0, 0, "99", false},
-                      StoredPortCase{"NotANumber", true, "abc", 0, 0, "0", false},
-                      StoredPortCase{"UnlistedPort", true, " 7", 0, 7, "7", false}),
+                      StoredPortCase{"NotANumber", true, "abc", 0, 0, "0", false}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(StoredComPortTimeouts, AreAppliedOnlyAtStartUp) {
-    Harness h;
-    h.serial.present = {3};
-    h.settings.values[Harness::path("ComPort")] = " 3";
-    h.program.Form_Load();
-    h.program.ports().DetermineValidPorts();
-    h.program.mnuCOMsel_Click(1);
-    EXPECT_EQ(h.serial.count("setReadTimeouts(2,1,1000)"), 1);
-}
 
 TEST(ComMenuSelection, OpensSavesBlankPrefixedAndShowsThePort) {
     Harness h;
@@ -336,27 +280,6 @@ TEST(ComMenuSelection, OpensSavesBlankPrefixedAndShowsThePort) {
     EXPECT_EQ(h.w.txtCom.text(), "9");
     EXPECT_TRUE(h.serial.portOpen());
     EXPECT_EQ(h.w.lbl_txt_status.text(), "Finding COM Ports");
-}
-
-TEST(ComMenuSelection, APortThatFailsIsStillSaved) {
-    Harness h;
-    h.serial.present = {2, 9};
-    h.program.ports().FindComs();
-    h.serial.present = {2};
-    h.program.mnuCOMsel_Click(2);
-    EXPECT_EQ(h.settings.values[Harness::path("ComPort")], " 9");
-    EXPECT_EQ(h.w.lbl_txt_status.text(), "No Com Port");
-}
-
-TEST(ComMenuSelection, AnEntryWithoutANumberIsReportedAndEndsTheHandler) {
-    Harness h;
-    ReportSpy spy(h.w);
-    h.w.mnuCOMsel(3).setTag("");
-    h.program.mnuCOMsel_Click(3);
-    ASSERT_EQ(spy.reports.size(), 1u);
-    EXPECT_EQ(spy.reports[0].title, "mnuCOMsel_Click");
-    EXPECT_TRUE(h.settings.writes.empty());
-    EXPECT_EQ(h.w.txtCom.text(), "99");
 }
 
 TEST(ComMenuOpened, RequestsARescanUnlessATextTransferRuns) {

@@ -51,33 +51,6 @@ TEST_F(ReplyBatch, TenCharactersAreDroppedAndElevenInterpreted) {
     EXPECT_EQ(h.w.state.TicksSinceReply, 1) << "reset by the batch, then counted by the same tick";
 }
 
-TEST_F(ReplyBatch, AShortReplyOnItsOwnRaisesNoEventAndIsReadWithLaterBytes) {
-    h.serial.arrive("CT-OK\r\n");
-    EXPECT_EQ(h.w.state.RxWaitTicks, 0);
-    h.clock.run(3);
-    EXPECT_EQ(h.w.lbl_txt_status.text(), "");
-    reply("0123456789");
-    EXPECT_EQ(h.w.lbl_txt_status.text(), "VQ72xx Found");
-}
-
-TEST_F(ReplyBatch, IsTakenOnTheSecondQuietTickAndTheThirdAfterABanner) {
-    h.serial.arrive("VQ7240 CT-OK\r\n");
-    EXPECT_EQ(h.w.state.RxWaitTicks, 2);
-    h.clock.step();
-    EXPECT_FALSE(h.program.reader().RxBuffer.empty());
-    h.clock.step();
-    EXPECT_TRUE(h.program.reader().RxBuffer.empty());
-    EXPECT_EQ(h.w.lbl_txt_status.text(), "VQ72xx Found");
-
-    h.w.lbl_txt_status.setText("");
-    h.serial.arrive("(C) Flarn VQ7240\r\nVQ7240 CT-OK\r\n");
-    EXPECT_EQ(h.w.state.RxWaitTicks, 3);
-    h.clock.run(2);
-    EXPECT_EQ(h.w.lbl_txt_status.text(), "");
-    h.clock.step();
-    EXPECT_EQ(h.w.lbl_txt_status.text(), "VQ72xx Found");
-}
-
 TEST_F(ReplyBatch, A150CharacterBatchIsCutToItsLast100) {
     reply("BGERR" + std::string(145, '.'));
     EXPECT_TRUE(spy.reports.empty()) << "a token only in the first 50 characters is not seen";
@@ -119,13 +92,6 @@ TEST_F(ReplyBatch, AFloodWithoutPauseKeepsTheBufferBoundedAndDecidesAsOnTheWhole
     EXPECT_TRUE(spy.reports.empty()) << "only the last 100 characters are interpreted";
     EXPECT_EQ(h.w.lbl_txt_status.text(), "VQ72xx Found");
     EXPECT_EQ(h.settings.values[Harness::path("LG_Model")], "5");
-}
-
-TEST_F(ReplyBatch, NothingIsReadWhileThePortIsNotReady) {
-    h.w.state.PortReady = false;
-    h.serial.arrive("VQ7240 CT-OK\r\n");
-    EXPECT_TRUE(h.program.reader().RxBuffer.empty());
-    EXPECT_EQ(h.serial.received, "VQ7240 CT-OK\r\n");
 }
 
 struct LineCase {
@@ -207,39 +173,6 @@ TEST_F(ReplyFailure, AFailedReadTearsReceptionDownWithoutAReport) {
     h.serial.arrive("VQ7240 CT-OK\r\n");
     expectTornDown(h, true);
     EXPECT_TRUE(spy.reports.empty());
-}
-
-TEST_F(ReplyFailure, OtherFailuresAreReportedWithTheirStage) {
-    struct Case {
-        const char* call;
-        std::string message;
-    };
-    for (const Case& c : {Case{"inBufferCount", "Input/output error "},
-                          Case{"purge(receive)", "Input/output error 2"}}) {
-        Harness h;
-        ReportSpy spy(h.w);
-        ASSERT_TRUE(test::loadWithReadyPort(h, kPort));
-        h.app.events.clear();
-        h.serial.failures.fail(c.call, 9005, "Input/output error", 1);
-        h.serial.arrive("VQ7240 CT-OK\r\n");
-        h.clock.run(2);
-        ASSERT_EQ(spy.titled("RecvData").size(), 1u) << c.call;
-        EXPECT_EQ(spy.titled("RecvData")[0].message, c.message);
-        expectTornDown(h, true);
-    }
-}
-
-TEST_F(ReplyFailure, AFailingLineIsReportedTheReaderGoesOnAndThePortStaysOpen) {
-    test::FailingWindow failing(h.w);
-    failing.captionFails = true;
-    reply("VQ7240 CT-OK\r\n");
-    ASSERT_EQ(spy.titled("ProcessData").size(), 1u);
-    EXPECT_EQ(spy.titled("ProcessData")[0].message, "Invalid property value: 3");
-    EXPECT_EQ(h.w.lbl_txt_status.text(), "VQ72xx Found") << "the step after the failing one runs";
-    EXPECT_FALSE(h.w.state.PortReady);
-    EXPECT_EQ(h.w.txtCom.backColour(), kRed);
-    EXPECT_TRUE(h.serial.portOpen());
-    EXPECT_EQ(std::count(h.app.events.begin(), h.app.events.end(), "beep"), 1);
 }
 
 }  // namespace
