@@ -118,20 +118,6 @@ TEST(PortProbeTest, ListingHasOneLinePerPortNumber) {
     EXPECT_EQ(listing, expected + "COM16  /tmp/gone   missing\n");
 }
 
-struct LockName {
-    std::string device;
-    std::string lock;
-};
-
-TEST(LockFileTest, NamesFollowThePathGiven) {
-    for (const LockName& c :
-         {LockName{"/dev/ttyUSB0", "/var/lock/LCK..ttyUSB0"},
-          LockName{"/dev/serial/by-id/usb-X", "/var/lock/LCK..serial_by-id_usb-X"},
-          LockName{"/tmp/vq72/port", "/var/lock/LCK.._tmp_vq72_port"}}) {
-        EXPECT_EQ(lockFilePath(c.device), c.lock);
-    }
-}
-
 TEST(LockFileTest, OwnerIsTheLeadingProcessNumber) {
     EXPECT_EQ(lockOwner("      1234\n"), 1234);
     EXPECT_EQ(lockOwner("1234\nqtapp\nhost\n"), 1234);

@@ -55,34 +55,5 @@ TEST_F(SendSessionTest, LostPortFinishesTheSession) {
     EXPECT_EQ(finishedCalls, 1);
 }
 
-struct OpenFailure {
-    const char* name;
-    std::string failingCall;
-    long number;
-};
-
-class SendSessionFailure : public SendSessionTest,
-                           public testing::WithParamInterface<OpenFailure> {};
-
-TEST_P(SendSessionFailure, ThrowsTheFailureAndLeavesThePortClosed) {
-    serial.failures.fail(GetParam().failingCall, GetParam().number);
-    try {
-        session.send(kPort, kCommand);
-        ADD_FAILURE() << "no failure";
-    } catch (const Failure& f) {
-        EXPECT_EQ(f.number(), GetParam().number);
-    }
-    EXPECT_FALSE(serial.portOpen());
-    EXPECT_EQ(session.state(), SendSession::State::Idle);
-    serial.arrive("VQ7240 CT-OK\r\n");
-    EXPECT_EQ(finishedCalls, 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Failures, SendSessionFailure,
-    testing::Values(OpenFailure{"PortInUse", "setPortOpen(true)", comm_error::kPortInUse},
-                    OpenFailure{"WriteFails", "output", 9005}),
-    [](const testing::TestParamInfo<OpenFailure>& info) { return std::string(info.param.name); });
-
 }  // namespace
 }  // namespace vq72::cli

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/send_outcome.h"
 #include "support/fakes.h"
 
 namespace vq72::cli {
@@ -55,25 +54,6 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"NothingSaved", {"X"}, nullptr, {}, ""},
         Case{"SavedPortOutOfRange", {"X"}, nullptr, " 0", ""}),
     [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
-
-TEST(SendOutcomeTest, PortNumbersGetTheProgramsMessagesAndPathsTheDetail) {
-    SendTarget numbered = deviceTarget("/dev/ttyUSB0");
-    numbered.numbered = true;
-    numbered.port = 1;
-    const SendTarget device = deviceTarget("/dev/ttyUSB0");
-    const Failure missing(comm_error::kNoSuchPort, "/dev/ttyUSB0 does not exist.");
-    const Failure busy(comm_error::kPortInUse, "/dev/ttyUSB0 is in use by another program.");
-
-    EXPECT_EQ(unusablePortMessage(numbered, missing),
-              "Invalid Port Number - Com-1 can't be used as a device interface.\n"
-              "/dev/ttyUSB0 does not exist.");
-    EXPECT_EQ(unusablePortMessage(numbered, busy),
-              "Port in use by another process - Com-1 is not available.\n"
-              "/dev/ttyUSB0 is in use by another program.");
-    EXPECT_EQ(unusablePortMessage(device, busy), busy.description());
-    EXPECT_EQ(noReplyMessage(numbered, "3"),
-              "No reply from the device on COM1 (/dev/ttyUSB0) within 3 s");
-}
 
 }  // namespace
 }  // namespace vq72::cli

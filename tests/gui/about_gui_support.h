@@ -16,7 +16,6 @@ namespace vq72::test {
 inline const QPoint kPicture{400, 40};       // img_fuzzy only
 inline const QPoint kVersionText{186, 120};  // txt_version over the picture
 inline const QPoint kFrameStrip{33, 270};    // Frame1 below the picture
-inline const QPoint kCredits{279, 191};      // lblPendric when shown
 inline const QPoint kMargin{3, 3};           // the window's own surface
 
 // One tick of Timer1 through the view's timer, as its timeout would deliver it.

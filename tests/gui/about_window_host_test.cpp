@@ -80,20 +80,6 @@ private slots:
         QVERIFY(!r.creditsShown());
     }
 
-    // A window on its way out stops its timer at once, and a late close of it leaves the
-    // window loaded since then alone.
-    void unloadedWindowNoLongerActsOnTheLoadedOne() {
-        HostRig r(true);
-        r.host.showAboutModeless();
-        QPointer<AboutWindowView> old = r.host.view();
-        r.host.unloadAbout();
-        QVERIFY(!old->findChild<QTimer*>("Timer1")->isActive());
-        r.host.showAboutModeless();
-        old->close();
-        QVERIFY(r.host.aboutLoaded());
-        QVERIFY(r.host.view() != old.data());
-    }
-
     void modalShowingReturnsWhenTheWindowCloses_data() {
         QTest::addColumn<int>("closeBy");
         QTest::newRow("its own countdown") << int(CloseBy::Ticks);

@@ -68,17 +68,6 @@ private slots:
         QCOMPARE(widget->parentWidget(), expectedParent);
     }
 
-    void dragEndingOverTheVersionTextRevealsTheCreditsAndKeepsItOpen() {
-        ViewRig r(false);
-        QVERIFY(QTest::qWaitForWindowExposed(&r.view));
-        test::drag(&r.view, test::kPicture, test::kVersionText);
-        QVERIFY(r.widget("lblPendric")->isVisible());
-        QCOMPARE(r.closeRequests, 0);
-        // Pressed on the picture and released over the credits now shown: still no click.
-        test::drag(&r.view, test::kPicture, test::kCredits);
-        QCOMPARE(r.closeRequests, 0);
-    }
-
     void clickClosesWhereTheControlUnderThePointerSaysSo_data() {
         QTest::addColumn<QPoint>("at");
         QTest::addColumn<int>("closes");
@@ -95,22 +84,6 @@ private slots:
         test::click(&r.view, at);
         QCOMPARE(r.closeRequests, closes);
         QVERIFY(r.shell.opened.empty());
-    }
-
-    void characterKeysCloseItOthersDoNot_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("closes");
-        QTest::newRow("letter") << int(Qt::Key_A) << 1;
-        QTest::newRow("Enter") << int(Qt::Key_Return) << 1;
-        QTest::newRow("left arrow") << int(Qt::Key_Left) << 0;
-        QTest::newRow("Shift") << int(Qt::Key_Shift) << 0;
-    }
-    void characterKeysCloseItOthersDoNot() {
-        QFETCH(int, key);
-        QFETCH(int, closes);
-        ViewRig r(true);
-        QTest::keyClick(&r.view, static_cast<Qt::Key>(key));
-        QCOMPARE(r.closeRequests, closes);
     }
 };
 

@@ -5,7 +5,6 @@
 
 #include <cerrno>
 
-#include "platform/qt/line_error_counters.h"
 #include "platform/serial_control.h"
 
 namespace vq72 {
@@ -36,12 +35,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         OpenCase{"NoUartBehindTheNode", attempt(EIO, false, true), comm_error::kNoSuchPort,
                  "/dev/ttyUSB0 is not a usable serial port (platform says no)"},
-        OpenCase{"NotATty", attempt(ENOTTY, false, true), comm_error::kNoSuchPort, "not a usable"},
-        OpenCase{"SerialLayerFoundNothing", attempt(0, false, true, true), comm_error::kNoSuchPort,
-                 "not a usable"},
         OpenCase{"LockedOrExclusive", attempt(ENOENT, true, true), comm_error::kPortInUse,
                  "/dev/ttyUSB0 is in use by another program."},
-        OpenCase{"Busy", attempt(EBUSY, false, true), comm_error::kPortInUse, "in use"},
         OpenCase{"NotAllowed", attempt(EACCES, true, false), kOtherOpenFailureBase + EACCES,
                  "Permission denied on /dev/ttyUSB0 (add your user to the dialout group: sudo "
                  "usermod -aG dialout $USER, then log in again)"},
@@ -55,14 +50,6 @@ TEST(UnusablePortFailure, NamesPortsWithoutDevicePathsThatAreMissingAndNonDevice
     EXPECT_EQ(unusablePortFailure(1, "/nonexistent/tty")->number(), comm_error::kNoSuchPort);
     EXPECT_EQ(unusablePortFailure(1, "/etc/hostname")->number(), comm_error::kNoSuchPort);
     EXPECT_FALSE(unusablePortFailure(1, "/dev/null").has_value());  // a device: try it
-}
-
-TEST(LineErrorEvents, RaisesOneEventPerKindThatGrew) {
-    const LineErrorCounts before{1, 1, 1, 1};
-    EXPECT_TRUE(lineErrorEvents(before, before).empty());
-    EXPECT_EQ(lineErrorEvents(before, {2, 3, 1, 2}),
-              (std::vector<int>{comm_event::kBreak, comm_event::kFrame, comm_event::kRxParity}));
-    EXPECT_EQ(lineErrorEvents(before, {1, 1, 4, 1}), (std::vector<int>{comm_event::kOverrun}));
 }
 
 }  // namespace

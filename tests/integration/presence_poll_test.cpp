@@ -1,5 +1,5 @@
 // The presence poll of the whole program against the simulated device: a device that answers,
-// one that never answers or answers too briefly, a banner and line noise.
+// one that never answers, a banner and line noise.
 #include <gtest/gtest.h>
 
 #include "program_on_simulator.h"
@@ -40,22 +40,9 @@ TEST_F(PresencePoll, RestoredPortFindsTheDeviceAndEveryPollSendsExactlyCts) {
     EXPECT_EQ(shownReports(), std::vector<ReportSpy::Report>{});
 }
 
-TEST_F(PresencePoll, BannerBeforeTheFirstReplyChangesNothingVisible) {
+TEST_F(PresencePoll, BannerAndLineNoiseChangeNothingVisibleAndEveryPollStillFindsTheDevice) {
     sim::Options options;
     options.banner = true;
-    start(options);
-    ASSERT_TRUE(portSettles());
-    ASSERT_TRUE(statusWithin(kFound, kSettleLimitTicks));
-    expectFoundShown(w);
-    w.lbl_txt_status.setText("");
-    ASSERT_TRUE(nextWriteWithin(kPollLimitTicks));
-    ASSERT_TRUE(statusWithin(kFound, kPollLimitTicks));
-    expectFoundShown(w);
-    EXPECT_EQ(shownReports(), std::vector<ReportSpy::Report>{});
-}
-
-TEST_F(PresencePoll, LineNoiseChangesNothingVisibleAndEveryPollStillFindsTheDevice) {
-    sim::Options options;
     options.garbage = true;
     start(options);
     ASSERT_TRUE(portSettles());
@@ -77,21 +64,9 @@ TEST_F(PresencePoll, LineNoiseChangesNothingVisibleAndEveryPollStillFindsTheDevi
     EXPECT_EQ(shownReports(), std::vector<ReportSpy::Report>{});
 }
 
-struct UnansweredCase {
-    const char* name;
-    bool silent;
-    bool shortReply;
-};
-
-class UnansweredPoll : public ProgramOnSimulator,
-                       public testing::WithParamInterface<UnansweredCase> {};
-
-// A 7-byte reply stays below the receive threshold and is never read alone; the next poll's
-// close discards it. So the device counts as silent.
-TEST_P(UnansweredPoll, ShowsNoDeviceAtTick800AndClosesThePortAtTick1200) {
+TEST_F(PresencePoll, SilentDeviceShowsNoDeviceAtTick800AndClosesThePortAtTick1200) {
     sim::Options options;
-    options.silent = GetParam().silent;
-    options.shortReply = GetParam().shortReply;
+    options.silent = true;
     start(options);
 
     clock.run(LinkSupervision::kNoDeviceTicks);
@@ -115,11 +90,6 @@ TEST_P(UnansweredPoll, ShowsNoDeviceAtTick800AndClosesThePortAtTick1200) {
     EXPECT_GE(log.size(), 10u);
     EXPECT_EQ(log, std::vector<std::string>(log.size(), kCtsLogLine));
 }
-
-INSTANTIATE_TEST_SUITE_P(SilentAndShortReplies, UnansweredPoll,
-                         testing::Values(UnansweredCase{"Silent", true, false},
-                                         UnansweredCase{"ShortReply", false, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace vq72::test

@@ -19,16 +19,6 @@ namespace {
 using test::processEventsUntil;
 
 constexpr int kPort = 1;
-const std::string kOsd =
-    "CTT\x14"
-    "HELLO" +
-    std::string(15, ' ') +
-    "\x10"
-    "12\x06"
-    "3\x06"
-    "4\x06"
-    "7\x13\r\n";
-
 // The line settings of the pty, as the device side of a real line would have them.
 termios lineOf(const std::string& path) {
     termios line{};
@@ -142,22 +132,6 @@ TEST_F(QtSerialControlTest, PurgeDiscardsReceivedBytesInBothScopes) {
         EXPECT_EQ(c.inBufferCount(), 0);
         EXPECT_EQ(c.input(), "");
     }
-}
-
-TEST_F(QtSerialControlTest, ReceivePurgeKeepsACommandStillBeingSentAndCloseLosesNothing) {
-    sim::Options options;
-    options.pace = true;  // the command takes 36 byte times to reach the device
-    startDevice(options);
-    QtSerialControl& c = openControl();
-    c.output(kOsd);
-    c.purge(PurgeScope::ReceiveOnly);
-    c.output("CTS");
-    c.setPortOpen(false);
-    ASSERT_TRUE(deviceLogged(2));
-    const auto log = device_->log();
-    EXPECT_EQ(log[0].substr(0, 4), "OSD ");
-    EXPECT_EQ(log[1], "CTS 43 54 53");
-    EXPECT_EQ(device_->screen().text, "HELLO" + std::string(15, ' '));
 }
 
 TEST_F(QtSerialControlTest, MissingPathAndUnmappedNumbersFailAs8002) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "support/harness.h"
-#include "support/report_spy.h"
 
 namespace vq72 {
 namespace {
@@ -37,30 +36,6 @@ TEST(CommandChannel, WithNoPortSelectedNothingChangesOnScreen) {
     EXPECT_EQ(h.w.txtCom.backColour(), colour);
     EXPECT_EQ(h.w.lbl_txt_status.text(), h.w.lbl_txt_status.spec().text);
     EXPECT_EQ(h.w.caption(), "");
-    EXPECT_TRUE(h.serial.written.empty());
-}
-
-TEST(CommandChannel, AClosedPortIsOpenedAndTheCommandWrittenInOnePiece) {
-    Harness h;
-    selectPort(h, false);
-    EXPECT_TRUE(
-        h.program.channel().SendCom("AB\x06"
-                                    "C"));
-    ASSERT_EQ(h.serial.written.size(), 1u);
-    EXPECT_EQ(h.serial.written[0],
-              "AB\x06"
-              "C");
-    EXPECT_EQ(h.w.txtCom.backColour(), kGreen);
-}
-
-TEST(CommandChannel, APortThatCannotBeOpenedShowsNoComPortAndNoNode) {
-    Harness h;
-    selectPort(h, false);
-    h.serial.present.clear();
-    EXPECT_FALSE(h.program.channel().SendCom("CTS"));
-    EXPECT_EQ(h.w.txtCom.backColour(), kRed);
-    EXPECT_EQ(h.w.lbl_txt_status.text(), "No Com Port");
-    EXPECT_EQ(h.w.caption(), "VQ72_OSD (No Node Detected)");
     EXPECT_TRUE(h.serial.written.empty());
 }
 
@@ -113,28 +88,6 @@ TEST(CommandChannel, AReopenRequestClosesBeforeTheNextCommandOnly) {
     h.program.channel().SendCom("second");
     EXPECT_EQ(h.serial.calls, (std::vector<std::string>{"output"}));
     EXPECT_EQ(h.serial.written, (std::vector<std::string>{"first", "second"}));
-}
-
-TEST(CommandChannel, PollIsRefusedDuringATextTransferOrAnotherPoll) {
-    for (const bool textTransfer : {true, false}) {
-        Harness h;
-        selectPort(h, true);
-        h.w.state.TextTransferBusy = textTransfer;
-        h.w.state.CmdBusy = !textTransfer;
-        h.program.channel().CmdTree(CommandChannel::kPresencePoll, "    ");
-        EXPECT_TRUE(h.serial.written.empty());
-        EXPECT_FALSE(h.w.state.ReopenBeforeSend);
-    }
-}
-
-TEST(CommandChannel, AFailedWriteIsReportedUnderSendCom) {
-    Harness h;
-    test::ReportSpy spy(h.w);
-    selectPort(h, true);
-    h.serial.failures.fail("output", 9005, "Input/output error");
-    EXPECT_FALSE(h.program.channel().SendCom("CTS"));
-    ASSERT_EQ(spy.reports.size(), 1u);
-    EXPECT_EQ(spy.reports[0], (test::ReportSpy::Report{"SendCom", "Input/output error"}));
 }
 
 }  // namespace

@@ -69,28 +69,8 @@ TEST(OsdFrame, LeftAndRightAlignmentPadTheOtherSide) {
     EXPECT_EQ(osdTextField("ABC", TextAlign::Right), blanks(17) + "ABC");
 }
 
-TEST(OsdFrame, BlankOrEmptyTextGivesTwentyBlanksForEveryAlignment) {
-    for (TextAlign align : {TextAlign::Left, TextAlign::Right, TextAlign::Centre}) {
-        EXPECT_EQ(osdTextField("", align), blanks(20));
-        EXPECT_EQ(osdTextField(blanks(7), align), blanks(20));
-    }
-}
-
-TEST(OsdFrame, TwentyCharactersAreSentUnchangedForEveryAlignment) {
-    const std::string text = "ABCDEFGHIJ KLMNOPQRS";
-    for (TextAlign align : {TextAlign::Left, TextAlign::Right, TextAlign::Centre}) {
-        EXPECT_EQ(osdTextField(text, align), text);
-    }
-}
-
 TEST(OsdFrame, InnerBlanksStay) {
     EXPECT_EQ(osdTextField(" A  B ", TextAlign::Left), "A  B" + blanks(16));
-}
-
-TEST(OsdFrame, TrimmingRemovesBlanksOnlyNotTabs) {
-    EXPECT_EQ(osd::trimBlanks("  \tAB\t  "), "\tAB\t");
-    EXPECT_EQ(osd::trimBlanks(" A B "), "A B");
-    EXPECT_EQ(osd::trimBlanks("   "), "");
 }
 
 TEST(OsdFrame, FieldNeverHoldsBytesOutsideBlankToLowerZ) {
@@ -98,13 +78,6 @@ TEST(OsdFrame, FieldNeverHoldsBytesOutsideBlankToLowerZ) {
     EXPECT_EQ(osdTextField(dirty, TextAlign::Left), "AB" + blanks(18));
     // A blank that only a dropped byte kept inside the text is an outer blank after all.
     EXPECT_EQ(osdTextField("\t A", TextAlign::Right), blanks(19) + "A");
-}
-
-TEST(OsdFrame, OverlongTextKeepsTheSideItIsAlignedTo) {
-    const std::string text = "ABCDEFGHIJKLMNOPQRSTUVWXY";  // 25
-    EXPECT_EQ(osdTextField(text, TextAlign::Left), "ABCDEFGHIJKLMNOPQRST");
-    EXPECT_EQ(osdTextField(text, TextAlign::Centre), "ABCDEFGHIJKLMNOPQRST");
-    EXPECT_EQ(osdTextField(text, TextAlign::Right), "FGHIJKLMNOPQRSTUVWXY");
 }
 
 }  // namespace

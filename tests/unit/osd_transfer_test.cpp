@@ -61,49 +61,5 @@ TEST(OsdTransfer, CommandNotWrittenShowsNoComPortAndAwaitsNothing) {
     EXPECT_EQ(r.doEventsCount(), 1);
 }
 
-TEST(OsdTransfer, FailingSendIsReportedAndTheTransferStillEnds) {
-    test::OsdRig r;
-    r.send.failures.fail("sendCom", 8002, "Invalid Port Number");
-    std::string text = "HI";
-    r.transfer.String_2_VQ7240(r.w.state.LocationCode, r.w.state.ColorCode, text);
-    EXPECT_EQ(r.w.frameError.text(), "String_2_VQ7240");
-    EXPECT_EQ(r.w.lblErrMsg.text(), "Invalid Port Number");
-    EXPECT_EQ(r.w.lbl_txt_status.text(), "No Com Port");
-    EXPECT_EQ(r.w.state.TextSentPending, 0);
-    EXPECT_FALSE(r.w.state.TextTransferBusy);
-    EXPECT_EQ(r.w.mousePointer(), MousePointer::Default);
-    EXPECT_EQ(r.doEventsCount(), 1);
-}
-
-// Fails the status line's update to one chosen text.
-class FailingStatus : public MainWindowListener {
-public:
-    explicit FailingStatus(std::string text) : text_(std::move(text)) {}
-    void controlChanged(const Control& c, ControlProperty p) override {
-        if (c.name() == "lbl_txt_status" && p == ControlProperty::Text && c.text() == text_) {
-            throw Failure(7, "Out of memory");
-        }
-    }
-
-private:
-    std::string text_;
-};
-
-TEST(OsdTransfer, FailingStatusUpdateIsReportedAndTheCommandStillGoesOut) {
-    test::OsdRig r;
-    FailingStatus failing("Sending Text.");
-    r.w.addListener(&failing);
-    bool busyDuringSend = true;
-    r.send.onSend = [&] { busyDuringSend = r.w.state.TextTransferBusy; };
-    std::string text = "HI";
-    r.transfer.String_2_VQ7240(r.w.state.LocationCode, r.w.state.ColorCode, text);
-    EXPECT_EQ(r.w.frameError.text(), "String_2_VQ7240");
-    EXPECT_EQ(r.w.lblErrMsg.text(), "Out of memory");
-    EXPECT_EQ(r.send.commands.size(), 1u);
-    EXPECT_FALSE(busyDuringSend);  // a failed step clears the busy flag at once
-    EXPECT_EQ(r.w.lbl_txt_status.text(), "Transfer Done.");
-    EXPECT_EQ(r.w.mousePointer(), MousePointer::Default);
-}
-
 }  // namespace
 }  // namespace vq72

@@ -54,20 +54,5 @@ TEST(ReportRoutine, OkHidesAtOnceAndTheNextTickGoesIdle) {
     EXPECT_EQ(h.w.state.ErrorPanelTicks, -1);
 }
 
-TEST(ReportRoutine, PortScanProbesFillThePanelWithoutShowingIt) {
-    test::Harness h;
-    h.program.report().ShowError("Invalid Port Number", "FindComs");
-    EXPECT_FALSE(h.w.frameError.visible());
-    EXPECT_EQ(h.w.lblErrMsg.text(), "Invalid Port Number");
-    EXPECT_EQ(h.w.state.ErrorPanelTicks, 70);
-}
-
-TEST(ReportRoutine, FirstTickAtStartMakesThePanelIdle) {
-    test::Harness h;
-    EXPECT_EQ(h.w.state.ErrorPanelTicks, 0);
-    h.clock.step();
-    EXPECT_EQ(h.w.state.ErrorPanelTicks, -1);
-}
-
 }  // namespace
 }  // namespace vq72

@@ -60,12 +60,6 @@ TEST(SerialEventText, NamesEveryCodeOfTheTable) {
     for (const auto& [code, text] : texts) EXPECT_EQ(SerialEvents::EventText(code), text) << code;
 }
 
-TEST_F(SerialEvent, ReceiveHandsTheBytesToTheReplyReader) {
-    h.serial.arrive("VQ7240 CT-OK\r\n");
-    EXPECT_EQ(h.program.reader().RxBuffer.length(), 14u);
-    EXPECT_EQ(h.w.state.RxWaitTicks, 2);
-}
-
 TEST_F(SerialEvent, TransmitBufferFullClosesThePortLowersDtrAndReports) {
     h.serial.raise(comm_event::kTxFull);
     EXPECT_EQ(h.serial.calls,
@@ -86,26 +80,6 @@ TEST_F(SerialEvent, AFailureWhileClosingAfterTransmitFullIsReportedPurgedAndTheP
     EXPECT_EQ(h.serial.opens, opens + 1) << "closed and reopened";
     EXPECT_TRUE(h.serial.portOpen());
     EXPECT_EQ(h.w.txtCom.backColour(), kMagenta);
-}
-
-TEST_F(SerialEvent, AFailureReadingTheCodeIsReportedAsEventZeroWithoutText) {
-    h.serial.failures.fail("commEvent", 9005, "Input/output error", 1);
-    h.serial.raise(comm_event::kCtsChange);
-    EXPECT_EQ(spy.reports,
-              (std::vector<ReportSpy::Report>{{"MSComm1_OnComm Event: 0", "Input/output error "}}));
-    EXPECT_EQ(h.serial.count("purge(both)"), 1);
-}
-
-TEST_F(SerialEvent, AFailureHandlingReceivedDataIsNotReportedNorPurgedButThePortIsReopened) {
-    h.serial.failures.fail("input", 9005, "Input/output error", 1);
-    h.serial.failures.fail("setPortOpen(false)", 9005, "Input/output error", 1);
-    const int opens = h.serial.opens;
-    h.serial.arrive("VQ7240 CT-OK\r\n");
-    EXPECT_TRUE(spy.reports.empty());
-    EXPECT_EQ(h.serial.count("purge(both)"), 0);
-    EXPECT_EQ(h.serial.count("purge(receive)"), 0);
-    EXPECT_EQ(h.serial.opens, opens + 1);
-    EXPECT_TRUE(h.serial.portOpen());
 }
 
 }  // namespace

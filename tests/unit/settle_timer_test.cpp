@@ -30,23 +30,9 @@ TEST(SettleTimer, FirstPeriodTakes22TicksAndLaterOnes21) {
 TEST(SettleTimer, TicksDuringATextTransferDoNotCount) {
     test::Harness h;
     // A transfer lasting ten ticks in the middle of the first period.
-    const int ticks = ticksUntilReady(h, [&](int tick) { h.w.state.TextTransferBusy = tick >= 5 && tick < 15; });
+    const int ticks =
+        ticksUntilReady(h, [&](int tick) { h.w.state.TextTransferBusy = tick >= 5 && tick < 15; });
     EXPECT_EQ(ticks, 32);
-}
-
-TEST(SettleTimer, ReEnablingContinuesTheRunningCount) {
-    test::Harness h;
-    h.w.tmrComInit.setEnabled(true);
-    for (int i = 0; i < 11; ++i) h.program.tmrComInit_Timer();
-    h.w.tmrComInit.setEnabled(true);
-    EXPECT_EQ(ticksUntilReady(h), 11);
-}
-
-TEST(SettleTimer, ManualClockFiresItEveryFourthStep) {
-    test::Harness h;
-    h.w.tmrComInit.setEnabled(true);
-    const int steps = h.clock.runUntil([&] { return h.w.state.PortReady; }, 200);
-    EXPECT_EQ(steps, 88);
 }
 
 }  // namespace

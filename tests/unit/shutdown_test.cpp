@@ -13,8 +13,9 @@ TEST(Unload, OpenPortDropsDtrThenRtsThenCloses) {
     h.windows.aboutIsLoaded = true;
     h.serial.calls.clear();
     h.program.Form_Unload();
-    EXPECT_EQ(h.serial.calls, (std::vector<std::string>{"setDTREnable(false)", "setRTSEnable(false)",
-                                                        "setPortOpen(false)"}));
+    EXPECT_EQ(h.serial.calls,
+              (std::vector<std::string>{"setDTREnable(false)", "setRTSEnable(false)",
+                                        "setPortOpen(false)"}));
     EXPECT_FALSE(h.serial.portOpen());
     EXPECT_EQ(h.windows.events, std::vector<std::string>{"unloadAbout"});
     EXPECT_FALSE(h.w.tmr_Delay.enabled());
@@ -27,27 +28,6 @@ TEST(Unload, PortNeverOpenedIsLeftAlone) {
     EXPECT_TRUE(h.serial.calls.empty());
     EXPECT_TRUE(h.windows.events.empty());
     EXPECT_FALSE(h.w.frameError.visible());
-}
-
-TEST(Unload, FailuresAreIgnoredAndEveryStepStillRuns) {
-    test::Harness h;
-    h.serial.present = {1};
-    h.serial.setCommPort(1);
-    h.serial.setPortOpen(true);
-    h.serial.failures.fail("setDTREnable(false)", 8020);
-    h.serial.failures.fail("setRTSEnable(false)", 8020);
-    h.program.Form_Unload();
-    EXPECT_FALSE(h.serial.portOpen());
-    EXPECT_FALSE(h.w.tmr_Delay.enabled());
-    EXPECT_FALSE(h.w.frameError.visible());
-}
-
-TEST(Menus, ExitAndTheExitButtonCloseTheMainWindow) {
-    test::Harness h;
-    h.program.mnuExit_Click();
-    h.program.cmd_button_Click(1);
-    EXPECT_EQ(h.w.lbl_txt_status.text(), "Exiting");
-    EXPECT_EQ(h.windows.events, (std::vector<std::string>{"closeMainWindow", "closeMainWindow"}));
 }
 
 TEST(Menus, ManualOpensThePdfBesideTheProgram) {
@@ -65,16 +45,6 @@ TEST(Menus, ProgramAtTheRootKeepsBothSeparators) {
     EXPECT_EQ(h.shell.opened, std::vector<std::string>{"//VQ72_OSD_Manual.pdf"});
 }
 
-TEST(Menus, MissingManualOrViewerShowsNothing) {
-    test::Harness h;
-    for (long code : {2L, 31L}) {  // file not found, no associated program
-        h.shell.result = code;
-        h.program.mnuManual_Click();
-    }
-    EXPECT_EQ(h.shell.opened.size(), 2u);
-    EXPECT_FALSE(h.w.frameError.visible());
-}
-
 TEST(Menus, StartDocReturnsTheShellResultOrReportsAndReturnsZero) {
     test::Harness h;
     EXPECT_EQ(h.program.shutdown().StartDoc("/x.pdf"), 42);
@@ -82,13 +52,6 @@ TEST(Menus, StartDocReturnsTheShellResultOrReportsAndReturnsZero) {
     EXPECT_EQ(h.program.shutdown().StartDoc("/x.pdf"), 0);
     EXPECT_EQ(h.w.frameError.text(), "StartDoc");
     EXPECT_EQ(h.w.lblErrMsg.text(), "File not found");
-}
-
-TEST(Menus, AboutOpensModelessFromTheMenu) {
-    test::Harness h;
-    h.program.mnuAbout_Click();
-    EXPECT_TRUE(h.w.state.AboutFromMenu);
-    EXPECT_EQ(h.windows.events, std::vector<std::string>{"showAboutModeless"});
 }
 
 }  // namespace

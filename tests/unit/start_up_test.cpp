@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/end_task.h"
 #include "support/harness.h"
-#include "support/report_spy.h"
 
 namespace vq72 {
 namespace {
@@ -41,22 +39,6 @@ TEST(StartUp, DefaultOptionsAreSelectedAfterLoadingEnds) {
     EXPECT_EQ(h.w.Text_input.text(), "");
 }
 
-TEST(StartUp, StoredValuesAreReadWithoutRewriting) {
-    test::Harness h;
-    h.settings.values[test::Harness::path("LogoSelect")] = "0";
-    h.program.Form_Load();
-    for (const auto& write : h.settings.writes) {
-        EXPECT_EQ(write.find("LogoSelect"), std::string::npos) << write;
-    }
-}
-
-TEST(StartUp, CommandLineSetsTheSkippedPort) {
-    test::Harness h;
-    h.app.commandLineText = "skipcom 4";
-    h.program.Form_Load();
-    EXPECT_EQ(h.w.state.SkipComPort, 4);
-}
-
 TEST(StartUp, SecondStartClosesTheRunningInstanceAndShowsNoSplash) {
     test::Harness h;
     h.app.otherInstance = true;
@@ -67,40 +49,6 @@ TEST(StartUp, SecondStartClosesTheRunningInstanceAndShowsNoSplash) {
               (std::vector<std::string>{"activate(VQ72_OSD)", "postClose(VQ72_OSD)", "doEvents"}));
     EXPECT_FALSE(h.w.tmrSplash.enabled());
     EXPECT_FALSE(h.w.state.FormLoading);
-}
-
-TEST(StartUp, FailedActivationIsReportedAndLoadingGoesOn) {
-    test::Harness h;
-    h.app.otherInstance = true;
-    h.app.otherWindow = Lookup::None;
-    test::ReportSpy spy(h.w);
-    h.program.Form_Load();
-    const std::vector<test::ReportSpy::Report> expected{
-        {"Form_Load", "Invalid procedure call or argument"}};
-    EXPECT_EQ(spy.titled("Form_Load"), expected);
-    EXPECT_TRUE(h.w.frameError.visible());
-    EXPECT_TRUE(h.w.opt_location[1].value());
-    EXPECT_EQ(h.w.outerWidthTwips(), 5600);
-}
-
-TEST(EndTask, HandlesEachKindOfWindow) {
-    struct Case {
-        Lookup window;
-        bool result;
-        std::vector<std::string> events;
-    };
-    const Case cases[] = {
-        {Lookup::None, false, {}},
-        {Lookup::Invalid, false, {"messageBox(EndTask: cannot terminate VQ72_OSD task)"}},
-        {Lookup::Enabled, true, {"postClose(VQ72_OSD)", "doEvents"}},
-        {Lookup::Disabled, true, {}},
-    };
-    for (const Case& c : cases) {
-        test::FakeAppServices app;
-        app.otherWindow = c.window;
-        EXPECT_EQ(EndTask(app, "VQ72_OSD"), c.result);
-        EXPECT_EQ(app.events, c.events);
-    }
 }
 
 }  // namespace

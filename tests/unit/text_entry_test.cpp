@@ -20,23 +20,17 @@ TEST(TextInputKeyPress, FiltersAndUpperCasesTypedKeys) {
     const KeyCase cases[] = {
         {"lower-case letter becomes upper case", "", 0, 'a', 'A'},
         {"z is the last accepted character", "", 0, 'z', 'Z'},
-        {"upper-case letter unchanged", "", 0, 'Q', 'Q'},
         {"digit unchanged", "", 0, '7', '7'},
-        {"blank unchanged", "", 0, ' ', ' '},
         {"open brace refused", "", 0, '{', 0},
-        {"bar refused", "", 0, '|', 0},
-        {"close brace refused", "", 0, '}', 0},
         {"tilde refused", "", 0, '~', 0},
         {"DEL refused", "", 0, 127, 0},
         {"accented letter refused", "", 0, 0xE9, 0},
-        {"euro sign refused", "", 0, 0x20AC, 0},
         {"clipboard shortcut passes for the view", "", 0, 22, 22},
         {"nineteen characters take one more", std::string(19, 'A'), 0, 'b', 'B'},
         {"full box refuses a letter", full, 0, 'b', 0},
         {"full box refuses a clipboard shortcut", full, 0, 22, 0},
         {"full box takes backspace", full, 0, 8, 8},
         {"full box with a selection lets a key replace it", full, 3, 'b', 'B'},
-        {"full box with a selection still refuses tilde", full, 3, '~', 0},
     };
     for (const KeyCase& c : cases) {
         test::OsdRig r;
@@ -64,20 +58,10 @@ TEST(TextInputInsert, PastedTextLosesControlCharactersAndEverythingAboveLowerZ) 
          "caf\xC3\xA9 \xE2\x82\xAC"
          "5",
          "CAF 5"},
-        {"punctuation up to z stays", "!\"#$%&'()*+,-./:;<=>?@[\\]^_`",
-         "!\"#$%&'()*+,-./:;<=>?@[\\]^_`"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(TextEntry::Text_input_Insert(c.pasted), c.inserted) << c.what;
     }
-}
-
-TEST(TextInputInsert, TenThousandCharactersAreFilteredAndTheBoxKeepsTwenty) {
-    const std::string inserted = TextEntry::Text_input_Insert(std::string(10000, 'x'));
-    EXPECT_EQ(inserted, std::string(10000, 'X'));
-    test::OsdRig r;
-    r.w.Text_input.setText(inserted);
-    EXPECT_EQ(r.w.Text_input.text(), std::string(20, 'X'));
 }
 
 }  // namespace
