@@ -1,5 +1,5 @@
 // The port listing against a made-up machine: device nodes, lock files and their owners,
-// permissions, and the stable names of USB adapters.
+// permissions.
 #include "cli/port_probe.h"
 
 #include <gtest/gtest.h>
@@ -19,10 +19,9 @@ public:
     std::set<std::string> forbidden;        // not readable and writable by us
     std::map<std::string, int> openErrors;  // by path
     std::map<std::string, std::string> files;
-    std::map<std::string, std::string> links;  // path -> where it leads
 
     Node node(const std::string& path) const override {
-        const auto it = nodes.find(resolve(path));
+        const auto it = nodes.find(path);
         return it == nodes.end() ? Node::Missing : it->second;
     }
     bool readWritable(const std::string& path) const override { return !forbidden.count(path); }
@@ -35,17 +34,8 @@ public:
         if (it == files.end()) return std::nullopt;
         return it->second;
     }
-    std::vector<std::string> list(const std::string& folder) const override {
-        std::vector<std::string> names;
-        for (const auto& [path, target] : links) {
-            if (path.rfind(folder + "/", 0) == 0) names.push_back(path.substr(folder.size() + 1));
-        }
-        return names;
-    }
-    std::string resolve(const std::string& path) const override {
-        const auto it = links.find(path);
-        return it == links.end() ? path : it->second;
-    }
+    std::vector<std::string> list(const std::string&) const override { return {}; }
+    std::string resolve(const std::string& path) const override { return path; }
 };
 
 const std::string kDevice = "/dev/ttyUSB0";
@@ -92,18 +82,6 @@ INSTANTIATE_TEST_SUITE_P(
                 [](FakeFileSystem& f) { f.files[kLock] = std::string("\x01\x02\x03\x04", 4); },
                 "in use (lock file /var/lock/LCK..ttyUSB0)"}),
     [](const testing::TestParamInfo<Machine>& info) { return std::string(info.param.name); });
-
-TEST(PortProbeTest, LockFileOfTheLinkedDeviceCountsForALink) {
-    FakeFileSystem files;
-    const std::string link = "/dev/serial/by-id/usb-FTDI_A1-if00-port0";
-    files.nodes[kDevice] = FileSystemView::Node::CharacterDevice;
-    files.links[link] = kDevice;
-    files.files[kLock] = "55\n";
-    files.files["/proc/55/comm"] = "screen\n";
-    const PortReport report = probePort(link, files);
-    EXPECT_EQ(report.status, "in use by PID 55 (screen)");
-    EXPECT_EQ(report.identity, kDevice);
-}
 
 TEST(PortProbeTest, ListingHasOneLinePerPortNumber) {
     FakeFileSystem files;

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QRadioButton>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -79,56 +78,6 @@ private slots:
         QCOMPARE(f.widget<QLineEdit>("txtCom")->palette().color(QPalette::Base), QColor(255, 0, 0));
         f.w.setCaption("VQ72_OSD No Device");
         QCOMPARE(f.view.windowTitle(), QString("VQ72_OSD No Device"));
-    }
-
-    void optionClicksSelectThroughTheModelAndReachTheHandler() {
-        ViewFixture f;
-        f.load();
-        std::vector<int> locations;
-        std::vector<int> colours;
-        f.w.setLocationClickHandler([&](int index) { locations.push_back(index); });
-        f.w.setColourClickHandler([&](int index) { colours.push_back(index); });
-        QVERIFY(f.widget<QRadioButton>("opt_location", 1)->isChecked());
-
-        QTest::mouseClick(f.view.widgetFor("opt_location", 8), Qt::LeftButton);
-        QCOMPARE(locations, std::vector<int>{8});
-        QVERIFY(f.w.opt_location[8].value());
-        QVERIFY(!f.widget<QRadioButton>("opt_location", 1)->isChecked());
-        QTest::mouseClick(f.view.widgetFor("opt_BK_WT", 1), Qt::LeftButton);
-        QCOMPARE(colours, std::vector<int>{1});
-        QVERIFY(!f.widget<QRadioButton>("opt_BK_WT", 0)->isChecked());
-    }
-
-    void buttonsReachTheirHandlers() {
-        ViewFixture f;
-        f.load();
-        QTest::mouseClick(f.view.widgetFor("cmd_button", 0), Qt::LeftButton);
-        QTest::mouseClick(f.view.widgetFor("cmd_button", 2), Qt::LeftButton);
-        f.w.frameError.move({90, 70, 219, 119});
-        f.w.frameError.setVisible(true);
-        QTest::mouseClick(f.view.widgetFor("cmdErrOK"), Qt::LeftButton);
-        QCOMPARE(f.program.count("cmd_button_Click(0)"), 1);
-        QCOMPARE(f.program.count("cmd_button_Click(2)"), 1);
-        QCOMPARE(f.program.count("cmdErrOK_Click"), 1);
-        QVERIFY(!f.view.widgetFor("frameError")->isVisible());
-    }
-
-    void typedCharactersGoThroughTheKeyFilterEditingKeysDoNot() {
-        ViewFixture f;
-        f.load();
-        auto* box = f.widget<QLineEdit>("Text_input");
-        f.program.keyFilter = [](int& key) {
-            if (key == '{') key = 0;
-            if (key >= 'a' && key <= 'z') key -= 'a' - 'A';
-        };
-        QTest::keyClicks(box, "ab{c");
-        QCOMPARE(box->text(), QString("ABC"));
-        QCOMPARE(f.w.Text_input.text(), std::string("ABC"));
-        QCOMPARE(f.program.keys, (std::vector<int>{'a', 'b', '{', 'c'}));
-        QTest::keyClick(box, Qt::Key_Left);  // editing keys pass the filter by
-        QTest::keyClick(box, Qt::Key_Backspace);
-        QCOMPARE(box->text(), QString("AC"));
-        QCOMPARE(f.program.keys.back(), 8);
     }
 
     void pasteGoesThroughTheInsertRuleAndTheTwentyCharacterLimit() {

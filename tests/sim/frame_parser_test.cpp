@@ -46,17 +46,6 @@ TEST(FrameParser, AcceptsCtsAndBothLengthsOfTheOsdCommand) {
     EXPECT_FALSE(parser.busy());
 }
 
-TEST(FrameParser, TextFieldTakesEveryCharacterFromBlankToLowerZ) {
-    std::string text;  // blank, '%', '*', ... 'u', 'z': 19 steps of 5 span the whole range
-    for (int i = 0; i < 19; ++i) text += static_cast<char>(kLowestTextChar + 5 * i);
-    text += kHighestTextChar;
-    FrameParser parser;
-    const auto frames = feedAll(parser, "CTT\x14" + text + kShortOsd.substr(24));
-    ASSERT_EQ(frames.size(), 1u);
-    EXPECT_EQ(frames[0].kind, FrameKind::Osd);
-    EXPECT_EQ(frames[0].osd.text, text);
-}
-
 struct BadByte {
     const char* name;
     std::size_t at;  // offset in the long OSD command (or in "CTS")

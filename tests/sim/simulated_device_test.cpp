@@ -93,26 +93,6 @@ TEST_F(SimulatedDeviceTest, BadFrameGetsNoReplyAndTheLogFileMatchesTheLog) {
     EXPECT_EQ(second, "CTS 43 54 53");
 }
 
-TEST_F(SimulatedDeviceTest, ShortReplyIsSevenBytes) {
-    Options options;
-    options.shortReply = true;
-    start(options);
-    PtyHost host(link());
-    host.write("CTS");
-    EXPECT_EQ(host.readUntilContains("\n"), "CT-OK\r\n");
-}
-
-TEST_F(SimulatedDeviceTest, BannerComesOnceBeforeTheFirstReply) {
-    Options options;
-    options.banner = true;
-    start(options);
-    PtyHost host(link());
-    host.write("CTS");
-    EXPECT_EQ(host.readUntilContains("CT-OK\r\n"), std::string(kBanner) + kReply);
-    host.write(kOsd);
-    EXPECT_EQ(host.readUntilContains("\n"), kReply);
-}
-
 TEST_F(SimulatedDeviceTest, AnswerIsPendingOnceItsFrameIsLoggedAndUnreadUntilTheHostReads) {
     Options options;
     options.replyDelay = std::chrono::milliseconds(300);

@@ -114,17 +114,6 @@ TEST(PortScanRescan, KeepsTheCheckMarkOnTheSameEntryIndex) {
     EXPECT_EQ(h.serial.commPort(), 2);
 }
 
-TEST(DetermineValidPorts, NoSelectedPortLeavesEvenAnOpenPortAlone) {
-    Harness h;
-    h.serial.present = {1};
-    h.serial.setCommPort(1);
-    h.serial.setPortOpen(true);
-    h.serial.calls.clear();
-    h.program.ports().DetermineValidPorts();
-    EXPECT_TRUE(h.serial.calls.empty());
-    EXPECT_EQ(h.w.txtCom.backColour(), h.w.txtCom.spec().backColour);
-}
-
 TEST(DetermineValidPorts, OpensConfiguredInOrderShowsMagentaAndStartsTheSettleTimer) {
     Harness h;
     h.serial.present = {3};
@@ -213,19 +202,6 @@ INSTANTIATE_TEST_SUITE_P(
                         "Permission denied", "StartCom 01", false, kMagenta}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(DetermineValidPortsFailure, ADifferentNumberIsReportedAgain) {
-    Harness h;
-    ReportSpy spy(h.w);
-    h.w.state.ComPortNumber = 5;
-    h.program.ports().DetermineValidPorts();
-    h.serial.busy = {5};
-    h.program.ports().DetermineValidPorts();
-    h.serial.busy.clear();
-    h.program.ports().DetermineValidPorts();
-    ASSERT_EQ(spy.reports.size(), 3u);
-    EXPECT_EQ(h.program.ports().LastPortError, comm_error::kNoSuchPort);
-}
-
 struct StoredPortCase {
     const char* name;
     bool stored;
@@ -280,16 +256,6 @@ TEST(ComMenuSelection, OpensSavesBlankPrefixedAndShowsThePort) {
     EXPECT_EQ(h.w.txtCom.text(), "9");
     EXPECT_TRUE(h.serial.portOpen());
     EXPECT_EQ(h.w.lbl_txt_status.text(), "Finding COM Ports");
-}
-
-TEST(ComMenuOpened, RequestsARescanUnlessATextTransferRuns) {
-    Harness h;
-    h.w.state.TextTransferBusy = true;
-    h.program.mnuCOM_Click();
-    EXPECT_FALSE(h.w.state.RefreshPortsPending);
-    h.w.state.TextTransferBusy = false;
-    h.program.mnuCOM_Click();
-    EXPECT_TRUE(h.w.state.RefreshPortsPending);
 }
 
 }  // namespace
