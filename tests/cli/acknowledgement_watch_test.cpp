@@ -26,9 +26,6 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Replies{"FullReply", {"VQ7240 CT-OK\r\n"}, true},
                     Replies{"ByteByByte", {"C", "T", "-", "O", "K", "\r"}, true},
                     Replies{"AfterNoiseOnTheSameLine", {"\x01\xfe#%noise", "CT-OK\r"}, true},
-                    Replies{"WithoutCarriageReturn", {"VQ7240 CT-OK\n"}, false},
-                    Replies{"LowerCase", {"ct-ok\r"}, false},
-                    Replies{"BannerLine", {"(C) Flarn CT-OK\r"}, false},
                     Replies{"TokenCutFromAFlood", {"CT-OK" + std::string(200, 'x') + "\r"}, false},
                     Replies{"TokenAtTheEndOfAFlood", {std::string(5000, 'x') + "CT-OK\r"}, true}),
     [](const testing::TestParamInfo<Replies>& info) { return std::string(info.param.name); });

@@ -15,8 +15,6 @@ namespace vq72::test {
 // Points of the client area in pixels; the behaviour sees them as pixels x 15 twips.
 inline const QPoint kPicture{400, 40};       // img_fuzzy only
 inline const QPoint kVersionText{186, 120};  // txt_version over the picture
-inline const QPoint kFrameStrip{33, 270};    // Frame1 below the picture
-inline const QPoint kMargin{3, 3};           // the window's own surface
 
 // One tick of Timer1 through the view's timer, as its timeout would deliver it.
 inline void tickTimer1(AboutWindowView* view) {
@@ -33,10 +31,6 @@ inline void drag(AboutWindowView* view, QPoint from, QPoint to) {
     QTest::mousePress(window, Qt::LeftButton, {}, from);
     QTest::mouseMove(window, to);
     QTest::mouseRelease(window, Qt::LeftButton, {}, to);
-}
-
-inline void click(AboutWindowView* view, QPoint at) {
-    QTest::mouseClick(view->windowHandle(), Qt::LeftButton, {}, at);
 }
 
 }  // namespace vq72::test

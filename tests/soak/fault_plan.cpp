@@ -23,23 +23,11 @@ const char* faultName(Fault fault) {
 }
 
 const std::set<std::string>& acceptedEndings(Fault fault) {
-    switch (fault) {
-        case Fault::Short:
-            return kDoneOrUnanswered;
-        case Fault::Silence:
-            return kUnanswered;
-        case Fault::Vanish:
-            return kDoneOrNoPort;
-        case Fault::Unplug:
-            return kNoPort;
-        case Fault::None:
-        case Fault::Delay:
-        case Fault::Paced:
-        case Fault::Noise:
-        case Fault::Notice:
-            break;
-    }
-    return kDone;
+    // In the order of Fault: none, delay, paced, noise, notice, short, silence, vanish, unplug.
+    static const std::array<const std::set<std::string>*, kFaultKinds> kEndings{
+        &kDone,       &kDone,         &kDone,  &kDone, &kDone, &kDoneOrUnanswered,
+        &kUnanswered, &kDoneOrNoPort, &kNoPort};
+    return *kEndings[static_cast<std::size_t>(fault)];
 }
 
 sim::Options deviceOptions(Fault fault, std::mt19937& random) {

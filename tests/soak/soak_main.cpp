@@ -20,6 +20,7 @@
 #include <iostream>
 #include <map>
 #include <memory>
+#include <string_view>
 
 #include "app/program.h"
 #include "fault_plan.h"
@@ -28,7 +29,6 @@
 #include "sim/frame_log.h"
 #include "sim/replies.h"
 #include "sim/simulated_device.h"
-#include "soak_app_services.h"
 #include "support/fakes.h"
 #include "support/manual_clock.h"
 
@@ -58,21 +58,17 @@ struct RunSettings {
 bool parse(int argc, char** argv, RunSettings& s) {
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string name = argv[i];
-        const char* value = argv[i + 1];
-        const char* end = value + std::char_traits<char>::length(value);
-        std::from_chars_result result{};
-        if (name == "--transfers") {
-            result = std::from_chars(value, end, s.transfers);
-        } else if (name == "--max-seconds") {
-            result = std::from_chars(value, end, s.maxSeconds);
-        } else if (name == "--seed") {
-            result = std::from_chars(value, end, s.seed);
-        } else if (name == "--real-time-every") {
-            result = std::from_chars(value, end, s.realTimeEvery);
-        } else {
-            return false;
-        }
-        if (result.ec != std::errc() || result.ptr != end) return false;
+        const std::string_view value = argv[i + 1];
+        const auto read = [&](auto& field) {
+            const auto r = std::from_chars(value.data(), value.data() + value.size(), field);
+            return r.ec == std::errc() && r.ptr == value.data() + value.size();
+        };
+        const bool ok = name == "--transfers"         ? read(s.transfers)
+                        : name == "--max-seconds"     ? read(s.maxSeconds)
+                        : name == "--seed"            ? read(s.seed)
+                        : name == "--real-time-every" ? read(s.realTimeEvery)
+                                                      : false;
+        if (!ok) return false;
     }
     return argc % 2 == 1;
 }
@@ -120,6 +116,7 @@ public:
         map.set(1, link_);
         control_ = std::make_unique<QtSerialControl>(map);
         serial_ = std::make_unique<RecordingSerialControl>(*control_);
+        app_.onDoEvents = [] { QCoreApplication::processEvents(); };
         backing_.values["HKEY_LOCAL_MACHINE\\SOFTWARE\\Flarn\\VQ72_OSD\\FormInit\\ComPort"] = " 1";
         program_ = std::make_unique<Program>(
             Platform{*serial_, backing_, shell_, app_, windows_, windows_});
@@ -168,6 +165,7 @@ public:
 private:
     void transfer(long index) {
         MainWindowModel& w = program_->frm_VQ72xx;
+        app_.events.clear();
         const Fault fault = drawFault(random_, realTime_);
         ++faults_[fault];
         prepare(fault);
@@ -382,7 +380,7 @@ private:
     std::unique_ptr<RecordingSerialControl> serial_;
     test::FakeSettingsBacking backing_;
     test::FakeShell shell_;
-    SoakAppServices app_;
+    test::FakeAppServices app_;  // no other instance; its events are dropped each transfer
     test::FakeWindowSystem windows_;
     std::unique_ptr<Program> program_;
     std::unique_ptr<test::ManualClock> clock_;

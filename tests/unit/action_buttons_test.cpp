@@ -32,30 +32,11 @@ TEST(CmdButtonClick, SaveSendsTheTypedTextWithSaveAndExitDisabledMeanwhile) {
     EXPECT_EQ(r.w.Text_input.text(), "  HELLO ");
 }
 
-TEST(CmdButtonClick, BlankSendsTwentyBlanksAndTheBoxKeepsItsText) {
-    test::OsdRig r;
-    r.w.opt_location[8].setValue(true);
-    r.w.Text_input.setText("HELLO");
-    r.buttons.cmd_button_Click(ActionButtons::kBlank);
-    ASSERT_EQ(r.send.commands.size(), 1u);
-    EXPECT_EQ(r.send.commands[0].substr(4, 20), std::string(20, ' '));
-    EXPECT_EQ(r.w.Text_input.text(), "HELLO");
-    EXPECT_EQ(r.status.texts.front(), "Programming");
-}
-
 TEST(CmdButtonClick, ExitShowsExitingAndClosesTheMainWindow) {
     test::OsdRig r;
     r.buttons.cmd_button_Click(ActionButtons::kExit);
     EXPECT_EQ(r.status.texts, Strings{"Exiting"});
     EXPECT_EQ(r.windows.events, Strings{"closeMainWindow"});
-    EXPECT_TRUE(r.send.commands.empty());
-}
-
-TEST(CmdButtonClick, AnyOtherIndexDoesNothing) {
-    test::OsdRig r;
-    for (int index : {-1, 3}) r.buttons.cmd_button_Click(index);
-    EXPECT_TRUE(r.status.texts.empty());
-    EXPECT_TRUE(r.windows.events.empty());
     EXPECT_TRUE(r.send.commands.empty());
 }
 

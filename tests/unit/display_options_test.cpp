@@ -32,33 +32,6 @@ TEST(OptLocationClick, EachPositionSetsItsCodeAndAlignsTheBox) {
     }
 }
 
-TEST(OptLocationClick, StartUpSelectionGivesTopCenterCentred) {
-    test::OsdRig r;
-    EXPECT_EQ(r.w.state.LocationCode, kDLE + "12");
-    EXPECT_EQ(r.w.state.TextAlignment, 2);
-    EXPECT_EQ(r.w.Text_input.alignment(), TextAlign::Centre);
-}
-
-TEST(OptLocationClick, TheIndexActedUponLastChangesNothing) {
-    test::OsdRig r;
-    r.w.opt_location[8].setValue(true);
-    r.w.state.LocationCode = "untouched";
-    r.options.opt_location_Click(8);
-    EXPECT_EQ(r.w.state.LocationCode, "untouched");
-}
-
-TEST(OptBkWtClick, WhiteOnBlackAtStartLeavesTheColourFieldOut) {
-    test::OsdRig r;
-    EXPECT_EQ(r.w.state.ColorCode, "");
-    r.buttons.cmd_button_Click(ActionButtons::kBlank);
-    ASSERT_EQ(r.send.commands.size(), 1u);
-    EXPECT_EQ(r.send.commands[0].size(), 34u);
-    EXPECT_EQ(r.send.commands[0].substr(27),
-              "\x06"
-              "3\x06"
-              "4\x13\r\n");
-}
-
 TEST(OptBkWtClick, BlackOnWhiteThenWhiteOnBlackGiveEightThenSeven) {
     test::OsdRig r;
     r.w.opt_BK_WT[1].setValue(true);

@@ -155,25 +155,5 @@ TEST_F(ReplyTokens, LogoModelIsStoredOnceButEveryOneResetsTheCaption) {
     EXPECT_EQ(h.w.caption(), "VQ72_OSD");
 }
 
-using ReplyFailure = ReadyLink;
-
-void expectTornDown(Harness& h, bool portClosed) {
-    EXPECT_EQ(h.serial.portOpen(), !portClosed);
-    EXPECT_EQ(std::count(h.app.events.begin(), h.app.events.end(), "beep"), 1);
-    EXPECT_FALSE(h.w.state.PortReady);
-    EXPECT_EQ(h.w.txtCom.backColour(), kRed);
-    EXPECT_EQ(h.w.lbl_txt_status.text(), "No Com Port");
-    EXPECT_FALSE(h.w.mnuUpLoadLogo.enabled());
-    EXPECT_TRUE(h.program.reader().RxBuffer.empty());
-}
-
-TEST_F(ReplyFailure, AFailedReadTearsReceptionDownWithoutAReport) {
-    h.w.mnuUpLoadLogo.setEnabled(true);
-    h.serial.failures.fail("input", 9005, "Input/output error");
-    h.serial.arrive("VQ7240 CT-OK\r\n");
-    expectTornDown(h, true);
-    EXPECT_TRUE(spy.reports.empty());
-}
-
 }  // namespace
 }  // namespace vq72

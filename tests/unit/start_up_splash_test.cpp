@@ -44,13 +44,5 @@ TEST(TmrSplashTimer, ShowsTheSplashModallyOnceAndRestoresDrops) {
     EXPECT_EQ(r.windows.events.size(), 2u);
 }
 
-TEST(TmrSplashTimer, SplashThatCannotBeShownStillUnloadsAndRestoresDrops) {
-    SplashRig r;
-    r.windows.duringModal = [] { throw Failure(7, "Out of memory"); };
-    r.splash.tmrSplash_Timer();
-    EXPECT_EQ(r.windows.events, (Strings{"showAboutModal", "unloadAbout"}));
-    EXPECT_TRUE(r.w.acceptsDrops());
-}
-
 }  // namespace
 }  // namespace vq72
