@@ -12,10 +12,10 @@
 
 #include <cstring>
 
-#include "support/report_spy.h"
 #include "gui/gui_test_registry.h"
 #include "gui/view_fixture.h"
 #include "platform/qt/qt_app_services.h"
+#include "support/report_spy.h"
 
 namespace vq72::test {
 namespace {
@@ -71,12 +71,6 @@ private slots:
         // Nothing failed on the way, and the new instance starts without the splash.
         QVERIFY(secondReports.titled("Form_Load").empty());
         QVERIFY(!second.w.tmrSplash.enabled());
-
-        // A third start now finds the second one.
-        QtAppServices third({}, name);
-        QVERIFY(third.previousInstance());
-        QCOMPARE(third.findWindow("VQ72_OSD"), AppServices::WindowLookup::Enabled);
-        QCOMPARE(third.findWindow("Another title"), AppServices::WindowLookup::None);
     }
 
     void runningInstanceWithAModalWindowIsLeftAlone() {
@@ -113,12 +107,6 @@ private slots:
 
         QtAppServices later({}, name);
         QVERIFY(later.previousInstance());
-    }
-
-    void withoutARunningInstanceActivationFails() {
-        QtAppServices services({}, uniqueServerName());
-        QCOMPARE(services.findWindow("VQ72_OSD"), AppServices::WindowLookup::None);
-        QVERIFY_THROWS_EXCEPTION(Failure, services.activate("VQ72_OSD"));
     }
 };
 
