@@ -38,16 +38,6 @@ TEST_F(SendSessionTest, OpensAt9600N81WithDtrAndRtsThenDiscardsStaleBytesAndWrit
     EXPECT_EQ(finishedCalls, 0);
 }
 
-TEST_F(SendSessionTest, AcknowledgementLineFinishesTheSessionOnce) {
-    session.send(kPort, kCommand);
-    serial.arrive("VQ7240 ");
-    EXPECT_EQ(session.state(), SendSession::State::AwaitingReply);
-    serial.arrive("CT-OK\r\n");
-    EXPECT_EQ(session.state(), SendSession::State::Acknowledged);
-    serial.arrive("VQ7240 CT-OK\r\n");
-    EXPECT_EQ(finishedCalls, 1);
-}
-
 TEST_F(SendSessionTest, LostPortFinishesTheSession) {
     session.send(kPort, kCommand);
     serial.raise(comm_event::kPortLost);

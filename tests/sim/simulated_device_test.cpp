@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -44,10 +43,6 @@ protected:
         return *device_;
     }
     std::string link() const { return dir_ + "/port"; }
-    static bool exists(const std::string& path) {
-        struct stat s {};
-        return ::lstat(path.c_str(), &s) == 0;
-    }
 
     std::string dir_;
     std::unique_ptr<SimulatedDevice> device_;
@@ -91,44 +86,6 @@ TEST_F(SimulatedDeviceTest, BadFrameGetsNoReplyAndTheLogFileMatchesTheLog) {
     std::getline(file, second);
     EXPECT_EQ(first, "BAD 63 74 73");
     EXPECT_EQ(second, "CTS 43 54 53");
-}
-
-TEST_F(SimulatedDeviceTest, AnswerIsPendingOnceItsFrameIsLoggedAndUnreadUntilTheHostReads) {
-    Options options;
-    options.replyDelay = std::chrono::milliseconds(300);
-    options.notices = {"Time=12:00"};
-    SimulatedDevice& device = start(options);
-    PtyHost host(link());
-    EXPECT_EQ(device.pendingBursts(), 0);
-    host.write("CTS");
-    ASSERT_TRUE(eventually([&] { return device.log().size() == 1; }));
-    EXPECT_EQ(device.pendingAnswers(), 1);
-    EXPECT_EQ(device.pendingBursts(), 2);  // the reply and its notice
-    ASSERT_TRUE(eventually([&] { return device.pendingBursts() == 0; }));
-    EXPECT_EQ(device.pendingAnswers(), 0);
-    const int sent =
-        static_cast<int>(std::string(kReply).size() + std::string("Time=12:00\r\n").size());
-    EXPECT_TRUE(eventually([&] { return device.unreadByHost() == sent; }));
-    host.readUntilContains("12:00\r\n");
-    EXPECT_EQ(device.unreadByHost(), 0);
-}
-
-TEST_F(SimulatedDeviceTest, VanishingPortRemovesTheLinkAndReturnsAtTheSamePath) {
-    Options options;
-    options.vanishAfter = 1;
-    options.returnAfter = std::chrono::milliseconds(300);
-    SimulatedDevice& device = start(options);
-    {
-        PtyHost host(link());
-        host.write("CTS");
-        EXPECT_EQ(host.readUntilContains("\n"), kReply);
-        ASSERT_TRUE(eventually([&] { return device.portPath().empty(); }));
-        EXPECT_FALSE(exists(link()));
-    }
-    ASSERT_TRUE(eventually([&] { return !device.portPath().empty() && exists(link()); }));
-    PtyHost again(link());
-    again.write("CTS");
-    EXPECT_EQ(again.readUntilContains("\n"), kReply);
 }
 
 }  // namespace
