@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace vq72 {
 namespace {
 
@@ -9,6 +11,9 @@ struct SkipComCase {
     const char* name;
     const char* commandLine;
     int expected;
+    friend void PrintTo(const SkipComCase& c, std::ostream* os) {
+        *os << '"' << c.commandLine << "\" -> " << c.expected;
+    }
 };
 
 class SkipComOption : public ::testing::TestWithParam<SkipComCase> {};
