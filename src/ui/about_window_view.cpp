@@ -16,6 +16,7 @@
 #include "about/about_layout.h"
 #include "ui/design_colour.h"
 #include "ui/design_font.h"
+#include "ui/widget_mirror.h"
 
 // The pictures are resources of a static library: the linker keeps them only when code refers
 // to them.
@@ -65,12 +66,6 @@ QString displayText(const std::string& text) {
     return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-void setPaletteColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
 }  // namespace
 
 AboutWindowView::AboutWindowView(AboutWindowModel& model, AboutWindow& about, QWidget* parent,
@@ -81,7 +76,7 @@ AboutWindowView::AboutWindowView(AboutWindowModel& model, AboutWindow& about, QW
     setWindowIcon(QIcon(kIcon));
     setFixedSize(pixels(about::kClientWidthTwips), pixels(about::kClientHeightTwips));
     setAutoFillBackground(true);
-    setPaletteColour(this, QPalette::Window,
+    setPaletteColour(this, {QPalette::Window},
                      toQColor(about::kBackColour, QGuiApplication::palette()));
     setFont(designFont(about::kDefaultFont));
     setMouseTracking(true);
@@ -145,7 +140,7 @@ QWidget* AboutWindowView::createWidget(const Control& control) {
     widget->setAttribute(Qt::WA_TransparentForMouseEvents);
     widget->setFont(spec.font.family.empty() ? font() : designFont(spec.font));
     if (spec.hasForeColour) {
-        setPaletteColour(widget, QPalette::WindowText,
+        setPaletteColour(widget, {QPalette::WindowText},
                          toQColor(spec.foreColour, QGuiApplication::palette()));
     }
     if (spec.name == kHandPointerControl) widget->setCursor(Qt::PointingHandCursor);
@@ -154,7 +149,7 @@ QWidget* AboutWindowView::createWidget(const Control& control) {
 
 void AboutWindowView::mirror(const Control& control, ControlProperty property) {
     QWidget* widget = widgetOf(control);
-    if (!widget) return;
+    if (!widget || mirrorCommonProperty(widget, control, property)) return;
     auto* label = qobject_cast<QLabel*>(widget);
     switch (property) {
         case ControlProperty::Text:
@@ -167,14 +162,8 @@ void AboutWindowView::mirror(const Control& control, ControlProperty property) {
         case ControlProperty::BackColour:
             widget->setAutoFillBackground(!control.spec().transparent &&
                                           control.spec().kind != ControlKind::Picture);
-            setPaletteColour(widget, QPalette::Window,
+            setPaletteColour(widget, {QPalette::Window},
                              toQColor(control.backColour(), QGuiApplication::palette()));
-            break;
-        case ControlProperty::Visible:
-            widget->setVisible(control.visible());
-            break;
-        case ControlProperty::Enabled:
-            widget->setEnabled(control.enabled());
             break;
         case ControlProperty::Alignment:
             if (label) label->setAlignment(qtAlignment(control.alignment()));
@@ -182,11 +171,7 @@ void AboutWindowView::mirror(const Control& control, ControlProperty property) {
         case ControlProperty::Geometry:
             widget->setGeometry(pixels(control.geometry()));
             break;
-        case ControlProperty::ToolTip:
-            widget->setToolTip(QString::fromStdString(control.toolTip()));
-            break;
-        case ControlProperty::Value:
-        case ControlProperty::Tag:
+        default:
             break;
     }
 }

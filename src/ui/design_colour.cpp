@@ -10,4 +10,11 @@ QColor toQColor(Colour colour, const QPalette& palette) {
     return QColor(red, green, blue);
 }
 
+void setPaletteColour(QWidget* widget, std::initializer_list<QPalette::ColorRole> roles,
+                      const QColor& colour) {
+    QPalette palette = widget->palette();
+    for (QPalette::ColorRole role : roles) palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
 }  // namespace vq72

@@ -3,6 +3,8 @@
 
 #include <QColor>
 #include <QPalette>
+#include <QWidget>
+#include <initializer_list>
 
 #include "app/control.h"
 
@@ -10,5 +12,9 @@ namespace vq72 {
 
 // kSystemWindowColour becomes the palette's window colour.
 QColor toQColor(Colour colour, const QPalette& palette);
+
+// Gives `widget` the colour in each of `roles`, keeping the rest of its palette.
+void setPaletteColour(QWidget* widget, std::initializer_list<QPalette::ColorRole> roles,
+                      const QColor& colour);
 
 }  // namespace vq72

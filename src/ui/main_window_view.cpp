@@ -19,6 +19,7 @@
 #include "ui/layout_area.h"
 #include "ui/model_text.h"
 #include "ui/text_input_box.h"
+#include "ui/widget_mirror.h"
 
 namespace vq72 {
 namespace {
@@ -55,13 +56,6 @@ QPalette::ColorRole backColourRole(ControlKind kind) {
         default:
             return QPalette::Window;
     }
-}
-
-void setColour(QWidget* widget, std::initializer_list<QPalette::ColorRole> roles,
-               const QColor& colour) {
-    QPalette palette = widget->palette();
-    for (QPalette::ColorRole role : roles) palette.setColor(role, colour);
-    widget->setPalette(palette);
 }
 
 QString widgetName(const Control& control) {
@@ -172,8 +166,8 @@ void MainWindowView::applyAll(const Control& control) {
         label->setWordWrap(spec.geometry.height >= 2 * label->fontMetrics().lineSpacing());
     }
     if (spec.hasForeColour) {
-        setColour(widget, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText},
-                  toQColor(spec.foreColour, widget->palette()));
+        setPaletteColour(widget, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText},
+                         toQColor(spec.foreColour, widget->palette()));
     }
     if (spec.kind == ControlKind::CommandButton) widget->setAutoFillBackground(spec.hasBackColour);
     if (spec.hasBackColour) applyToWidget(control, ControlProperty::BackColour, widget);
@@ -187,6 +181,7 @@ void MainWindowView::applyAll(const Control& control) {
 
 void MainWindowView::applyToWidget(const Control& control, ControlProperty property,
                                    QWidget* widget) {
+    if (mirrorCommonProperty(widget, control, property)) return;
     const QString text = toQString(control.text());
     switch (property) {
         case ControlProperty::Text:
@@ -202,14 +197,8 @@ void MainWindowView::applyToWidget(const Control& control, ControlProperty prope
             }
             break;
         case ControlProperty::BackColour:
-            setColour(widget, {backColourRole(control.spec().kind)},
-                      toQColor(control.backColour(), QPalette()));
-            break;
-        case ControlProperty::Visible:
-            widget->setVisible(control.visible());
-            break;
-        case ControlProperty::Enabled:
-            widget->setEnabled(control.enabled());
+            setPaletteColour(widget, {backColourRole(control.spec().kind)},
+                             toQColor(control.backColour(), QPalette()));
             break;
         case ControlProperty::Value:
             if (auto* button = qobject_cast<QAbstractButton*>(widget))
@@ -231,10 +220,7 @@ void MainWindowView::applyToWidget(const Control& control, ControlProperty prope
             if (auto* label = qobject_cast<QLabel*>(widget)) fitToWidth(label);
             break;
         }
-        case ControlProperty::ToolTip:
-            widget->setToolTip(toQString(control.toolTip()));
-            break;
-        case ControlProperty::Tag:
+        default:
             break;
     }
 }
