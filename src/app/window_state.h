@@ -17,7 +17,9 @@ struct WindowState {
     bool CmdBusy = false;
     bool ReopenBeforeSend = false;
     bool TextTransferBusy = false;
-    int TextSentPending = 0;
+    int TextSentPending = 0;     // an OSD text awaits the device's confirmation
+    int RepliesOwed = 0;         // "CT-OK" replies owed for commands written recently
+    int ReplyDeadlineTicks = 0;  // ticks until the replies still owed are given up
     int RxWaitTicks = 0;
     int TicksSinceReply = 0;
     int ErrorPanelTicks = 0;

@@ -30,7 +30,12 @@ bool CommandChannel::SendCom(const std::string& command) {
     });
     bool dtr = false;
     step([&] { dtr = serial_.dtrEnable(); });
-    if (dtr) return step([&] { serial_.output(command); });
+    if (dtr) {
+        if (!step([&] { serial_.output(command); })) return false;
+        ++s.RepliesOwed;
+        s.ReplyDeadlineTicks = kReplyDeadlineTicks;
+        return true;
+    }
     showNoPort(step);
     return false;
 }

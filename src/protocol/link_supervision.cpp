@@ -17,6 +17,10 @@ void LinkSupervision::tick() {
         --s.RxWaitTicks;
         reader_.RecvData();
     }
+    // The reply deadline waits while a batch is still arriving or in its quiet time.
+    if (s.ReplyDeadlineTicks > 0 && s.RxWaitTicks == 0 && --s.ReplyDeadlineTicks == 0) {
+        reader_.replyDeadlinePassed();
+    }
     if (!s.PortReady) retryPort();
     watchdog();
     report_.tickErrorPanel();

@@ -88,7 +88,12 @@ void ReplyReader::ProcessData(std::string line) {
     if (contains(line, kBannerToken)) return;
     if (contains(line, kAcknowledgement)) {
         step([&] { w_.lbl_txt_status.setBackColour(kGreen); });
+        const bool owed = s.RepliesOwed > 0;
+        if (owed) --s.RepliesOwed;
         if (s.TextSentPending != 0) {
+            // The text is confirmed once every reply owed since it was written is in: a
+            // device that ignores the text but answers a poll leaves one reply owed.
+            if (!owed || s.RepliesOwed > 0) return;
             s.TextSentPending = 0;
             step([&] { w_.lbl_txt_status.setText("Done"); });
         } else {
@@ -119,6 +124,15 @@ void ReplyReader::ProcessData(std::string line) {
     if (contains(line, "BGERR")) {
         step([&] { report_.ShowError("A file transfer error has occured.", "Task incomplete"); });
     }
+}
+
+void ReplyReader::replyDeadlinePassed() {
+    WindowState& s = w_.state;
+    s.RepliesOwed = 0;
+    if (s.TextSentPending == 0) return;
+    s.TextSentPending = 0;
+    w_.lbl_txt_status.setBackColour(kMagenta);
+    w_.lbl_txt_status.setText(kNoReply);
 }
 
 void ReplyReader::processFailed(const FailureInfo& failure) {

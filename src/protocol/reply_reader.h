@@ -28,6 +28,8 @@ public:
     // A batch shorter than this is dropped.
     static constexpr std::size_t kMinBatch = 11;
     static constexpr int kLogoModel = 5;
+    // Shown when a text was written but the device never confirmed it.
+    static constexpr const char* kNoReply = "No Reply";
 
     ReplyReader(MainWindowModel& window, ReportRoutine& report, SettingsStore& settings,
                 SerialControl& serial, AppServices& app)
@@ -36,6 +38,9 @@ public:
     // A failure of its own reception teardown (closing the port) reaches the caller.
     void RecvData();
     void ProcessData(std::string line);
+    // The replies still owed are given up; a text still awaiting confirmation is reported as
+    // not confirmed.
+    void replyDeadlinePassed();
 
     ReceiveBuffer RxBuffer;
     // The value last stored for "LG_Model" in this run.

@@ -24,7 +24,7 @@ void check(bool condition) {
 //   0x40-0x7F  1..64 following bytes arrive from the device (low six bits + 1)
 //   0x80-0x9F  a text transfer starts or ends (bit 0)
 //   0xA0-0xBF  the port becomes ready or not (bit 0)
-//   0xC0-0xDF  a text was sent (TextSentPending = 1)
+//   0xC0-0xDF  a text is written (it awaits its confirmation)
 //   0xE0-0xFF  the reader is called directly, as the tick does during the quiet time
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     vq72::test::Harness h;
@@ -45,6 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             h.w.state.PortReady = (op & 1) != 0;
         } else if (op < 0xE0) {
             h.w.state.TextSentPending = 1;
+            h.program.channel().SendCom("CTT");
         } else {
             h.program.reader().RecvData();
         }
@@ -52,6 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(buffer.storedCharacters() <=
               vq72::ReceiveBuffer::kKeptHead + 2 * vq72::ReceiveBuffer::kMaxBatch);
         check(h.w.state.RxWaitTicks >= 0 && h.w.state.RxWaitTicks <= 3);
+        check(h.w.state.RepliesOwed >= 0);
     }
     return 0;
 }

@@ -135,16 +135,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 using ReplyTokens = ReadyLink;
 
-TEST_F(ReplyTokens, CtOkAfterTheTextShowsDoneAndTheNextOneVq72xxFound) {
-    h.w.state.TextSentPending = 1;
-    reply("VQ7240 CT-OK\r\n");
-    EXPECT_EQ(h.w.lbl_txt_status.text(), "Done");
-    EXPECT_EQ(h.w.caption(), "");
-    EXPECT_EQ(h.w.state.TextSentPending, 0);
-    reply("VQ7240 CT-OK\r\n");
-    EXPECT_EQ(h.w.lbl_txt_status.text(), "VQ72xx Found");
-}
-
 TEST_F(ReplyTokens, LogoModelIsStoredOnceButEveryOneResetsTheCaption) {
     reply("BG001M 00000\r");
     EXPECT_EQ(h.settings.writes.back(), Harness::path("LG_Model") + "=5");
