@@ -1,19 +1,18 @@
 // Runs every registered GUI test class in one QApplication (offscreen in CTest).
 #include <QApplication>
-#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "gui/gui_test_registry.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    // Local servers of the single-instance tests live in the test's own runtime folder.
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty()) {
-        QDir().mkpath(runtime);
-        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
+    // Local servers of the single-instance tests live in a runtime folder of this run's own,
+    // short wherever the checkout lives: a socket path holds at most 107 bytes.
+    QTemporaryDir runtime(QStringLiteral("/tmp/vq72-XXXXXX"));
+    if (!runtime.isValid()) return 1;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     int failed = 0;
     for (const auto& create : vq72::test::guiTests()) {
         const std::unique_ptr<QObject> test = create();

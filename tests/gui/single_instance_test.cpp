@@ -108,6 +108,15 @@ private slots:
         QtAppServices later({}, name);
         QVERIFY(later.previousInstance());
     }
+
+    void aRuntimeFolderTooLongForASocketPathFallsBackToAShortName() {
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", "/tmp/" + QByteArray(110, 'r'));
+        const QString title = "vq72-test-" + QUuid::createUuid().toString(QUuid::Id128);
+        SingleInstance instance(title, SingleInstance::serverNameFor(title));
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        QVERIFY(instance.claim());
+    }
 };
 
 namespace {

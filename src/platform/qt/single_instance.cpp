@@ -1,10 +1,14 @@
 #include "platform/qt/single_instance.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QEventLoop>
 #include <QTimer>
 
+#include <QFile>
+
 #ifdef Q_OS_UNIX
+#include <sys/un.h>
 #include <unistd.h>
 #endif
 
@@ -12,6 +16,16 @@ namespace vq72 {
 namespace {
 
 constexpr int kConnectTimeoutMs = 1000;
+
+// A local server's name is a socket path on Unix, limited by sockaddr_un (107 bytes on Linux).
+bool fitsSocketPath(const QString& path) {
+#ifdef Q_OS_UNIX
+    return static_cast<std::size_t>(QFile::encodeName(path).size()) < sizeof(sockaddr_un::sun_path);
+#else
+    Q_UNUSED(path);
+    return true;
+#endif
+}
 
 QString userTag() {
 #ifdef Q_OS_UNIX
@@ -36,7 +50,8 @@ SingleInstance::SingleInstance(QString title, QString serverName, QObject* paren
 
 QString SingleInstance::serverNameFor(const QString& title) {
     const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtimeDir.isEmpty()) return runtimeDir + QLatin1Char('/') + title;
+    const QString inRuntimeDir = runtimeDir + QLatin1Char('/') + title;
+    if (!runtimeDir.isEmpty() && fitsSocketPath(inRuntimeDir)) return inRuntimeDir;
     return title + QLatin1Char('-') + userTag();
 }
 
@@ -69,6 +84,13 @@ std::optional<QByteArray> SingleInstance::ask(const QByteArray& request, const Q
 bool SingleInstance::claim() {
     if (server_.isListening()) return true;
     if (client_.state() != QLocalSocket::UnconnectedState) client_.abort();
+    if (listen()) return true;
+    qWarning().noquote() << title_ << "cannot listen as" << serverName_ << "("
+                         << server_.errorString() << "): a second start will not find this one.";
+    return false;
+}
+
+bool SingleInstance::listen() {
     if (server_.listen(serverName_)) return true;
     if (server_.serverError() != QAbstractSocket::AddressInUseError) return false;
     QLocalServer::removeServer(serverName_);

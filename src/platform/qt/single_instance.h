@@ -21,8 +21,8 @@ public:
 
     // Answers as the instance titled `title`, listening as `serverName`.
     SingleInstance(QString title, QString serverName, QObject* parent = nullptr);
-    // The per-user server name for a title: in $XDG_RUNTIME_DIR when set, else tagged with the
-    // user's id.
+    // The per-user server name for a title: in $XDG_RUNTIME_DIR when set and short enough for
+    // a socket path, else tagged with the user's id (in the temporary folder).
     static QString serverNameFor(const QString& title);
 
     // The window that requests of later instances raise and close.
@@ -32,11 +32,13 @@ public:
     bool connectToRunning();
     // Sends a request to the running instance and waits for its one-line answer.
     std::optional<QByteArray> ask(const QByteArray& request, const QString& title);
-    // Listens under the server name, removing a name that no live instance holds.
+    // Listens under the server name, removing a name that no live instance holds; warns on
+    // standard error when it cannot.
     bool claim();
     bool serving() const { return server_.isListening(); }
 
 private:
+    bool listen();
     void answer(QLocalSocket* socket);
     QByteArray handle(const QByteArray& request, const QString& title);
 
