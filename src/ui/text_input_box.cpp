@@ -71,7 +71,9 @@ void TextInputBox::keyPressEvent(QKeyEvent* event) {
 QString TextInputBox::filtered(const QString& untyped) {
     model_.setText(toModelText(text()));
     model_.setSelectionLength(static_cast<int>(selectedText().size()));
-    return toQString(events_.Text_input_Insert(toModelText(untyped)));
+    // UTF-8, so that the rule sees every character that the device cannot show as bytes above
+    // "z" and leaves it out; a conversion to 8 bits first would turn such characters into "?".
+    return toQString(events_.Text_input_Insert(untyped.toStdString()));
 }
 
 void TextInputBox::insertUntyped(const QString& text) {

@@ -13,6 +13,8 @@
 
 #include "gui/gui_test_registry.h"
 #include "gui/view_fixture.h"
+#include "osd/action_buttons.h"
+#include "support/harness.h"
 
 namespace vq72::test {
 namespace {
@@ -80,17 +82,22 @@ private slots:
         QCOMPARE(f.view.windowTitle(), QString("VQ72_OSD No Device"));
     }
 
-    void pasteGoesThroughTheInsertRuleAndTheTwentyCharacterLimit() {
+    void pasteLeavesOutWhatTheDeviceCannotShowAndKeepsTwentyCharacters() {
         ViewFixture f;
+        f.serial.present = {1};
+        f.settings.values[Harness::path("ComPort")] = " 1";
         f.load();
         auto* box = f.widget<QLineEdit>("Text_input");
-        QApplication::clipboard()->setText(QString(30, QLatin1Char('7')));
+        QApplication::clipboard()->setText(QString::fromUtf8("ab\u65e5\u672c\u00e9cd") +
+                                           QString(30, QLatin1Char('7')));
         box->setFocus();
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(box->text(), QString(20, QLatin1Char('7')));
-        QCOMPARE(f.w.Text_input.text(), std::string(20, '7'));
-        QCOMPARE(f.program.count("Text_input_Insert(" + std::string(30, '7') + ")"), 1);
+        QCOMPARE(box->text(), "ABCD" + QString(16, QLatin1Char('7')));
         QVERIFY(f.program.keys.empty());
+
+        QTest::mouseClick(f.widget("cmd_button", ActionButtons::kSave), Qt::LeftButton);
+        QVERIFY(!f.serial.written.empty());
+        QCOMPARE(f.serial.written.back().substr(4, 20), "ABCD" + std::string(16, '7'));
     }
 
     void menusShowOnlyTheirDesignedEntries() {
