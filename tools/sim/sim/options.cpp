@@ -21,6 +21,7 @@ std::string usage() {
            "  --pace              9600 baud 8N1 timing (about 1.04 ms a byte) both ways\n"
            "  --reply-delay MS    answer MS milliseconds after a frame\n"
            "  --silent            never answer\n"
+           "  --ignore-text       answer \"CTS\" but never an OSD text command\n"
            "  --short             answer \"CT-OK\" CR LF (7 bytes) instead of the full reply\n"
            "  --garbage           send bursts of random bytes between exchanges\n"
            "  --banner            send the banner before the first reply\n"
@@ -54,6 +55,8 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments) {
             o.pace = true;
         } else if (name == "--silent") {
             o.silent = true;
+        } else if (name == "--ignore-text") {
+            o.ignoreText = true;
         } else if (name == "--short") {
             o.shortReply = true;
         } else if (name == "--garbage") {

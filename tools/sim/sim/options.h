@@ -14,7 +14,8 @@ struct Options {
     std::string logPath;   // frame log file (appended); empty: in memory only
     bool pace = false;     // 9600 baud 8N1 timing both ways
     std::chrono::milliseconds replyDelay{0};
-    bool silent = false;  // never answers
+    bool silent = false;      // never answers
+    bool ignoreText = false;  // answers "CTS" but never an OSD text command
     bool shortReply = false;
     bool garbage = false;              // random noise between exchanges
     bool banner = false;               // banner before the first reply of the run

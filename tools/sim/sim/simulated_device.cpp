@@ -202,7 +202,9 @@ private:
             }
             d_.notifyChange();
         }
-        if (frame.kind != FrameKind::Bad && !o_.silent) {
+        const bool answered =
+            frame.kind == FrameKind::Cts || (frame.kind == FrameKind::Osd && !o_.ignoreText);
+        if (answered && !o_.silent) {
             const Clock::time_point replyAt = Clock::now() + o_.replyDelay;
             queue({replyAt, o_.shortReply ? kShortReply : kReply, BurstKind::Reply});
             if (!notices_.empty()) {
