@@ -13,9 +13,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/caption_fit.h"
 #include "ui/design_colour.h"
 #include "ui/design_font.h"
-#include "ui/label_fit.h"
 #include "ui/layout_area.h"
 #include "ui/model_text.h"
 #include "ui/text_input_box.h"
@@ -187,11 +187,12 @@ void MainWindowView::applyToWidget(const Control& control, ControlProperty prope
         case ControlProperty::Text:
             if (auto* label = qobject_cast<QLabel*>(widget)) {
                 label->setText(text);
-                fitToWidth(label);
+                fitCaption(label);
             } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
                 if (box->text() != text) box->setText(text);
             } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
                 button->setText(text);
+                fitCaption(button);
             } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
                 frame->setTitle(text);
             }
@@ -217,7 +218,7 @@ void MainWindowView::applyToWidget(const Control& control, ControlProperty prope
         case ControlProperty::Geometry: {
             const Rect& r = control.geometry();
             widget->setGeometry(r.left, r.top, r.width, r.height);
-            if (auto* label = qobject_cast<QLabel*>(widget)) fitToWidth(label);
+            fitCaption(widget);
             break;
         }
         default:
