@@ -119,7 +119,9 @@ QWidget* MainWindowView::createWidget(Control& control, QWidget* parent) {
             return box;
         }
         case ControlKind::Frame: {
+            // A frame hides what lies under it, as the error panel does over the options.
             auto* frame = new QGroupBox(parent);
+            frame->setAutoFillBackground(!spec.transparent);
             frame->setFocusPolicy(Qt::NoFocus);
             return frame;
         }

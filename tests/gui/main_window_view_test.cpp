@@ -13,6 +13,7 @@
 
 #include "gui/gui_test_registry.h"
 #include "gui/view_fixture.h"
+#include "serial/port_messages.h"
 
 namespace vq72::test {
 namespace {
@@ -64,6 +65,21 @@ private slots:
             const QRect inClient(button->mapTo(client, QPoint(0, 0)), button->size());
             QVERIFY(client->rect().contains(inClient));
         }
+    }
+
+    void errorPanelCoversTheOptionsUnderIt() {
+        ViewFixture f;
+        f.load();
+        f.program.report().ShowError(invalidPortMessage(5), "StartCom 2");
+        QWidget* client = f.view.clientArea();
+        auto* panel = f.widget<QGroupBox>("frameError");
+        // Where the panel lies over the options, the window shows the panel as it is drawn on
+        // its own ground, and nothing of what lies under it.
+        const QRect place(panel->mapTo(client, QPoint(0, 0)), panel->size());
+        const auto picture = [](QWidget* widget, const QRect& area) {
+            return widget->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        QCOMPARE(picture(client, place), picture(panel, panel->rect()));
     }
 
     void modelChangesShowInTheWidgets() {
