@@ -13,11 +13,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/window_state.h"
 #include "ui/caption_fit.h"
 #include "ui/design_colour.h"
 #include "ui/design_font.h"
 #include "ui/layout_area.h"
 #include "ui/model_text.h"
+#include "ui/program_icon.h"
 #include "ui/text_input_box.h"
 #include "ui/widget_mirror.h"
 
@@ -72,6 +74,7 @@ MainWindowView::MainWindowView(MainWindowModel& model, MainWindowEvents& events,
     client_ = new QWidget(this);
     client_->setFixedSize(layoutSize);
     setFont(designDefaultFont());
+    setWindowIcon(programIcon());
     area_ = new LayoutArea(
         layoutSize, [this] { events_.Form_MouseMove(); }, client_);
     setCentralWidget(client_);
@@ -310,7 +313,10 @@ void MainWindowView::setFocusOrder() {
 void MainWindowView::applyWindow(WindowProperty property) {
     switch (property) {
         case WindowProperty::Caption:
-            setWindowTitle(toQString(model_.caption()));
+            // Until the link sets a caption the title bar names the program; an empty title
+            // would show the executable's name.
+            setWindowTitle(model_.caption().empty() ? QString::fromLatin1(kAppTitle)
+                                                    : toQString(model_.caption()));
             break;
         case WindowProperty::MousePointer:
             if (model_.mousePointer() == MousePointer::Busy) {

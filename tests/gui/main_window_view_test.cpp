@@ -82,6 +82,14 @@ private slots:
         QCOMPARE(picture(client, place), picture(panel, panel->rect()));
     }
 
+    void titleBarNamesTheProgramWithItsIconBeforeTheFirstLinkAttempt() {
+        ViewFixture f;
+        f.load();
+        QVERIFY(f.w.caption().empty());
+        QCOMPARE(f.view.windowTitle(), QString("VQ72_OSD"));
+        QVERIFY(!f.view.windowIcon().isNull());
+    }
+
     void modelChangesShowInTheWidgets() {
         ViewFixture f;
         f.load();
