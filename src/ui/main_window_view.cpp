@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <algorithm>
 #include <vector>
 
@@ -19,6 +18,7 @@
 #include "ui/design_font.h"
 #include "ui/layout_area.h"
 #include "ui/model_text.h"
+#include "ui/option_button.h"
 #include "ui/program_icon.h"
 #include "ui/text_input_box.h"
 #include "ui/widget_mirror.h"
@@ -128,17 +128,8 @@ QWidget* MainWindowView::createWidget(Control& control, QWidget* parent) {
             frame->setFocusPolicy(Qt::NoFocus);
             return frame;
         }
-        case ControlKind::OptionButton: {
-            // The model keeps one option of a group selected and raises the click handler
-            // when an option becomes selected; the widgets only show what it holds.
-            auto* option = new QRadioButton(parent);
-            option->setAutoExclusive(false);
-            connect(option, &QRadioButton::clicked, this, [&control, option] {
-                control.setValue(true);
-                option->setChecked(control.value());
-            });
-            return option;
-        }
+        case ControlKind::OptionButton:
+            return new OptionButton(control, parent);
         case ControlKind::CommandButton: {
             auto* button = new QPushButton(parent);
             button->setAutoDefault(false);
@@ -207,8 +198,7 @@ void MainWindowView::applyToWidget(const Control& control, ControlProperty prope
                              toQColor(control.backColour(), QPalette()));
             break;
         case ControlProperty::Value:
-            if (auto* button = qobject_cast<QAbstractButton*>(widget))
-                button->setChecked(control.value());
+            if (auto* option = qobject_cast<OptionButton*>(widget)) option->showValue();
             break;
         case ControlProperty::Alignment: {
             const Qt::Alignment align = horizontal(control.alignment());

@@ -90,6 +90,31 @@ private slots:
         QVERIFY(!f.view.windowIcon().isNull());
     }
 
+    void optionGroupIsOneTabStopAndArrowsMoveItsSelection() {
+        ViewFixture f;
+        f.load();
+        const auto focus = [&f] { return f.view.focusWidget(); };
+        const auto location = [&f](int index) { return f.view.widgetFor("opt_location", index); };
+        f.view.widgetFor("txtCom")->setFocus();
+        // Tab passes "Black on White" and stops at the selected option of each group.
+        QTest::keyClick(focus(), Qt::Key_Tab);
+        QCOMPARE(focus(), f.view.widgetFor("opt_BK_WT", 0));
+        QTest::keyClick(focus(), Qt::Key_Tab);
+        QCOMPARE(focus(), location(1));
+        // Arrows select the neighbour in tab order, round the ends, and raise the click handler.
+        QTest::keyClick(focus(), Qt::Key_Right);
+        QCOMPARE(focus(), location(2));
+        QVERIFY(f.w.opt_location[2].value() && !f.w.opt_location[1].value());
+        QCOMPARE(f.w.Text_input.alignment(), TextAlign::Right);
+        QTest::keyClick(focus(), Qt::Key_Up);
+        QTest::keyClick(focus(), Qt::Key_Up);
+        QTest::keyClick(focus(), Qt::Key_Left);
+        QCOMPARE(focus(), location(8));
+        QVERIFY(f.w.opt_location[8].value());
+        QTest::keyClick(focus(), Qt::Key_Backtab);
+        QCOMPARE(focus(), f.view.widgetFor("opt_BK_WT", 0));
+    }
+
     void modelChangesShowInTheWidgets() {
         ViewFixture f;
         f.load();
