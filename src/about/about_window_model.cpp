@@ -1,5 +1,6 @@
 #include "about/about_window_model.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -18,6 +19,14 @@ Control single(const std::string& name) {
 
 bool contains(const Rect& r, int x, int y) {
     return x >= r.left && x < r.left + r.width && y >= r.top && y < r.top + r.height;
+}
+
+Rect intersection(const Rect& a, const Rect& b) {
+    const int left = std::max(a.left, b.left);
+    const int top = std::max(a.top, b.top);
+    const int right = std::min(a.left + a.width, b.left + b.width);
+    const int bottom = std::min(a.top + a.height, b.top + b.height);
+    return {left, top, std::max(0, right - left), std::max(0, bottom - top)};
 }
 
 }  // namespace
@@ -46,11 +55,11 @@ std::vector<Control*> AboutWindowModel::controls() {
 
 Rect AboutWindowModel::placeOnWindow(const Control& control) const {
     Rect place = control.geometry();
-    if (control.spec().container == Frame1.name()) {
-        place.left += Frame1.geometry().left;
-        place.top += Frame1.geometry().top;
-    }
-    return place;
+    if (control.spec().container != Frame1.name()) return place;
+    // A child of Frame1 shows, and takes the mouse, only inside Frame1.
+    place.left += Frame1.geometry().left;
+    place.top += Frame1.geometry().top;
+    return intersection(place, Frame1.geometry());
 }
 
 Control* AboutWindowModel::controlAt(int xTwips, int yTwips) {

@@ -33,7 +33,8 @@ public:
 
     // Every control from the top of the stack down.
     std::vector<Control*> controls();
-    // The control's place on the window's client area, in twips.
+    // The part of the window's client area where the control shows, in twips: a child of
+    // Frame1 is clipped to Frame1.
     Rect placeOnWindow(const Control& control) const;
     // The topmost visible control at a point of the client area (twips); nullptr where the
     // window's own surface shows.

@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHelpEvent>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -16,6 +15,7 @@
 #include "about/about_layout.h"
 #include "ui/design_colour.h"
 #include "ui/design_font.h"
+#include "ui/program_icon.h"
 #include "ui/widget_mirror.h"
 
 // The pictures are resources of a static library: the linker keeps them only when code refers
@@ -27,7 +27,6 @@ static void initAboutPictures() {
 namespace vq72 {
 namespace {
 
-constexpr const char* kIcon = ":/vq72/vq72-osd.png";
 constexpr const char* kHandPointerControl = "lblurl";
 
 const char* pictureOf(const std::string& control) {
@@ -73,7 +72,7 @@ AboutWindowView::AboutWindowView(AboutWindowModel& model, AboutWindow& about, QW
     : QWidget(parent, Qt::Dialog), model_(model), about_(about), closed_(std::move(closed)) {
     initAboutPictures();
     setWindowTitle(about::kCaption);
-    setWindowIcon(QIcon(kIcon));
+    setWindowIcon(programIcon());
     setFixedSize(pixels(about::kClientWidthTwips), pixels(about::kClientHeightTwips));
     setAutoFillBackground(true);
     setPaletteColour(this, {QPalette::Window},

@@ -8,10 +8,12 @@ namespace {
 constexpr const char* kDesignFamily = "MS Sans Serif";
 constexpr double kDesignDefaultPoints = 8;
 
-// Closest first: the same metrics, then Helvetica-like faces, then any sans-serif.
+// Closest first: the designed face itself where it is installed, then Liberation Sans (Arial's
+// metrics, installed with the program: the nearest to the designed widths of the faces Debian
+// packages), other Helvetica-like faces, then any sans-serif.
 void installSubstitutes() {
     static const bool installed = [] {
-        const QStringList helveticaLike{"Arial", "Liberation Sans", "Nimbus Sans", "Helvetica",
+        const QStringList helveticaLike{"Liberation Sans", "Arial", "Nimbus Sans", "Helvetica",
                                         "DejaVu Sans"};
         QFont::insertSubstitutions(kDesignFamily,
                                    QStringList{"Microsoft Sans Serif"} + helveticaLike);

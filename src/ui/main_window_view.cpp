@@ -9,15 +9,17 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <algorithm>
 #include <vector>
 
+#include "app/window_state.h"
+#include "ui/caption_fit.h"
 #include "ui/design_colour.h"
 #include "ui/design_font.h"
-#include "ui/label_fit.h"
 #include "ui/layout_area.h"
 #include "ui/model_text.h"
+#include "ui/option_button.h"
+#include "ui/program_icon.h"
 #include "ui/text_input_box.h"
 #include "ui/widget_mirror.h"
 
@@ -72,6 +74,7 @@ MainWindowView::MainWindowView(MainWindowModel& model, MainWindowEvents& events,
     client_ = new QWidget(this);
     client_->setFixedSize(layoutSize);
     setFont(designDefaultFont());
+    setWindowIcon(programIcon());
     area_ = new LayoutArea(
         layoutSize, [this] { events_.Form_MouseMove(); }, client_);
     setCentralWidget(client_);
@@ -119,21 +122,14 @@ QWidget* MainWindowView::createWidget(Control& control, QWidget* parent) {
             return box;
         }
         case ControlKind::Frame: {
+            // A frame hides what lies under it, as the error panel does over the options.
             auto* frame = new QGroupBox(parent);
+            frame->setAutoFillBackground(!spec.transparent);
             frame->setFocusPolicy(Qt::NoFocus);
             return frame;
         }
-        case ControlKind::OptionButton: {
-            // The model keeps one option of a group selected and raises the click handler
-            // when an option becomes selected; the widgets only show what it holds.
-            auto* option = new QRadioButton(parent);
-            option->setAutoExclusive(false);
-            connect(option, &QRadioButton::clicked, this, [&control, option] {
-                control.setValue(true);
-                option->setChecked(control.value());
-            });
-            return option;
-        }
+        case ControlKind::OptionButton:
+            return new OptionButton(control, parent);
         case ControlKind::CommandButton: {
             auto* button = new QPushButton(parent);
             button->setAutoDefault(false);
@@ -187,11 +183,12 @@ void MainWindowView::applyToWidget(const Control& control, ControlProperty prope
         case ControlProperty::Text:
             if (auto* label = qobject_cast<QLabel*>(widget)) {
                 label->setText(text);
-                fitToWidth(label);
+                fitCaption(label);
             } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
                 if (box->text() != text) box->setText(text);
             } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
                 button->setText(text);
+                fitCaption(button);
             } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
                 frame->setTitle(text);
             }
@@ -201,8 +198,7 @@ void MainWindowView::applyToWidget(const Control& control, ControlProperty prope
                              toQColor(control.backColour(), QPalette()));
             break;
         case ControlProperty::Value:
-            if (auto* button = qobject_cast<QAbstractButton*>(widget))
-                button->setChecked(control.value());
+            if (auto* option = qobject_cast<OptionButton*>(widget)) option->showValue();
             break;
         case ControlProperty::Alignment: {
             const Qt::Alignment align = horizontal(control.alignment());
@@ -217,7 +213,7 @@ void MainWindowView::applyToWidget(const Control& control, ControlProperty prope
         case ControlProperty::Geometry: {
             const Rect& r = control.geometry();
             widget->setGeometry(r.left, r.top, r.width, r.height);
-            if (auto* label = qobject_cast<QLabel*>(widget)) fitToWidth(label);
+            fitCaption(widget);
             break;
         }
         default:
@@ -307,7 +303,10 @@ void MainWindowView::setFocusOrder() {
 void MainWindowView::applyWindow(WindowProperty property) {
     switch (property) {
         case WindowProperty::Caption:
-            setWindowTitle(toQString(model_.caption()));
+            // Until the link sets a caption the title bar names the program; an empty title
+            // would show the executable's name.
+            setWindowTitle(model_.caption().empty() ? QString::fromLatin1(kAppTitle)
+                                                    : toQString(model_.caption()));
             break;
         case WindowProperty::MousePointer:
             if (model_.mousePointer() == MousePointer::Busy) {

@@ -14,6 +14,7 @@
 #include "gui/gui_test_registry.h"
 #include "gui/view_fixture.h"
 #include "osd/action_buttons.h"
+#include "serial/port_messages.h"
 #include "support/harness.h"
 
 namespace vq72::test {
@@ -66,6 +67,54 @@ private slots:
             const QRect inClient(button->mapTo(client, QPoint(0, 0)), button->size());
             QVERIFY(client->rect().contains(inClient));
         }
+    }
+
+    void errorPanelCoversTheOptionsUnderIt() {
+        ViewFixture f;
+        f.load();
+        f.program.report().ShowError(invalidPortMessage(5), "StartCom 2");
+        QWidget* client = f.view.clientArea();
+        auto* panel = f.widget<QGroupBox>("frameError");
+        // Where the panel lies over the options, the window shows the panel as it is drawn on
+        // its own ground, and nothing of what lies under it.
+        const QRect place(panel->mapTo(client, QPoint(0, 0)), panel->size());
+        const auto picture = [](QWidget* widget, const QRect& area) {
+            return widget->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        QCOMPARE(picture(client, place), picture(panel, panel->rect()));
+    }
+
+    void titleBarNamesTheProgramWithItsIconBeforeTheFirstLinkAttempt() {
+        ViewFixture f;
+        f.load();
+        QVERIFY(f.w.caption().empty());
+        QCOMPARE(f.view.windowTitle(), QString("VQ72_OSD"));
+        QVERIFY(!f.view.windowIcon().isNull());
+    }
+
+    void optionGroupIsOneTabStopAndArrowsMoveItsSelection() {
+        ViewFixture f;
+        f.load();
+        const auto focus = [&f] { return f.view.focusWidget(); };
+        const auto location = [&f](int index) { return f.view.widgetFor("opt_location", index); };
+        f.view.widgetFor("txtCom")->setFocus();
+        // Tab passes "Black on White" and stops at the selected option of each group.
+        QTest::keyClick(focus(), Qt::Key_Tab);
+        QCOMPARE(focus(), f.view.widgetFor("opt_BK_WT", 0));
+        QTest::keyClick(focus(), Qt::Key_Tab);
+        QCOMPARE(focus(), location(1));
+        // Arrows select the neighbour in tab order, round the ends, and raise the click handler.
+        QTest::keyClick(focus(), Qt::Key_Right);
+        QCOMPARE(focus(), location(2));
+        QVERIFY(f.w.opt_location[2].value() && !f.w.opt_location[1].value());
+        QCOMPARE(f.w.Text_input.alignment(), TextAlign::Right);
+        QTest::keyClick(focus(), Qt::Key_Up);
+        QTest::keyClick(focus(), Qt::Key_Up);
+        QTest::keyClick(focus(), Qt::Key_Left);
+        QCOMPARE(focus(), location(8));
+        QVERIFY(f.w.opt_location[8].value());
+        QTest::keyClick(focus(), Qt::Key_Backtab);
+        QCOMPARE(focus(), f.view.widgetFor("opt_BK_WT", 0));
     }
 
     void modelChangesShowInTheWidgets() {
