@@ -7,6 +7,10 @@ bool CommandChannel::SendCom(const std::string& command) {
     if (s.FormLoading) return false;
     ReportingGuard step(report_, "SendCom");
 
+    // A port that closed by itself since the last write took the replies still owed with it.
+    step([&] {
+        if (!serial_.portOpen()) s.RepliesOwed = 0;
+    });
     if (s.ReopenBeforeSend) {
         s.ReopenBeforeSend = false;
         step([&] { serial_.setPortOpen(false); });

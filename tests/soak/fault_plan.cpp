@@ -6,9 +6,9 @@ namespace vq72::soak {
 namespace {
 
 const std::set<std::string> kDone{"Done"};
-const std::set<std::string> kDoneOrUnanswered{"Done", "No Device", "No Com Port"};
-const std::set<std::string> kUnanswered{"No Device", "No Com Port"};
-const std::set<std::string> kDoneOrNoPort{"Done", "No Com Port"};
+const std::set<std::string> kDoneOrUnanswered{"Done", "No Reply", "No Device", "No Com Port"};
+const std::set<std::string> kUnanswered{"No Reply", "No Device", "No Com Port"};
+const std::set<std::string> kDoneOrNoPort{"Done", "No Reply", "No Com Port"};
 const std::set<std::string> kNoPort{"No Com Port"};
 
 const std::array<const char*, 5> kNotices{"BG001M", "Time=12:00:00", "BGERA", "BGERR",

@@ -1,5 +1,5 @@
 // The faults of the soak, drawn from a fixed seed, and what each one allows a transfer to end
-// with. A transfer ends at the first of "Done", "No Com Port" or "No Device".
+// with. A transfer ends at the first of "Done", "No Reply", "No Com Port" or "No Device".
 #pragma once
 
 #include <random>
@@ -26,9 +26,10 @@ inline constexpr int kFaultKinds = 9;
 const char* faultName(Fault fault);
 
 // The endings a transfer under `fault` may have. An answered command must show "Done"; a
-// command that cannot be answered must say why ("No Device" after the device's silence, "No
-// Com Port" when the port went or the watchdog closed it); a short answer may be dropped or
-// joined to the next one.
+// command that cannot be answered must say why ("No Reply" when its answer never came in time,
+// "No Device" after the device's silence, "No Com Port" when the port went or the watchdog
+// closed it); a short answer may be dropped or joined to the next one, and an answer may be
+// lost with a vanishing port.
 const std::set<std::string>& acceptedEndings(Fault fault);
 
 // The simulated device's options for a fault (Unplug and Noise are done by the soak itself).

@@ -16,6 +16,7 @@ public:
 
     std::deque<std::string> osdCommands;  // OSD commands written, in order, until taken
     unsigned long osdWritten = 0;
+    unsigned long commandsWritten = 0;  // every command that reached the operating system
     unsigned long bytesRead = 0;
     std::string lastRead;  // the tail of what was read, for waiting on a notice
 
@@ -43,6 +44,7 @@ public:
     }
     void output(const std::string& bytes) override {
         inner_.output(bytes);
+        ++commandsWritten;
         if (bytes.rfind("CTT", 0) != 0) return;
         osdCommands.push_back(bytes);
         ++osdWritten;

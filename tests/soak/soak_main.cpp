@@ -46,7 +46,7 @@ constexpr int kSettleSteps = 400;
 constexpr qint64 kIoBoundMs = 3000;
 constexpr qint64 kLongestDelayMs = 300;  // the longest reply delay of fault_plan.cpp
 const std::string kLinkName = "port";
-const std::set<std::string> kEndings{"Done", "No Com Port", "No Device"};
+const std::set<std::string> kEndings{"Done", "No Reply", "No Com Port", "No Device"};
 
 struct RunSettings {
     long transfers = 1000;
@@ -289,9 +289,36 @@ private:
         } else if (clock_->steps() < pausedUntilStep_) {
             QCoreApplication::processEvents();
             ::usleep(1000);
+            awaitOwedReplies();
         }
         QCoreApplication::processEvents();
         tick_.start();
+    }
+
+    // Ticks faster than real time must not outrun the wire while the program waits for replies:
+    // the next tick comes once the device has read every command and sent what it owes. A wait
+    // in vain (a command lost with a vanishing port) is written off, so it costs time once; a
+    // vanished port ends the wait at once, so that its return is still seen by the transfer.
+    void awaitOwedReplies() {
+        if (!device_ || program_->frm_VQ72xx.state.RepliesOwed == 0) return;
+        const auto framesSeen = [&] {
+            return static_cast<unsigned long>(ctsFrames_ + osdFrames_ + badFrames_) +
+                   device_->log().size() + framesLost_;
+        };
+        QElapsedTimer waited;
+        waited.start();
+        const auto settled = [&] {
+            return framesSeen() >= serial_->commandsWritten && device_->pendingAnswers() == 0 &&
+                   device_->unreadByHost() == 0;
+        };
+        while (!settled() && !device_->portPath().empty() &&
+               waited.elapsed() < kLongestDelayMs * 2) {
+            QCoreApplication::processEvents();
+            ::usleep(1000);
+        }
+        if (framesSeen() < serial_->commandsWritten) {
+            framesLost_ += serial_->commandsWritten - framesSeen();
+        }
     }
 
     // The next `count` steps also wait 1 ms each for the device's bytes.
@@ -387,7 +414,8 @@ private:
     std::unique_ptr<EndingWatch> endingWatch_;
 
     bool realTime_ = false;
-    long pausedUntilStep_ = 0;  // steps before this one also wait 1 ms for I/O
+    long pausedUntilStep_ = 0;      // steps before this one also wait 1 ms for I/O
+    unsigned long framesLost_ = 0;  // commands written that no device ever read
     QElapsedTimer pace_;
     QElapsedTimer tick_;
     qint64 longestTickMs_ = 0;

@@ -104,5 +104,17 @@ TEST(TextConfirmation, AnUnconfirmedTextSaysNoReplyInTheNoDeviceColourAtTheDeadl
     EXPECT_EQ(h.w.state.TextSentPending, 0);
 }
 
+TEST(TextConfirmation, RepliesOwedOverAPortThatClosedByItselfAreForgotten) {
+    test::Harness h;
+    ASSERT_TRUE(test::loadWithReadyPort(h, kPort));
+    ASSERT_GE(h.clock.runUntil([&] { return !h.serial.written.empty(); }, 200), 0);
+    h.serial.setPortOpen(false);  // the poll's reply went with the port
+    h.w.Text_input.setText("HELLO");
+    h.program.cmd_button_Click(ActionButtons::kSave);
+    h.serial.arrive(kReply);
+    h.clock.run(2);
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "Done");
+}
+
 }  // namespace
 }  // namespace vq72
