@@ -17,9 +17,16 @@ std::string SettingsStore::GetRegSetting(const std::string& title, const std::st
     return RegReadValue(buildPath(title, section, name), defaultValue);
 }
 
-void SettingsStore::SaveRegSetting(const std::string& title, const std::string& section,
+bool SettingsStore::SaveRegSetting(const std::string& title, const std::string& section,
                                    const std::string& name, const std::string& value) {
-    RegWriteValue(buildPath(title, section, name), value);
+    return RegWriteValue(buildPath(title, section, name), value);
+}
+
+std::string SettingsStore::location(const std::string& title, const std::string& section,
+                                    const std::string& name) {
+    std::string where;
+    ignoringFailure([&] { where = backing_.location(buildPath(title, section, name)); });
+    return where;
 }
 
 std::string SettingsStore::RegReadValue(const std::string& path, const std::string& defaultValue) {
@@ -31,8 +38,8 @@ std::string SettingsStore::RegReadValue(const std::string& path, const std::stri
     return result;
 }
 
-void SettingsStore::RegWriteValue(const std::string& path, const std::string& value) {
-    ignoringFailure([&] { backing_.write(path, value); });
+bool SettingsStore::RegWriteValue(const std::string& path, const std::string& value) {
+    return ignoringFailure([&] { backing_.write(path, value); });
 }
 
 }  // namespace vq72

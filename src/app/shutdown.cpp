@@ -4,7 +4,9 @@
 
 namespace vq72 {
 
-void Shutdown::mnuExit_Click() { mainWindow_.closeMainWindow(); }
+void Shutdown::mnuExit_Click() {
+    mainWindow_.closeMainWindow();
+}
 
 void Shutdown::Form_Unload() {
     ignoringFailure([&] {
@@ -26,7 +28,20 @@ std::string Shutdown::manualPath() const {
 }
 
 void Shutdown::mnuManual_Click() {
-    ignoringFailure([&] { StartDoc(manualPath()); });
+    std::string path;
+    long result = Shell::kOpened;
+    ignoringFailure([&] {
+        path = manualPath();
+        result = StartDoc(path);
+    });
+    // Without these the menu would seem to do nothing: say where the manual is.
+    if (result == Shell::kNoAssociation) {
+        report_.ShowError("No program to open PDF files was found. The manual is " + path + ".",
+                          kManualTitle);
+    } else if (result == Shell::kFileNotFound) {
+        report_.ShowError("The manual " + path + " is missing. Install the program again.",
+                          kManualTitle);
+    }
 }
 
 long Shutdown::StartDoc(const std::string& DocName) {

@@ -15,10 +15,17 @@ namespace vq72 {
 
 class Shutdown {
 public:
+    static constexpr const char* kManualTitle = "Manual";
+
     Shutdown(MainWindowModel& window, ReportRoutine& report, SerialControl& serial, Shell& shell,
              AppServices& app, MainWindowHost& mainWindow, AboutWindowHost& about)
-        : w_(window), report_(report), serial_(serial), shell_(shell), app_(app),
-          mainWindow_(mainWindow), about_(about) {}
+        : w_(window),
+          report_(report),
+          serial_(serial),
+          shell_(shell),
+          app_(app),
+          mainWindow_(mainWindow),
+          about_(about) {}
 
     void mnuExit_Click();
     void Form_Unload();

@@ -177,10 +177,22 @@ void PortDiscovery::mnuCOMsel_Click(int Index) {
         w_.mnuCOMsel(Index).setValue(true);
         s.ComPortNumber = toInteger16(w_.mnuCOMsel(Index).tag());
         DetermineValidPorts();
-        settings_.SaveRegSetting(kAppTitle, kFormInitSection, kComPortSetting,
-                                 blankPrefixed(s.ComPortNumber));
+        if (!settings_.SaveRegSetting(kAppTitle, kFormInitSection, kComPortSetting,
+                                      blankPrefixed(s.ComPortNumber))) {
+            portNotRemembered(s.ComPortNumber);
+        }
         w_.txtCom.setText(std::to_string(s.ComPortNumber));
     });
+}
+
+void PortDiscovery::portNotRemembered(int port) {
+    if (portNotRememberedReported_) return;
+    portNotRememberedReported_ = true;
+    report_.ShowError("COM" + std::to_string(port) +
+                          " will not be remembered for the next start: the settings file " +
+                          settings_.location(kAppTitle, kFormInitSection, kComPortSetting) +
+                          " cannot be written. Check that it and its folder are writable.",
+                      kSettingsTitle);
 }
 
 void PortDiscovery::mnuCOM_Click() {

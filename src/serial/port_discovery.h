@@ -25,6 +25,8 @@ public:
     static constexpr int kReadIntervalTimeout = 2;
     static constexpr int kReadTotalMultiplier = 1;
     static constexpr int kReadTotalConstant = 1000;
+    // The title of the report that a chosen port cannot be stored.
+    static constexpr const char* kSettingsTitle = "Settings";
 
     PortDiscovery(MainWindowModel& window, ReportRoutine& report, SettingsStore& settings,
                   SerialControl& serial, AppServices& app)
@@ -47,12 +49,15 @@ private:
     // The failure rule of DetermineValidPorts: true to go on with the next unit.
     bool openFailed(const FailureInfo& failure, const std::string& OpenStep);
     void uncheckComEntries();
+    // Says once per run that the chosen port could not be stored, naming the settings file.
+    void portNotRemembered(int port);
 
     MainWindowModel& w_;
     ReportRoutine& report_;
     SettingsStore& settings_;
     SerialControl& serial_;
     AppServices& app_;
+    bool portNotRememberedReported_ = false;
 };
 
 }  // namespace vq72

@@ -15,22 +15,18 @@ PortMap PortMap::defaults() {
     return map;
 }
 
-PortMap PortMap::parse(const std::string& text) {
+PortMap PortMap::parse(const std::string& text, const std::string& source) {
     PortMap map;
     std::stringstream entries(text);
     std::string entry;
     while (std::getline(entries, entry, ',')) {
         const auto equals = entry.find('=');
-        if (equals == std::string::npos || equals == 0) continue;
-        int port = 0;
-        try {
-            std::size_t used = 0;
-            port = std::stoi(entry.substr(0, equals), &used);
-            if (used != equals) continue;
-        } catch (const std::exception&) {
+        if (equals == std::string::npos) {
+            map.problems_.push_back(source + ": \"" + entry +
+                                    "\" left out: an entry is N=DEVICE, N a port number 1 to 16");
             continue;
         }
-        map.set(port, entry.substr(equals + 1));
+        map.setEntry(entry.substr(0, equals), entry.substr(equals + 1), source);
     }
     return map;
 }
@@ -38,15 +34,31 @@ PortMap PortMap::parse(const std::string& text) {
 PortMap PortMap::forRun(const char* environment, SettingsBacking& backing) {
     if (environment != nullptr) return parse(environment);
     PortMap map = defaults();
-    for (int port = kFirstPort; port <= kLastPort; ++port) {
-        try {
-            map.set(port, backing.read("HKEY_LOCAL_MACHINE\\SOFTWARE\\Flarn\\VQ72_OSD\\Ports\\" +
-                                       std::to_string(port)));
-        } catch (const std::exception&) {
-            // No entry in the store: the default stays.
-        }
+    std::vector<std::pair<std::string, std::string>> stored;
+    try {
+        stored = backing.entries(kSection);
+    } catch (const std::exception&) {
+        // An unreadable store: the defaults stay.
     }
+    for (const auto& [number, device] : stored) map.setEntry(number, device, "[Ports]");
     return map;
+}
+
+void PortMap::setEntry(const std::string& number, const std::string& device,
+                       const std::string& source) {
+    const std::string entry = "\"" + number + "=" + device + "\"";
+    int port = 0;
+    const bool digits = !number.empty() && number.size() <= 2 &&
+                        number.find_first_not_of("0123456789") == std::string::npos;
+    if (digits) port = std::stoi(number);
+    if (port < kFirstPort || port > kLastPort) {
+        problems_.push_back(source + ": " + entry + " left out: \"" + number +
+                            "\" is not a port number 1 to 16");
+    } else if (device.empty()) {
+        problems_.push_back(source + ": " + entry + " left out: it names no device");
+    } else {
+        set(port, device);
+    }
 }
 
 std::string PortMap::device(int port) const {

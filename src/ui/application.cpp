@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPoint>
 #include <cstdlib>
+#include <iostream>
 
 #include "serial/port_map.h"
 
@@ -15,9 +16,12 @@ QStringList toQStringList(const std::vector<std::string>& texts) {
     return list;
 }
 
+// The run's port map; entries left out of it are named once, on standard error.
 PortMap portMapFor(const DemoDevice* demo, SettingsBacking& settings) {
     if (demo != nullptr) return PortMap::parse(demo->portMap());
-    return PortMap::forRun(std::getenv(PortMap::kEnvironmentVariable), settings);
+    PortMap map = PortMap::forRun(std::getenv(PortMap::kEnvironmentVariable), settings);
+    for (const std::string& problem : map.problems()) std::cerr << "vq72-osd: " << problem << '\n';
+    return map;
 }
 
 }  // namespace
@@ -38,10 +42,13 @@ Application::Application(const LaunchOptions& options)
     app_.setMainWindow(&view_);
     // The program ends when its window has unloaded, whatever other window is still open.
     QApplication::setQuitOnLastWindowClosed(false);
-    QObject::connect(&view_, &MainWindowView::unloaded, qApp, [this] {
-        unloaded_ = true;
-        QCoreApplication::quit();
-    }, Qt::QueuedConnection);
+    QObject::connect(
+        &view_, &MainWindowView::unloaded, qApp,
+        [this] {
+            unloaded_ = true;
+            QCoreApplication::quit();
+        },
+        Qt::QueuedConnection);
     QObject::connect(&termination_, &TerminationSignals::terminationRequested, &view_,
                      &QWidget::close);
 }

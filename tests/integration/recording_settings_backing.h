@@ -22,6 +22,11 @@ public:
     }
 
     std::string read(const std::string& path) override { return real_.read(path); }
+    std::vector<std::pair<std::string, std::string>> entries(
+        const std::string& sectionPath) override {
+        return real_.entries(sectionPath);
+    }
+    std::string location(const std::string& path) override { return real_.location(path); }
     void write(const std::string& path, const std::string& value) override {
         real_.write(path, value);
         writes.push_back(path + "=" + value);

@@ -61,18 +61,38 @@ public:
     int event = 0;
     bool modemLinesFail = false;  // DTR/RTS writes are kept but have no effect on the line
 
-    void setCommPort(int port) override { record("setCommPort(" + std::to_string(port) + ")"); port_ = port; }
+    void setCommPort(int port) override {
+        record("setCommPort(" + std::to_string(port) + ")");
+        port_ = port;
+    }
     int commPort() const override { return port_; }
-    void setSettings(const std::string& s) override { record("setSettings(" + s + ")"); settings = s; }
-    void setHandshaking(int mode) override { record("setHandshaking(" + std::to_string(mode) + ")"); }
+    void setSettings(const std::string& s) override {
+        record("setSettings(" + s + ")");
+        settings = s;
+    }
+    void setHandshaking(int mode) override {
+        record("setHandshaking(" + std::to_string(mode) + ")");
+    }
     void setInputMode(int mode) override { record("setInputMode(" + std::to_string(mode) + ")"); }
-    void setDTREnable(bool on) override { record(std::string("setDTREnable(") + (on ? "true" : "false") + ")"); dtr_ = on; }
+    void setDTREnable(bool on) override {
+        record(std::string("setDTREnable(") + (on ? "true" : "false") + ")");
+        dtr_ = on;
+    }
     bool dtrEnable() const override { return dtr_; }
-    void setRTSEnable(bool on) override { record(std::string("setRTSEnable(") + (on ? "true" : "false") + ")"); rts_ = on; }
+    void setRTSEnable(bool on) override {
+        record(std::string("setRTSEnable(") + (on ? "true" : "false") + ")");
+        rts_ = on;
+    }
     bool rtsEnable() const override { return rts_; }
-    void setInputLen(int n) override { record("setInputLen(" + std::to_string(n) + ")"); inputLen = n; }
+    void setInputLen(int n) override {
+        record("setInputLen(" + std::to_string(n) + ")");
+        inputLen = n;
+    }
     void setOutBufferSize(int n) override { record("setOutBufferSize(" + std::to_string(n) + ")"); }
-    void setRThreshold(int n) override { record("setRThreshold(" + std::to_string(n) + ")"); threshold = n; }
+    void setRThreshold(int n) override {
+        record("setRThreshold(" + std::to_string(n) + ")");
+        threshold = n;
+    }
 
     void setPortOpen(bool open) override {
         record(std::string("setPortOpen(") + (open ? "true" : "false") + ")");
@@ -159,7 +179,8 @@ public:
 
     std::string read(const std::string& path) override {
         auto it = values.find(path);
-        if (readFails || it == values.end()) throw Failure(-2147024894, "Unable to open registry key");
+        if (readFails || it == values.end())
+            throw Failure(-2147024894, "Unable to open registry key");
         return it->second;
     }
     void write(const std::string& path, const std::string& value) override {
@@ -167,6 +188,19 @@ public:
         writes.push_back(path + "=" + value);
         values[path] = value;
     }
+    std::vector<std::pair<std::string, std::string>> entries(
+        const std::string& sectionPath) override {
+        std::vector<std::pair<std::string, std::string>> found;
+        const std::string prefix = sectionPath + "\\";
+        for (const auto& [path, value] : values) {
+            if (path.compare(0, prefix.size(), prefix) == 0) {
+                found.emplace_back(path.substr(prefix.size()), value);
+            }
+        }
+        return found;
+    }
+    std::string location(const std::string& /*path*/) override { return kLocation; }
+    static constexpr const char* kLocation = "/home/user/.config/Flarn/VQ72_OSD.ini";
 };
 
 class FakeShell : public Shell {
@@ -187,7 +221,8 @@ public:
     std::string folder = "/opt/vq72";
     bool otherInstance = false;
     WindowLookup otherWindow = WindowLookup::None;
-    std::vector<std::string> events;  // "activate(X)", "postClose(X)", "messageBox(X)", "beep", "doEvents"
+    std::vector<std::string>
+        events;  // "activate(X)", "postClose(X)", "messageBox(X)", "beep", "doEvents"
     std::function<void()> onDoEvents;
 
     std::string commandLine() const override { return commandLineText; }
@@ -196,11 +231,16 @@ public:
     bool previousInstance() override { return otherInstance; }
     void activate(const std::string& title) override {
         events.push_back("activate(" + title + ")");
-        if (otherWindow == WindowLookup::None) throw Failure(5, "Invalid procedure call or argument");
+        if (otherWindow == WindowLookup::None)
+            throw Failure(5, "Invalid procedure call or argument");
     }
     WindowLookup findWindow(const std::string&) override { return otherWindow; }
-    void postClose(const std::string& title) override { events.push_back("postClose(" + title + ")"); }
-    void messageBox(const std::string& text) override { events.push_back("messageBox(" + text + ")"); }
+    void postClose(const std::string& title) override {
+        events.push_back("postClose(" + title + ")");
+    }
+    void messageBox(const std::string& text) override {
+        events.push_back("messageBox(" + text + ")");
+    }
     void beep() override { events.push_back("beep"); }
     void doEvents() override {
         events.push_back("doEvents");

@@ -249,5 +249,22 @@ TEST(ComMenuSelection, OpensSavesBlankPrefixedAndShowsThePort) {
     EXPECT_EQ(h.w.lbl_txt_status.text(), "Finding COM Ports");
 }
 
+TEST(ComMenuSelection, APortThatCannotBeStoredIsSaidOnceWithTheSettingsFile) {
+    Harness h;
+    h.serial.present = {2, 9};
+    h.program.ports().FindComs();
+    h.settings.writeFails = true;
+    h.program.mnuCOMsel_Click(2);
+    EXPECT_EQ(h.w.frameError.text(), "Settings");
+    EXPECT_EQ(h.w.lblErrMsg.text(),
+              "COM9 will not be remembered for the next start: the settings file " +
+                  std::string(test::FakeSettingsBacking::kLocation) +
+                  " cannot be written. Check that it and its folder are writable.");
+    h.program.cmdErrOK_Click();
+    h.program.mnuCOMsel_Click(1);
+    EXPECT_FALSE(h.w.frameError.visible());
+    EXPECT_EQ(h.w.state.ComPortNumber, 2) << "the port is used all the same";
+}
+
 }  // namespace
 }  // namespace vq72

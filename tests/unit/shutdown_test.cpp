@@ -45,6 +45,21 @@ TEST(Menus, ProgramAtTheRootKeepsBothSeparators) {
     EXPECT_EQ(h.shell.opened, std::vector<std::string>{"//VQ72_OSD_Manual.pdf"});
 }
 
+TEST(Menus, AManualThatCannotBeOpenedIsNamedInAReport) {
+    test::Harness h;
+    h.program.Form_Load();
+    h.shell.result = Shell::kNoAssociation;
+    h.program.mnuManual_Click();
+    EXPECT_EQ(h.w.lblErrMsg.text(),
+              "No program to open PDF files was found. The manual is "
+              "/opt/vq72/VQ72_OSD_Manual.pdf.");
+    h.shell.result = Shell::kFileNotFound;
+    h.program.mnuManual_Click();
+    EXPECT_EQ(h.w.frameError.text(), "Manual");
+    EXPECT_NE(h.w.lblErrMsg.text().find("/opt/vq72/VQ72_OSD_Manual.pdf is missing"),
+              std::string::npos);
+}
+
 TEST(Menus, StartDocReturnsTheShellResultOrReportsAndReturnsZero) {
     test::Harness h;
     EXPECT_EQ(h.program.shutdown().StartDoc("/x.pdf"), 42);

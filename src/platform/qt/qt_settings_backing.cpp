@@ -19,8 +19,10 @@ struct Location {
 
 Location locate(const std::string& path, const std::string& suffix) {
     QString rest = QString::fromStdString(path);
-    if (!rest.startsWith(kRoot)) throw Failure(kNotFound, "Invalid root in registry key \"" + path + "\".");
-    QStringList parts = rest.mid(static_cast<int>(std::char_traits<char>::length(kRoot))).split('\\');
+    if (!rest.startsWith(kRoot))
+        throw Failure(kNotFound, "Invalid root in registry key \"" + path + "\".");
+    QStringList parts =
+        rest.mid(static_cast<int>(std::char_traits<char>::length(kRoot))).split('\\');
     Location where;
     if (parts.size() >= 2) {
         where.application = parts.takeFirst() + QString::fromStdString(suffix);
@@ -32,6 +34,26 @@ Location locate(const std::string& path, const std::string& suffix) {
 }
 
 }  // namespace
+
+std::vector<std::pair<std::string, std::string>> QtSettingsBacking::entries(
+    const std::string& sectionPath) {
+    const Location where = locate(sectionPath, suffix_);
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Flarn", where.application);
+    std::vector<std::pair<std::string, std::string>> found;
+    if (settings.status() != QSettings::NoError) return found;
+    settings.beginGroup(where.key);
+    for (const QString& name : settings.childKeys()) {
+        found.emplace_back(name.toStdString(), settings.value(name).toString().toStdString());
+    }
+    return found;
+}
+
+std::string QtSettingsBacking::location(const std::string& path) {
+    const Location where = locate(path, suffix_);
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, "Flarn", where.application)
+        .fileName()
+        .toStdString();
+}
 
 std::string QtSettingsBacking::read(const std::string& path) {
     const Location where = locate(path, suffix_);

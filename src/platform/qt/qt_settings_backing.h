@@ -1,6 +1,7 @@
-// The settings store's backing over QSettings: "HKEY_LOCAL_MACHINE\SOFTWARE\Flarn\<app>\<section>\<name>"
-// is the INI file of organisation "Flarn" and application <app> (plus a suffix, for the demo's
-// own store), group <section>, key <name>. On Linux: $XDG_CONFIG_HOME/Flarn/<app>.ini.
+// The settings store's backing over QSettings:
+// "HKEY_LOCAL_MACHINE\SOFTWARE\Flarn\<app>\<section>\<name>" is the INI file of organisation
+// "Flarn" and application <app> (plus a suffix, for the demo's own store), group <section>, key
+// <name>. On Linux: $XDG_CONFIG_HOME/Flarn/<app>.ini.
 #pragma once
 
 #include <string>
@@ -16,6 +17,9 @@ public:
 
     std::string read(const std::string& path) override;
     void write(const std::string& path, const std::string& value) override;
+    std::vector<std::pair<std::string, std::string>> entries(
+        const std::string& sectionPath) override;
+    std::string location(const std::string& path) override;
 
 private:
     std::string suffix_;

@@ -9,9 +9,6 @@ namespace vq72 {
 
 class QtShell : public Shell {
 public:
-    static constexpr long kOpened = 42;
-    static constexpr long kFileNotFound = 2;
-    static constexpr long kNoAssociation = 31;
     static constexpr long kUnusableTarget = 5;
 
     long open(const std::string& target) override;
