@@ -1,7 +1,7 @@
 // What --list-ports tells about the port numbers 1 to 16: the device each one maps to, another
 // name of that device (the stable /dev/serial/by-id/ link of a USB adapter), and whether it is
-// available, missing, in use (by which process, when its lock file tells), behind a stale lock
-// file, or not allowed to us.
+// available, missing, not a serial port, in use (by which process, when its lock file tells, or
+// what odd thing sits at its lock path), behind a stale lock file, or not allowed to us.
 #pragma once
 
 #include <string>

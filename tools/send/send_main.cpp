@@ -11,6 +11,7 @@
 #include "cli/send_outcome.h"
 #include "cli/send_request.h"
 #include "cli/send_target.h"
+#include "platform/posix/port_lock_files.h"
 #include "platform/qt/qt_settings_backing.h"
 #include "posix_file_system_view.h"
 #include "sender.h"
@@ -43,7 +44,7 @@ int run(const SendRequest& request) {
     const char* environment = std::getenv(PortMap::kEnvironmentVariable);
     if (request.mode == SendRequest::Mode::ListPorts) {
         std::cout << cli::listPorts(PortMap::forRun(environment, settings),
-                                    send::PosixFileSystemView())
+                                    send::PosixFileSystemView(posix::portLockFolder()))
                   << std::flush;
         return cli::kExitDone;
     }
