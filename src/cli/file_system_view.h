@@ -20,7 +20,8 @@ public:
     // Whether we may read and write `path`.
     virtual bool readWritable(const std::string& path) const = 0;
     // 0 when `path` opens (and is closed again at once) without waiting or becoming the
-    // controlling terminal; otherwise the system's error number.
+    // controlling terminal and is a terminal; otherwise the system's error number (ENOTTY for a
+    // device that is no terminal, such as /dev/null).
     virtual int openError(const std::string& path) const = 0;
     // What sits at the lock paths of the port at `path`.
     virtual PortLock portLock(const std::string& path) const = 0;

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "cli/terminal_text.h"
 #include "serial/port_messages.h"
 
 namespace vq72::cli {
@@ -23,6 +24,7 @@ std::string permissionDenied() {
 std::string openVerdict(int error) {
     if (error == 0) return kAvailable;
     if (error == EBUSY) return "in use";
+    if (error == ENOTTY) return kNotSerial;
     if (error == EACCES || error == EPERM) return permissionDenied();
     const std::string text = std::strerror(error);
     if (error == ENOENT || error == ENXIO || error == ENODEV || error == EIO) {
@@ -84,24 +86,17 @@ PortReport probePort(const std::string& path, const FileSystemView& files) {
 }
 
 std::string listPorts(const PortMap& map, const FileSystemView& files) {
-    std::size_t pathColumn = 1;
-    for (int port = PortMap::kFirstPort; port <= PortMap::kLastPort; ++port) {
-        pathColumn = std::max(pathColumn, map.device(port).size());
-    }
     std::string listing;
     for (int port = PortMap::kFirstPort; port <= PortMap::kLastPort; ++port) {
         const std::string path = map.device(port);
         std::string line = "COM" + std::to_string(port);
         line.resize(kComColumn, ' ');
-        std::string shownPath = path.empty() ? "-" : path;
-        shownPath.resize(pathColumn, ' ');
-        line += shownPath + "  ";
         if (path.empty()) {
-            line += kNotMapped;
+            line += std::string("-  ") + kNotMapped;
         } else {
             const PortReport report = probePort(path, files);
-            line += report.status;
-            if (!report.identity.empty()) line += "  (" + report.identity + ")";
+            line += printable(path) + "  " + printable(report.status);
+            if (!report.identity.empty()) line += "  (" + printable(report.identity) + ")";
         }
         listing += line + "\n";
     }

@@ -21,7 +21,8 @@ struct PortReport {
 // The state of the device at `path` (not empty).
 PortReport probePort(const std::string& path, const FileSystemView& files);
 
-// One line per port number: "COM5   /dev/ttyUSB0  available  (/dev/serial/by-id/usb-...)".
+// One line per port number: "COM5   /dev/ttyUSB0  available  (/dev/serial/by-id/usb-...)";
+// paths and states are shown with printable(), so that each stays on its line.
 std::string listPorts(const PortMap& map, const FileSystemView& files);
 
 }  // namespace vq72::cli

@@ -65,6 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
         Machine{"RegularFile",
                 [](FakeFileSystem& f) { f.nodes[kDevice] = FileSystemView::Node::OtherFile; },
                 "not a serial port"},
+        Machine{"NotATerminal", [](FakeFileSystem& f) { f.openErrors[kDevice] = ENOTTY; },
+                "not a serial port"},
         Machine{"ExclusiveOpenWithoutLockFile",
                 [](FakeFileSystem& f) { f.openErrors[kDevice] = EBUSY; }, "in use"},
         Machine{"LiveLockOwner",
@@ -85,17 +87,17 @@ INSTANTIATE_TEST_SUITE_P(
                 "stale lock file /var/lock/LCK..ttyUSB0"}),
     [](const testing::TestParamInfo<Machine>& info) { return std::string(info.param.name); });
 
-TEST(PortProbeTest, ListingHasOneLinePerPortNumber) {
+TEST(PortProbeTest, ListingHasOneLinePerPortNumberWithPathsEscapedAndUnpadded) {
     FakeFileSystem files;
     files.nodes["/dev/pts/4"] = FileSystemView::Node::CharacterDevice;
-    const std::string listing = listPorts(PortMap::parse("1=/dev/pts/4,16=/tmp/gone"), files);
+    const std::string listing =
+        listPorts(PortMap::parse("1=/dev/pts/4,16=/tmp/a\nb\x1b[2J"), files);
     std::string expected = "COM1   /dev/pts/4  available\n";
     for (int n = 2; n <= 15; ++n) {
         const std::string com = "COM" + std::to_string(n);
-        expected +=
-            com + std::string(7 - com.size(), ' ') + "-           no device in the port map\n";
+        expected += com + std::string(7 - com.size(), ' ') + "-  no device in the port map\n";
     }
-    EXPECT_EQ(listing, expected + "COM16  /tmp/gone   missing\n");
+    EXPECT_EQ(listing, expected + "COM16  /tmp/a\\nb\\x1B[2J  missing\n");
 }
 
 }  // namespace

@@ -106,6 +106,7 @@ TEST_F(SenderProcessTest, AcknowledgedSendPrintsDoneAndTheDeviceGotTheExactFrame
         std::vector<std::string> arguments;
     };
     for (const Case& c : {Case{"device path", {}, {"--device", "LINK"}},
+                          Case{"relative-link", {}, {"--device", "relative-link"}},
                           Case{"port number", {}, {"--port", "2"}}}) {
         SCOPED_TRACE(c.name);
         sim::SimulatedDevice& device = startDevice(c.name, c.options);
@@ -143,6 +144,7 @@ TEST_F(SenderProcessTest, SilenceAndNoiseEndInTheTimeoutNeverInDone) {
 
 TEST_F(SenderProcessTest, UnusablePortsEndWithMessagesNamingTheirCause) {
     mapPorts("1=" + path("gone"));
+    const std::string longName = path(std::string(300, 'n'));
     struct Case {
         std::vector<std::string> arguments;
         std::string firstLine;
@@ -150,6 +152,7 @@ TEST_F(SenderProcessTest, UnusablePortsEndWithMessagesNamingTheirCause) {
     for (const Case& c : {
              Case{{"--port", "1"},
                   "Invalid Port Number - Com-1 can't be used as a device interface."},
+             Case{{"--device", longName}, longName + " can name no device: File name too long."},
          }) {
         std::vector<std::string> arguments = c.arguments;
         arguments.push_back("HELLO");
@@ -249,7 +252,7 @@ TEST_F(SenderProcessTest, ListPortsTellsAvailableMissingAndNotAllowed) {
         locked << "x";
     }
     ::chmod(path("locked").c_str(), 0);
-    mapPorts("1=" + path("free") + ",2=" + path("gone") + ",3=" + path("locked"));
+    mapPorts("1=" + path("free") + ",2=" + path("gone") + ",3=" + path("locked") + ",4=/dev/null");
 
     const SenderRun run = send({"--list-ports"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -271,7 +274,8 @@ TEST_F(SenderProcessTest, ListPortsTellsAvailableMissingAndNotAllowed) {
     EXPECT_EQ(status(2, path("gone")), "missing");
     EXPECT_EQ(status(3, path("locked")),
               ::geteuid() == 0 ? "not a serial port" : "permission denied " + kDialoutHint);
-    for (int port = 4; port <= 16; ++port) {
+    EXPECT_EQ(status(4, "/dev/null"), "not a serial port");
+    for (int port = 5; port <= 16; ++port) {
         EXPECT_NE(lines[static_cast<std::size_t>(port - 1)].find("no device in the port map"),
                   std::string::npos);
     }

@@ -30,8 +30,9 @@ bool PosixFileSystemView::readWritable(const std::string& path) const {
 int PosixFileSystemView::openError(const std::string& path) const {
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return errno;
+    const int error = ::isatty(fd) ? 0 : ENOTTY;
     ::close(fd);
-    return 0;
+    return error;
 }
 
 PortLock PosixFileSystemView::portLock(const std::string& path) const {

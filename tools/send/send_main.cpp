@@ -11,6 +11,7 @@
 #include "cli/send_outcome.h"
 #include "cli/send_request.h"
 #include "cli/send_target.h"
+#include "cli/terminal_text.h"
 #include "platform/posix/port_lock_files.h"
 #include "platform/qt/qt_settings_backing.h"
 #include "posix_file_system_view.h"
@@ -80,7 +81,7 @@ int main(int argc, char** argv) {
     try {
         return run(parsed.request);
     } catch (const std::exception& e) {
-        std::cerr << "vq72-osd-send: " << e.what() << std::endl;
+        std::cerr << "vq72-osd-send: " << cli::printable(e.what()) << std::endl;
         return cli::kExitPortUnusable;
     }
 }
