@@ -2,9 +2,10 @@
 // listing can be tested against a made-up machine.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/port_lock.h"
 
 namespace vq72::cli {
 
@@ -19,10 +20,11 @@ public:
     // Whether we may read and write `path`.
     virtual bool readWritable(const std::string& path) const = 0;
     // 0 when `path` opens (and is closed again at once) without waiting or becoming the
-    // controlling terminal; otherwise the system's error number.
+    // controlling terminal and is a terminal; otherwise the system's error number (ENOTTY for a
+    // device that is no terminal, such as /dev/null).
     virtual int openError(const std::string& path) const = 0;
-    // The contents of a small file, or nothing when it cannot be read.
-    virtual std::optional<std::string> read(const std::string& path) const = 0;
+    // What sits at the lock paths of the port at `path`.
+    virtual PortLock portLock(const std::string& path) const = 0;
     // The entry names of a folder (none when it cannot be listed).
     virtual std::vector<std::string> list(const std::string& folder) const = 0;
     // `path` with every symbolic link resolved; `path` itself when that fails.

@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <optional>
 #include <vector>
 
-#include "cli/lock_file.h"
+#include "cli/terminal_text.h"
 #include "serial/port_messages.h"
 
 namespace vq72::cli {
@@ -14,6 +13,7 @@ namespace {
 
 constexpr const char* kAvailable = "available";
 constexpr const char* kMissing = "missing";
+constexpr const char* kNotSerial = "not a serial port";
 constexpr const char* kNotMapped = "no device in the port map";
 constexpr std::size_t kComColumn = 7;  // "COM16" and blanks
 
@@ -21,42 +21,10 @@ std::string permissionDenied() {
     return std::string("permission denied (") + kDialoutHint + ")";
 }
 
-// The name of a running process, or nothing when no process has that number.
-std::optional<std::string> processName(long pid, const FileSystemView& files) {
-    auto name = files.read("/proc/" + std::to_string(pid) + "/comm");
-    if (!name) return std::nullopt;
-    while (!name->empty() && (name->back() == '\n' || name->back() == ' ')) name->pop_back();
-    return name;
-}
-
-struct LockVerdict {
-    std::optional<std::string> inUse;  // the status when a live process holds the port
-    std::string staleLock;             // a lock file left by a process that is gone
-};
-
-LockVerdict lookAtLockFiles(const std::vector<std::string>& names, const FileSystemView& files) {
-    LockVerdict verdict;
-    for (const std::string& name : names) {
-        const std::string lock = lockFilePath(name);
-        const auto contents = files.read(lock);
-        if (!contents) continue;
-        const auto pid = lockOwner(*contents);
-        if (!pid) {
-            verdict.inUse = "in use (lock file " + lock + ")";
-            return verdict;
-        }
-        if (const auto process = processName(*pid, files)) {
-            verdict.inUse = "in use by PID " + std::to_string(*pid) + " (" + *process + ")";
-            return verdict;
-        }
-        verdict.staleLock = lock;
-    }
-    return verdict;
-}
-
 std::string openVerdict(int error) {
     if (error == 0) return kAvailable;
     if (error == EBUSY) return "in use";
+    if (error == ENOTTY) return kNotSerial;
     if (error == EACCES || error == EPERM) return permissionDenied();
     const std::string text = std::strerror(error);
     if (error == ENOENT || error == ENXIO || error == ENODEV || error == EIO) {
@@ -99,47 +67,36 @@ PortReport probePort(const std::string& path, const FileSystemView& files) {
         case FileSystemView::Node::OtherFile:
             break;
     }
-    const std::string device = files.resolve(path);
-    report.identity = otherName(path, device, files);
+    report.identity = otherName(path, files.resolve(path), files);
 
-    // A lock may be named after the path given or after the device it leads to.
-    std::vector<std::string> names{path};
-    if (device != path) names.push_back(device);
-    const LockVerdict lock = lookAtLockFiles(names, files);
-    if (lock.inUse) {
-        report.status = *lock.inUse;
+    const PortLock lock = files.portLock(path);
+    if (lock.state == PortLock::State::Held || lock.state == PortLock::State::Odd) {
+        report.status = portLockStatus(lock);
     } else if (!files.readWritable(path)) {
         report.status = permissionDenied();
     } else if (files.node(path) != FileSystemView::Node::CharacterDevice) {
-        report.status = "not a serial port";
+        report.status = kNotSerial;
     } else {
         report.status = openVerdict(files.openError(path));
-        if (report.status == kAvailable && !lock.staleLock.empty()) {
-            report.status = "stale lock file " + lock.staleLock;
+        if (report.status == kAvailable && lock.state == PortLock::State::Stale) {
+            report.status = portLockStatus(lock);
         }
     }
     return report;
 }
 
 std::string listPorts(const PortMap& map, const FileSystemView& files) {
-    std::size_t pathColumn = 1;
-    for (int port = PortMap::kFirstPort; port <= PortMap::kLastPort; ++port) {
-        pathColumn = std::max(pathColumn, map.device(port).size());
-    }
     std::string listing;
     for (int port = PortMap::kFirstPort; port <= PortMap::kLastPort; ++port) {
         const std::string path = map.device(port);
         std::string line = "COM" + std::to_string(port);
         line.resize(kComColumn, ' ');
-        std::string shownPath = path.empty() ? "-" : path;
-        shownPath.resize(pathColumn, ' ');
-        line += shownPath + "  ";
         if (path.empty()) {
-            line += kNotMapped;
+            line += std::string("-  ") + kNotMapped;
         } else {
             const PortReport report = probePort(path, files);
-            line += report.status;
-            if (!report.identity.empty()) line += "  (" + report.identity + ")";
+            line += printable(path) + "  " + printable(report.status);
+            if (!report.identity.empty()) line += "  (" + printable(report.identity) + ")";
         }
         listing += line + "\n";
     }

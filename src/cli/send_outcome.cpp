@@ -1,28 +1,31 @@
 #include "cli/send_outcome.h"
 
+#include "cli/terminal_text.h"
 #include "platform/serial_control.h"
 #include "serial/port_messages.h"
 
 namespace vq72::cli {
 
 std::string noReplyMessage(const SendTarget& target, const std::string& timeoutText) {
-    return "No reply from the device on " + target.label() + " within " + timeoutText + " s";
+    return "No reply from the device on " + printable(target.label()) + " within " + timeoutText +
+           " s";
 }
 
 std::string portLostMessage(const SendTarget& target) {
-    return "Lost " + target.label() + " before the device replied";
+    return "Lost " + printable(target.label()) + " before the device replied";
 }
 
 std::string unusablePortMessage(const SendTarget& target, const Failure& failure) {
+    const std::string detail = printable(failure.description());
     if (target.numbered) {
         if (failure.number() == comm_error::kNoSuchPort) {
-            return invalidPortMessage(target.port) + "\n" + failure.description();
+            return invalidPortMessage(target.port) + "\n" + detail;
         }
         if (failure.number() == comm_error::kPortInUse) {
-            return portInUseMessage(target.port) + "\n" + failure.description();
+            return portInUseMessage(target.port) + "\n" + detail;
         }
     }
-    return failure.description();
+    return detail;
 }
 
 }  // namespace vq72::cli

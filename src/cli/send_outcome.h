@@ -24,7 +24,8 @@ std::string portLostMessage(const SendTarget& target);
 
 // Why the port could not be used: for a port number the program's own message (8002, 8005)
 // followed by the platform's detail on a second line; otherwise the failure's own text, which
-// names the path (and, for a permission problem, the dialout group).
+// names the path (and, for a permission problem, the dialout group, for a port in use the
+// holder or the lock path). Paths and the platform's text are shown with printable().
 std::string unusablePortMessage(const SendTarget& target, const Failure& failure);
 
 }  // namespace vq72::cli

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "cli/terminal_text.h"
 #include "osd/osd_frame.h"
 #include "osd/screen_position.h"
 #include "osd/text_entry.h"
@@ -18,6 +19,11 @@ constexpr std::array<const char*, osd::kPositionCount> kPositionNames{
     "middle-right", "bottom-left", "bottom-center", "bottom-right"};
 constexpr std::array<const char*, osd::kColourSchemeCount> kColourNames{"white-on-black",
                                                                         "black-on-white"};
+
+// A value from the command line inside a message, its control characters escaped.
+std::string quoted(const std::string& value) {
+    return "\"" + printable(value) + "\"";
+}
 
 template <std::size_t N>
 std::optional<int> indexOf(const std::array<const char*, N>& names, const std::string& name) {
@@ -61,6 +67,15 @@ struct Flags {
     std::optional<std::string> text;
 };
 
+// A TEXT that would clear the display: only --blank may do that.
+std::string nothingToShow(const std::string& given, const SendRequest& r) {
+    static constexpr const char* kWhatToDo = ": give a text to show, or --blank to clear the text";
+    if (given.empty()) return std::string("TEXT is empty") + kWhatToDo;
+    if (r.droppedCharacters == 0) return "TEXT " + quoted(given) + " is only blanks" + kWhatToDo;
+    return "TEXT " + quoted(given) + " has no character the device can show (" +
+           std::to_string(r.droppedCharacters) + " left out)" + kWhatToDo;
+}
+
 // The rules between options, checked once all are read.
 std::string conflicts(const Flags& f, const SendRequest& r) {
     if (f.help) return {};
@@ -76,16 +91,18 @@ std::string conflicts(const Flags& f, const SendRequest& r) {
     }
     if (r.blank && f.text) return "--blank sends blanks: give no TEXT with it";
     if (!r.blank && !f.text) return "TEXT missing (or --blank to clear the text)";
+    if (!r.blank && osd::trimBlanks(r.text).empty()) return nothingToShow(*f.text, r);
     return {};
 }
 
 // TEXT as typed keys would leave it; an error when more than the field's 20 characters remain.
 std::string takeText(const std::string& given, SendRequest& r) {
     r.text = TextEntry::Text_input_Insert(given);
-    r.droppedCharacters = given.size() - r.text.size();
+    // What the filter keeps is ASCII: one byte a character.
+    r.droppedCharacters = characterCount(given) - r.text.size();
     const std::string shown = osd::trimBlanks(r.text);
     if (shown.size() > osd::kTextFieldWidth) {
-        return "TEXT \"" + given + "\" has " + std::to_string(shown.size()) +
+        return "TEXT " + quoted(given) + " has " + std::to_string(shown.size()) +
                " characters; the device shows at most " + std::to_string(osd::kTextFieldWidth);
     }
     return {};
@@ -131,7 +148,8 @@ ParsedSendArguments parseSendArguments(const std::vector<std::string>& arguments
         const std::string& argument = arguments[i];
         if (optionsEnded || argument.empty() || argument[0] != '-' || argument == "-") {
             if (f.text) {
-                error = "one TEXT only, not also \"" + argument + "\" (quote a text with blanks)";
+                error =
+                    "one TEXT only, not also " + quoted(argument) + " (quote a text with blanks)";
                 break;
             }
             f.text = argument;
@@ -164,7 +182,7 @@ ParsedSendArguments parseSendArguments(const std::vector<std::string>& arguments
             const auto text = value();
             if (!text) break;
             r.port = portNumber(*text);
-            if (!r.port) error = "--port needs a port number from 1 to 16, not \"" + *text + "\"";
+            if (!r.port) error = "--port needs a port number from 1 to 16, not " + quoted(*text);
         } else if (name == "--device") {
             const auto text = value();
             if (!text) break;
@@ -177,14 +195,14 @@ ParsedSendArguments parseSendArguments(const std::vector<std::string>& arguments
                 r.positionIndex = *index;
             } else {
                 error =
-                    "--position needs one of " + oneOf(kPositionNames) + ", not \"" + *text + "\"";
+                    "--position needs one of " + oneOf(kPositionNames) + ", not " + quoted(*text);
             }
         } else if (name == "--color") {
             const auto text = value();
             if (!text) break;
             r.colourIndex = indexOf(kColourNames, *text);
             if (!r.colourIndex) {
-                error = "--color needs " + oneOf(kColourNames) + ", not \"" + *text + "\"";
+                error = "--color needs " + oneOf(kColourNames) + ", not " + quoted(*text);
             }
         } else if (name == "--timeout") {
             const auto text = value();
@@ -193,8 +211,8 @@ ParsedSendArguments parseSendArguments(const std::vector<std::string>& arguments
                 r.timeoutMs = *ms;
                 r.timeoutText = *text;
             } else {
-                error = "--timeout needs a number of seconds above 0 and at most 3600, not \"" +
-                        *text + "\"";
+                error = "--timeout needs a number of seconds above 0 and at most 3600, not " +
+                        quoted(*text);
             }
         } else if (name == "--blank") {
             if (noValue()) r.blank = true;
@@ -207,7 +225,7 @@ ParsedSendArguments parseSendArguments(const std::vector<std::string>& arguments
         } else if (name == "--help" || name == "-h") {
             f.help = true;
         } else {
-            error = "unknown option " + argument;
+            error = "unknown option " + printable(argument);
         }
     }
     if (error.empty()) error = conflicts(f, r);

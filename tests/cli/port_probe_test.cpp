@@ -1,4 +1,4 @@
-// The port listing against a made-up machine: device nodes, lock files and their owners,
+// The port listing against a made-up machine: device nodes, what their lock paths hold,
 // permissions.
 #include "cli/port_probe.h"
 
@@ -8,8 +8,6 @@
 #include <map>
 #include <set>
 
-#include "cli/lock_file.h"
-
 namespace vq72::cli {
 namespace {
 
@@ -18,7 +16,7 @@ public:
     std::map<std::string, Node> nodes;
     std::set<std::string> forbidden;        // not readable and writable by us
     std::map<std::string, int> openErrors;  // by path
-    std::map<std::string, std::string> files;
+    std::map<std::string, PortLock> locks;  // by port path
 
     Node node(const std::string& path) const override {
         const auto it = nodes.find(path);
@@ -29,10 +27,9 @@ public:
         const auto it = openErrors.find(path);
         return it == openErrors.end() ? 0 : it->second;
     }
-    std::optional<std::string> read(const std::string& path) const override {
-        const auto it = files.find(path);
-        if (it == files.end()) return std::nullopt;
-        return it->second;
+    PortLock portLock(const std::string& path) const override {
+        const auto it = locks.find(path);
+        return it == locks.end() ? PortLock{} : it->second;
     }
     std::vector<std::string> list(const std::string&) const override { return {}; }
     std::string resolve(const std::string& path) const override { return path; }
@@ -68,40 +65,39 @@ INSTANTIATE_TEST_SUITE_P(
         Machine{"RegularFile",
                 [](FakeFileSystem& f) { f.nodes[kDevice] = FileSystemView::Node::OtherFile; },
                 "not a serial port"},
+        Machine{"NotATerminal", [](FakeFileSystem& f) { f.openErrors[kDevice] = ENOTTY; },
+                "not a serial port"},
         Machine{"ExclusiveOpenWithoutLockFile",
                 [](FakeFileSystem& f) { f.openErrors[kDevice] = EBUSY; }, "in use"},
         Machine{"LiveLockOwner",
                 [](FakeFileSystem& f) {
-                    f.files[kLock] = "      1234\n";
-                    f.files["/proc/1234/comm"] = "picocom\n";
+                    f.locks[kDevice] = {PortLock::State::Held, kLock, 1234, "picocom", ""};
+                    f.forbidden.insert(kDevice);  // the holder decides, not our permissions
                 },
                 "in use by PID 1234 (picocom)"},
-        Machine{"StaleLockFile", [](FakeFileSystem& f) { f.files[kLock] = "999999\n"; },
-                "stale lock file /var/lock/LCK..ttyUSB0"},
-        Machine{"UnreadableLockContents",
-                [](FakeFileSystem& f) { f.files[kLock] = std::string("\x01\x02\x03\x04", 4); },
-                "in use (lock file /var/lock/LCK..ttyUSB0)"}),
+        Machine{"OddThingAtTheLockPath",
+                [](FakeFileSystem& f) {
+                    f.locks[kDevice] = {PortLock::State::Odd, kLock, 0, "", "a FIFO"};
+                },
+                "in use (a FIFO at /var/lock/LCK..ttyUSB0, not a lock file)"},
+        Machine{"StaleLockFile",
+                [](FakeFileSystem& f) {
+                    f.locks[kDevice] = {PortLock::State::Stale, kLock, 999999, "", ""};
+                },
+                "stale lock file /var/lock/LCK..ttyUSB0"}),
     [](const testing::TestParamInfo<Machine>& info) { return std::string(info.param.name); });
 
-TEST(PortProbeTest, ListingHasOneLinePerPortNumber) {
+TEST(PortProbeTest, ListingHasOneLinePerPortNumberWithPathsEscapedAndUnpadded) {
     FakeFileSystem files;
     files.nodes["/dev/pts/4"] = FileSystemView::Node::CharacterDevice;
-    const std::string listing = listPorts(PortMap::parse("1=/dev/pts/4,16=/tmp/gone"), files);
+    const std::string listing =
+        listPorts(PortMap::parse("1=/dev/pts/4,16=/tmp/a\nb\x1b[2J"), files);
     std::string expected = "COM1   /dev/pts/4  available\n";
     for (int n = 2; n <= 15; ++n) {
         const std::string com = "COM" + std::to_string(n);
-        expected +=
-            com + std::string(7 - com.size(), ' ') + "-           no device in the port map\n";
+        expected += com + std::string(7 - com.size(), ' ') + "-  no device in the port map\n";
     }
-    EXPECT_EQ(listing, expected + "COM16  /tmp/gone   missing\n");
-}
-
-TEST(LockFileTest, OwnerIsTheLeadingProcessNumber) {
-    EXPECT_EQ(lockOwner("      1234\n"), 1234);
-    EXPECT_EQ(lockOwner("1234\nqtapp\nhost\n"), 1234);
-    EXPECT_EQ(lockOwner("0\n"), std::nullopt);
-    EXPECT_EQ(lockOwner("12ab\n"), std::nullopt);
-    EXPECT_EQ(lockOwner(std::string("\xd2\x04\x00\x00", 4)), std::nullopt);
+    EXPECT_EQ(listing, expected + "COM16  /tmp/a\\nb\\x1B[2J  missing\n");
 }
 
 }  // namespace

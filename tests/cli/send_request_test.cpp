@@ -25,6 +25,11 @@ SendRequest request(Mode mode, std::string text = "", int positionIndex = 1,
     return r;
 }
 
+SendRequest leavingOut(SendRequest r, std::size_t characters) {
+    r.droppedCharacters = characters;
+    return r;
+}
+
 struct Valid {
     const char* name;
     Args arguments;
@@ -46,6 +51,7 @@ TEST_P(ValidCommandLine, AsksForWhatItSays) {
     EXPECT_EQ(r.port, e.port);
     EXPECT_EQ(r.device, e.device);
     EXPECT_EQ(r.timeoutMs, e.timeoutMs);
+    EXPECT_EQ(r.droppedCharacters, e.droppedCharacters);
 }
 
 const std::string k20X(20, 'X');
@@ -58,7 +64,10 @@ INSTANTIATE_TEST_SUITE_P(
         Valid{"AboveZAndControlCharactersDropped",
               {"a{b}\tc~\x7f"
                "d\x01"},
-              request(Mode::Send, "ABCD")},
+              leavingOut(request(Mode::Send, "ABCD"), 6)},
+        Valid{"LeftOutCountedInCharactersNotBytes",
+              {"日本hello"},
+              leavingOut(request(Mode::Send, "HELLO"), 2)},
         Valid{"TwentyCharactersFit", {k20X}, request(Mode::Send, k20X)},
         Valid{
             "BlankHasNoText", {"--blank", "--position", "middle-left"}, request(Mode::Send, "", 3)},
@@ -113,6 +122,17 @@ INSTANTIATE_TEST_SUITE_P(
                 {"--port", "1", "--device", "/dev/x", "X"},
                 "--port and --device exclude each other"},
         Invalid{"BlankAndText", {"--blank", "X"}, "--blank sends blanks"},
+        Invalid{"EmptyTextWouldClearTheDisplay",
+                {""},
+                "TEXT is empty: give a text to show, or --blank"},
+        Invalid{"TextOfBlanksWouldClearTheDisplay", {"   "}, "TEXT \"   \" is only blanks"},
+        Invalid{"EveryCharacterLeftOut",
+                {"日本語テキスト"},
+                "TEXT \"日本語テキスト\" has no character the device can show (7 left out): give a "
+                "text to show, or --blank to clear the text"},
+        Invalid{"ControlCharactersEscapedInTheMessage",
+                {"\x1b]0;owned\x07" + std::string(20, 'X')},
+                "TEXT \"\\x1B]0;owned\\x07XXXXXXXXXXXXXXXXXXXX\" has 28 characters"},
         Invalid{"ListPortsWithText", {"--list-ports", "X"}, "--list-ports takes no TEXT"}),
     [](const testing::TestParamInfo<Invalid>& info) { return std::string(info.param.name); });
 

@@ -1,5 +1,7 @@
-// The program ends through its normal unload on SIGTERM, SIGINT and SIGHUP while its port is
-// open: it exits normally and leaves no lock file behind.
+// The program as a process, its lock files in a folder of the test's own (VQ72_LOCK_DIR). It
+// ends through its normal unload on SIGTERM, SIGINT and SIGHUP while its port is open: it exits
+// normally and leaves no lock file behind. A port locked by another program, or with anything
+// else at its lock path, is never taken, and the program stays responsive.
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -7,22 +9,61 @@
 #include <string>
 
 #include "gui/gui_test_registry.h"
+#include "platform/port_lock.h"
 #include "sim/simulated_device.h"
+#include "support/lock_scene.h"
 
 namespace vq72::test {
 namespace {
 
 constexpr int kBoundMs = 10000;
 
-std::string lockFileOf(const std::string& path) {
-    std::string name = path;
-    for (char& c : name) c = c == '/' ? '_' : c;
-    return "/var/lock/LCK.." + name;
-}
-
 bool exists(const std::string& path) {
     struct stat status {};
     return ::lstat(path.c_str(), &status) == 0;
+}
+
+// A home for one run of the program: settings that select `savedPort`, a runtime folder and a
+// lock folder.
+class ProgramHome {
+public:
+    explicit ProgramHome(int savedPort) {
+        QVERIFY(home_.isValid());
+        QVERIFY(QDir().mkpath(home_.filePath("runtime")));
+        QFile::setPermissions(home_.filePath("runtime"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(QDir().mkpath(home_.filePath("locks")));
+        QVERIFY(QDir().mkpath(home_.filePath("config/Flarn")));
+        QFile ini(home_.filePath("config/Flarn/VQ72_OSD.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write(QString("[FormInit]\nComPort=\" %1\"\n").arg(savedPort).toUtf8());
+    }
+    std::string path(const QString& name) const { return home_.filePath(name).toStdString(); }
+    std::string lockOf(const std::string& device) const {
+        return path("locks") + "/" + lockFileName(device);
+    }
+    // Starts the program without its splash, with `portMap` as VQ72_OSD_PORTS.
+    void start(QProcess& program, const std::string& portMap) const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("VQ72_OSD_PORTS", QString::fromStdString(portMap));
+        environment.insert("VQ72_LOCK_DIR", home_.filePath("locks"));
+        environment.insert("XDG_CONFIG_HOME", home_.filePath("config"));
+        environment.insert("XDG_RUNTIME_DIR", home_.filePath("runtime"));
+        program.setProcessEnvironment(environment);
+        program.start(VQ72_OSD_PROGRAM, {"--no-splash"});
+        QVERIFY(program.waitForStarted());
+    }
+
+private:
+    QTemporaryDir home_;
+};
+
+void endNormally(QProcess& program, int signal) {
+    ::kill(static_cast<pid_t>(program.processId()), signal);
+    QVERIFY(program.waitForFinished(kBoundMs));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
 }
 
 }  // namespace
@@ -39,41 +80,55 @@ private slots:
 
     void endSignalsCloseThePortAndRemoveTheLockFile() {
         QFETCH(int, signal);
-        QTemporaryDir home;
-        QVERIFY(home.isValid());
-        const QString runtime = home.filePath("runtime");
-        QVERIFY(QDir().mkpath(runtime));
-        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        // The saved port is COM1, the simulated device.
-        QVERIFY(QDir().mkpath(home.filePath("config/Flarn")));
-        QFile ini(home.filePath("config/Flarn/VQ72_OSD.ini"));
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[FormInit]\nComPort=\" 1\"\n");
-        ini.close();
-
+        const ProgramHome home(1);
         sim::Options options;
-        options.linkPath = home.filePath("port").toStdString();
+        options.linkPath = home.path("port");
         sim::SimulatedDevice device(options);
         device.start();
-        const std::string lockFile = lockFileOf(options.linkPath);
+        // Opened through the link, the port is locked under the device's name.
+        const std::string lockFile = home.lockOf(device.portPath());
 
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("VQ72_OSD_PORTS", QString::fromStdString("1=" + options.linkPath));
-        environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
-        environment.insert("XDG_RUNTIME_DIR", runtime);
         QProcess program;
-        program.setProcessEnvironment(environment);
-        program.start(VQ72_OSD_PROGRAM, {"--no-splash"});
-        QVERIFY(program.waitForStarted());
+        home.start(program, "1=" + options.linkPath);
         QTRY_VERIFY_WITH_TIMEOUT(exists(lockFile), kBoundMs);
-
-        ::kill(static_cast<pid_t>(program.processId()), signal);
-        QVERIFY(program.waitForFinished(kBoundMs));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
+        endNormally(program, signal);
         QVERIFY(!exists(lockFile));
         device.stop();
+    }
+
+    void portLockedElsewhereIsNeverTakenAndTheProgramStaysResponsive_data() {
+        QTest::addColumn<int>("planted");
+        QTest::newRow("live lock") << static_cast<int>(Planted::AsciiLock);
+        QTest::newRow("FIFO") << static_cast<int>(Planted::Fifo);
+    }
+
+    // The start-up scan probes the locked port 1 before it opens the saved port 2: once port 2
+    // is polled, port 1 has been passed over.
+    void portLockedElsewhereIsNeverTakenAndTheProgramStaysResponsive() {
+        QFETCH(int, planted);
+        const ProgramHome home(2);
+        sim::Options options;
+        options.linkPath = home.path("locked");
+        sim::SimulatedDevice locked(options);
+        locked.start();
+        options.linkPath = home.path("free");
+        sim::SimulatedDevice free(options);
+        free.start();
+        const LockHolder holder;
+        const std::string lockPath = home.lockOf(locked.portPath());
+        plant(lockPath, static_cast<Planted>(planted), holder.pid());
+        const std::string before = snapshot(lockPath);
+
+        const OpenWatch watch(locked.portPath());
+
+        QProcess program;
+        home.start(program, "1=" + home.path("locked") + ",2=" + home.path("free"));
+        QTRY_VERIFY_WITH_TIMEOUT(!free.log().empty(), kBoundMs);
+        QVERIFY2(!watch.opened(), "the locked port was opened");
+        QCOMPARE(snapshot(lockPath), before);
+        endNormally(program, SIGTERM);
+        locked.stop();
+        free.stop();
     }
 };
 

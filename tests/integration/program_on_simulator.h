@@ -123,7 +123,7 @@ private:
     }
 
     std::string dir_ = makeTemporaryFolder();
-    QtSerialControl control_{PortMap::parse(std::to_string(kPort) + "=" + link())};
+    QtSerialControl control_{PortMap::parse(std::to_string(kPort) + "=" + link()), dir_};
     QtSettingsBacking storedSettings_;
     std::unique_ptr<sim::SimulatedDevice> device_;
     bool lineFailed_ = false;

@@ -7,11 +7,12 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <QSerialPort>
+#include <filesystem>
 
 #include "event_wait.h"
 #include "platform/failure.h"
 #include "sim/simulated_device.h"
+#include "support/lock_scene.h"
 
 namespace vq72 {
 namespace {
@@ -35,13 +36,16 @@ protected:
         char pattern[] = "/tmp/vq72-serial-test-XXXXXX";
         ASSERT_NE(::mkdtemp(pattern), nullptr);
         dir_ = pattern;
+        ASSERT_EQ(::mkdir(locks().c_str(), 0755), 0);
     }
     void TearDown() override {
         control_.reset();
         device_.reset();
-        ::rmdir(dir_.c_str());
+        std::filesystem::remove_all(dir_);
     }
     std::string link() const { return dir_ + "/port"; }
+    std::string locks() const { return dir_ + "/locks"; }
+    std::string deviceLock() const { return locks() + "/" + lockFileName(device_->portPath()); }
 
     void startDevice(sim::Options options = {}) {
         options.linkPath = link();
@@ -52,7 +56,7 @@ protected:
     QtSerialControl& makeControl() {
         PortMap map;
         map.set(kPort, link());
-        control_ = std::make_unique<QtSerialControl>(map);
+        control_ = std::make_unique<QtSerialControl>(map, locks());
         control_->setEventHandler([this] { events_.push_back(control_->commEvent()); });
         control_->setCommPort(kPort);
         control_->setSettings("9600,N,8,1");
@@ -148,20 +152,59 @@ TEST_F(QtSerialControlTest, MissingPathAndUnmappedNumbersFailAs8002) {
     }
 }
 
-TEST_F(QtSerialControlTest, PortHeldByAnotherOpenFailsAs8005) {
+// Opened through its link, the port is the device's: a lock under the device's name keeps it,
+// and so does anything else at that lock path. The open fails as 8005 naming the holder or the
+// path, without waiting and without touching what is there.
+TEST_F(QtSerialControlTest, PortLockedElsewhereIsNeverOpenedAndTheLockIsKept) {
     startDevice();
-    QSerialPort other(QString::fromStdString(link()));
-    ASSERT_TRUE(other.open(QIODevice::ReadWrite));
-    QtSerialControl& c = makeControl();
-    try {
-        c.setPortOpen(true);
-        ADD_FAILURE() << "opened a port held by another open";
-    } catch (const Failure& f) {
-        EXPECT_EQ(f.number(), comm_error::kPortInUse) << f.description();
+    const test::LockHolder holder;
+    struct Case {
+        test::Planted planted;
+        std::string named;
+    };
+    for (const Case& c :
+         {Case{test::Planted::AsciiLock, "by PID " + std::to_string(holder.pid()) + " (sleep)"},
+          Case{test::Planted::Fifo, "a FIFO sits at " + deviceLock()}}) {
+        SCOPED_TRACE(c.named);
+        test::plant(deviceLock(), c.planted, holder.pid());
+        const std::string before = test::snapshot(deviceLock());
+        QtSerialControl& control = makeControl();
+        try {
+            control.setPortOpen(true);
+            ADD_FAILURE() << "opened a locked port";
+        } catch (const Failure& f) {
+            EXPECT_EQ(f.number(), comm_error::kPortInUse);
+            EXPECT_NE(f.description().find(c.named), std::string::npos) << f.description();
+        }
+        EXPECT_FALSE(control.portOpen());
+        EXPECT_EQ(test::snapshot(deviceLock()), before);
+        std::filesystem::remove(deviceLock());
     }
-    other.close();
-    c.setPortOpen(true);
-    EXPECT_TRUE(c.portOpen());
+}
+
+// Another control (the window, the sender) that opened the port through its link holds it under
+// the device's name until it closes: opening through the device's own path fails meanwhile.
+// A stale lock left by a process that is gone is taken over.
+TEST_F(QtSerialControlTest, OpenPortHoldsTheDevicesLockUntilClosedAndStaleLocksAreTakenOver) {
+    startDevice();
+    test::plant(deviceLock(), test::Planted::StaleLock, 0);
+    QtSerialControl& first = openControl();
+    ASSERT_TRUE(first.portOpen());
+    QtSerialControl second(PortMap::parse("1=" + device_->portPath()), locks());
+    second.setCommPort(kPort);
+    try {
+        second.setPortOpen(true);
+        ADD_FAILURE() << "opened a port held by another control";
+    } catch (const Failure& f) {
+        EXPECT_EQ(f.number(), comm_error::kPortInUse);
+        EXPECT_NE(f.description().find("in use by PID " + std::to_string(::getpid())),
+                  std::string::npos)
+            << f.description();
+    }
+    first.setPortOpen(false);
+    EXPECT_EQ(test::snapshot(deviceLock()), "nothing");
+    second.setPortOpen(true);
+    EXPECT_TRUE(second.portOpen());
 }
 
 TEST_F(QtSerialControlTest, VanishedDeviceClosesThePortAndIsReportedOnce) {

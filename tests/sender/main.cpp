@@ -1,5 +1,4 @@
-// The sender's process tests run inside a QCoreApplication: a QSerialPort holds ports open
-// for the in-use cases.
+// The sender's process tests run inside a QCoreApplication, which QProcess expects.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>

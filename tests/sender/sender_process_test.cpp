@@ -1,5 +1,6 @@
 // vq72-osd-send as a process against the simulated device on a pseudo-terminal: acknowledged
-// sends, silence and noise, missing and busy ports, the port listing, and ending by signal.
+// sends, silence and noise, missing and locked ports, the port listing, and ending by signal.
+// Lock files live in a folder of the test's own (VQ72_LOCK_DIR).
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -7,18 +8,18 @@
 #include <unistd.h>
 
 #include <QProcess>
-#include <QSerialPort>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 
+#include "platform/port_lock.h"
 #include "sim/simulated_device.h"
+#include "support/lock_scene.h"
 
 namespace vq72 {
 namespace {
 
 constexpr int kProcessBoundMs = 15000;  // a bound on a hung process, not a timing check
-const std::string kLockFolder = "/var/lock";
 const std::string kDialoutHint =
     "(add your user to the dialout group: sudo usermod -aG dialout $USER, then log in again)";
 
@@ -39,12 +40,6 @@ bool exists(const std::string& path) {
     return ::lstat(path.c_str(), &status) == 0;
 }
 
-std::string lockFileOf(const std::string& path) {
-    std::string name = path;
-    for (char& c : name) c = c == '/' ? '_' : c;
-    return kLockFolder + "/LCK.." + name;
-}
-
 class SenderProcessTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -54,6 +49,8 @@ protected:
         environment_ = QProcessEnvironment::systemEnvironment();
         environment_.insert("XDG_CONFIG_HOME", QString::fromStdString(dir_ + "/config"));
         environment_.remove("VQ72_OSD_PORTS");
+        ASSERT_EQ(::mkdir(locks().c_str(), 0755), 0);
+        environment_.insert("VQ72_LOCK_DIR", QString::fromStdString(locks()));
     }
     void TearDown() override {
         devices_.clear();
@@ -68,6 +65,8 @@ protected:
         return *devices_.back();
     }
     std::string path(const std::string& name) const { return dir_ + "/" + name; }
+    std::string locks() const { return path("locks"); }
+    std::string lockOf(const std::string& path) const { return locks() + "/" + lockFileName(path); }
     void mapPorts(const std::string& map) {
         environment_.insert("VQ72_OSD_PORTS", QString::fromStdString(map));
     }
@@ -76,6 +75,7 @@ protected:
         QStringList list;
         for (const auto& a : arguments) list << QString::fromStdString(a);
         process.setProcessEnvironment(environment_);
+        process.setWorkingDirectory(QString::fromStdString(dir_));
         process.start(VQ72_SENDER, list);
         ASSERT_TRUE(process.waitForStarted(kProcessBoundMs));
     }
@@ -106,6 +106,7 @@ TEST_F(SenderProcessTest, AcknowledgedSendPrintsDoneAndTheDeviceGotTheExactFrame
         std::vector<std::string> arguments;
     };
     for (const Case& c : {Case{"device path", {}, {"--device", "LINK"}},
+                          Case{"relative-link", {}, {"--device", "relative-link"}},
                           Case{"port number", {}, {"--port", "2"}}}) {
         SCOPED_TRACE(c.name);
         sim::SimulatedDevice& device = startDevice(c.name, c.options);
@@ -141,11 +142,9 @@ TEST_F(SenderProcessTest, SilenceAndNoiseEndInTheTimeoutNeverInDone) {
     EXPECT_EQ(run.err, "No reply from the device on COM1 (" + path("silent") + ") within 2 s\n");
 }
 
-TEST_F(SenderProcessTest, UnusablePortsEndWithTheProgramsMessages) {
-    startDevice("busy");
-    QSerialPort holder(QString::fromStdString(path("busy")));
-    ASSERT_TRUE(holder.open(QIODevice::ReadWrite));
-    mapPorts("1=" + path("gone") + ",3=" + path("busy"));
+TEST_F(SenderProcessTest, UnusablePortsEndWithMessagesNamingTheirCause) {
+    mapPorts("1=" + path("gone"));
+    const std::string longName = path(std::string(300, 'n'));
     struct Case {
         std::vector<std::string> arguments;
         std::string firstLine;
@@ -153,17 +152,83 @@ TEST_F(SenderProcessTest, UnusablePortsEndWithTheProgramsMessages) {
     for (const Case& c : {
              Case{{"--port", "1"},
                   "Invalid Port Number - Com-1 can't be used as a device interface."},
-             Case{{"--port", "3"}, "Port in use by another process - Com-3 is not available."},
+             Case{{"--device", longName}, longName + " can name no device: File name too long."},
          }) {
         std::vector<std::string> arguments = c.arguments;
         arguments.push_back("HELLO");
         const SenderRun run = send(arguments);
-        SCOPED_TRACE(arguments.front() + " " + arguments[1]);
+        SCOPED_TRACE(arguments.front());
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.err.substr(0, c.firstLine.size()), c.firstLine) << run.err;
         EXPECT_EQ(run.out, "");
     }
-    EXPECT_TRUE(devices_.front()->log().empty()) << "nothing reached the held port";
+}
+
+// Whatever sits at the port's lock paths, under the device's name or the link's: the sender
+// never writes to the port, never waits on the lock path, leaves it as it was and names the
+// holder or the path; the listing says the same.
+TEST_F(SenderProcessTest, LockedPortsAreNeverSentToNorUnlockedAndTheirHolderIsNamed) {
+    using test::Planted;
+    sim::SimulatedDevice& device = startDevice("held");
+    const std::string link = path("held");
+    const std::string deviceLock = lockOf(device.portPath());
+    const std::string linkLock = lockOf(link);
+    const test::LockHolder holder;
+    const std::string heldBy = "in use by PID " + std::to_string(holder.pid()) + " (sleep)";
+    const std::string inUse = "Port in use by another process - Com-3 is not available.\n";
+    mapPorts("3=" + link);
+    struct Case {
+        std::string lockPath;
+        Planted planted;
+        std::vector<std::string> arguments;
+        std::string err;
+        std::string listed;
+    };
+    for (const Case& c : {
+             Case{deviceLock,
+                  Planted::AsciiLock,
+                  {"--port", "3"},
+                  inUse + link + " is " + heldBy + " (lock file " + deviceLock + ").",
+                  heldBy},
+             Case{deviceLock,
+                  Planted::QtLock,
+                  {"--device", device.portPath()},
+                  device.portPath() + " is " + heldBy + " (lock file " + deviceLock + ").",
+                  heldBy},
+             Case{linkLock,
+                  Planted::BinaryLock,
+                  {"--device", link},
+                  link + " is " + heldBy + " (lock file " + linkLock + ").",
+                  heldBy},
+             Case{deviceLock,
+                  Planted::LinkToDevZero,
+                  {"--device", link},
+                  link + " counts as in use: a symbolic link sits at " + deviceLock +
+                      ", which is no lock file; remove it if no program uses the port.",
+                  "in use (a symbolic link at " + deviceLock + ", not a lock file)"},
+             Case{deviceLock,
+                  Planted::Fifo,
+                  {"--port", "3"},
+                  inUse + link + " counts as in use: a FIFO sits at " + deviceLock +
+                      ", which is no lock file; remove it if no program uses the port.",
+                  "in use (a FIFO at " + deviceLock + ", not a lock file)"},
+         }) {
+        SCOPED_TRACE(c.err);
+        test::plant(c.lockPath, c.planted, holder.pid());
+        const std::string before = test::snapshot(c.lockPath);
+        std::vector<std::string> arguments = c.arguments;
+        arguments.push_back("TAKEN");
+        const SenderRun run = send(arguments);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.err, c.err + "\n");
+        EXPECT_EQ(run.out, "");
+        const SenderRun listing = send({"--list-ports"});
+        EXPECT_NE(listing.out.find("COM3   " + link + "  " + c.listed + "  ("), std::string::npos)
+            << listing.out;
+        EXPECT_EQ(test::snapshot(c.lockPath), before);
+        std::filesystem::remove(c.lockPath);
+    }
+    EXPECT_TRUE(device.log().empty()) << "a locked port was written to";
 }
 
 TEST_F(SenderProcessTest, BadArgumentsAndNoPortEndWithUsage) {
@@ -187,7 +252,7 @@ TEST_F(SenderProcessTest, ListPortsTellsAvailableMissingAndNotAllowed) {
         locked << "x";
     }
     ::chmod(path("locked").c_str(), 0);
-    mapPorts("1=" + path("free") + ",2=" + path("gone") + ",3=" + path("locked"));
+    mapPorts("1=" + path("free") + ",2=" + path("gone") + ",3=" + path("locked") + ",4=/dev/null");
 
     const SenderRun run = send({"--list-ports"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -209,7 +274,8 @@ TEST_F(SenderProcessTest, ListPortsTellsAvailableMissingAndNotAllowed) {
     EXPECT_EQ(status(2, path("gone")), "missing");
     EXPECT_EQ(status(3, path("locked")),
               ::geteuid() == 0 ? "not a serial port" : "permission denied " + kDialoutHint);
-    for (int port = 4; port <= 16; ++port) {
+    EXPECT_EQ(status(4, "/dev/null"), "not a serial port");
+    for (int port = 5; port <= 16; ++port) {
         EXPECT_NE(lines[static_cast<std::size_t>(port - 1)].find("no device in the port map"),
                   std::string::npos);
     }
@@ -226,10 +292,8 @@ TEST_F(SenderProcessTest, EndSignalsCloseThePortAndRemoveTheLockFile) {
         start(process, {"--device", path(name), "--timeout", "600", "HELLO"});
         for (int i = 0; i < 500 && device.log().empty(); ++i) ::usleep(10'000);
         ASSERT_EQ(device.log().size(), 1u) << "the command never arrived";
-        const std::string lock = lockFileOf(path(name));
-        if (::access(kLockFolder.c_str(), W_OK) == 0) {
-            EXPECT_TRUE(exists(lock)) << "the port is held under " << lock;
-        }
+        const std::string lock = lockOf(device.portPath());
+        EXPECT_TRUE(exists(lock)) << "the port is held under " << lock;
         ::kill(static_cast<pid_t>(process.processId()), number);
         const SenderRun run = finish(process);
         EXPECT_FALSE(run.crashed);

@@ -114,7 +114,7 @@ public:
         startDevice();
         PortMap map;
         map.set(1, link_);
-        control_ = std::make_unique<QtSerialControl>(map);
+        control_ = std::make_unique<QtSerialControl>(map, folder);
         serial_ = std::make_unique<RecordingSerialControl>(*control_);
         app_.onDoEvents = [] { QCoreApplication::processEvents(); };
         backing_.values["HKEY_LOCAL_MACHINE\\SOFTWARE\\Flarn\\VQ72_OSD\\FormInit\\ComPort"] = " 1";

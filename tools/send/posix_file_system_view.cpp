@@ -11,13 +11,9 @@
 #include <cstdlib>
 #include <memory>
 
+#include "platform/posix/port_lock_files.h"
+
 namespace vq72::send {
-namespace {
-
-// Lock files and /proc entries are a line or two; nothing longer is needed.
-constexpr std::size_t kLongestRead = 4096;
-
-}  // namespace
 
 cli::FileSystemView::Node PosixFileSystemView::node(const std::string& path) const {
     struct stat status {};
@@ -34,18 +30,13 @@ bool PosixFileSystemView::readWritable(const std::string& path) const {
 int PosixFileSystemView::openError(const std::string& path) const {
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return errno;
+    const int error = ::isatty(fd) ? 0 : ENOTTY;
     ::close(fd);
-    return 0;
+    return error;
 }
 
-std::optional<std::string> PosixFileSystemView::read(const std::string& path) const {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    std::array<char, kLongestRead> buffer{};
-    const ssize_t got = ::read(fd, buffer.data(), buffer.size());
-    ::close(fd);
-    if (got < 0) return std::nullopt;
-    return std::string(buffer.data(), static_cast<std::size_t>(got));
+PortLock PosixFileSystemView::portLock(const std::string& path) const {
+    return posix::inspectPortLock(lockFolder_, path);
 }
 
 std::vector<std::string> PosixFileSystemView::list(const std::string& folder) const {

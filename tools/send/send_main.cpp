@@ -11,6 +11,8 @@
 #include "cli/send_outcome.h"
 #include "cli/send_request.h"
 #include "cli/send_target.h"
+#include "cli/terminal_text.h"
+#include "platform/posix/port_lock_files.h"
 #include "platform/qt/qt_settings_backing.h"
 #include "posix_file_system_view.h"
 #include "sender.h"
@@ -43,7 +45,7 @@ int run(const SendRequest& request) {
     const char* environment = std::getenv(PortMap::kEnvironmentVariable);
     if (request.mode == SendRequest::Mode::ListPorts) {
         std::cout << cli::listPorts(PortMap::forRun(environment, settings),
-                                    send::PosixFileSystemView())
+                                    send::PosixFileSystemView(posix::portLockFolder()))
                   << std::flush;
         return cli::kExitDone;
     }
@@ -79,7 +81,7 @@ int main(int argc, char** argv) {
     try {
         return run(parsed.request);
     } catch (const std::exception& e) {
-        std::cerr << "vq72-osd-send: " << e.what() << std::endl;
+        std::cerr << "vq72-osd-send: " << cli::printable(e.what()) << std::endl;
         return cli::kExitPortUnusable;
     }
 }

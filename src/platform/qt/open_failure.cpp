@@ -38,6 +38,10 @@ std::optional<Failure> unusablePortFailure(int port, const std::string& path) {
             return Failure(comm_error::kNoSuchPort,
                            path + " does not exist; is the serial adapter plugged in?");
         }
+        if (error == ENAMETOOLONG || error == ELOOP) {
+            return Failure(comm_error::kNoSuchPort,
+                           path + " can name no device: " + std::strerror(error) + ".");
+        }
         return std::nullopt;  // the open attempt will say what is wrong
     }
     if (!S_ISCHR(status.st_mode)) {

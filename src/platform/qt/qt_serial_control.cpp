@@ -5,12 +5,20 @@
 #include <QMetaObject>
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 #include "platform/failure.h"
+#include "platform/port_lock.h"
 #include "platform/qt/open_failure.h"
 
 namespace vq72 {
 namespace {
+
+// QSerialPort (Qt 6.4) judges stale, and deletes, every lock file whose second line is not the
+// name of the live process it names (so every picocom or minicom lock) and every one older than
+// 30 s that no process holds with flock(); but it deletes one only after taking
+// "<lock file>.rmlock".
+constexpr const char* kQtRemovalLockSuffix = ".rmlock";
 
 QSerialPort::Parity qtParity(LineSettings::Parity parity) {
     switch (parity) {
@@ -50,7 +58,13 @@ QSerialPort::FlowControl qtFlowControl(int handshaking) {
 }  // namespace
 
 QtSerialControl::QtSerialControl(PortMap map, QObject* parent)
-    : QObject(parent), map_(std::move(map)) {
+    : QtSerialControl(std::move(map), posix::portLockFolder(), parent) {}
+
+QtSerialControl::QtSerialControl(PortMap map, std::string lockFolder, QObject* parent)
+    : QObject(parent),
+      map_(std::move(map)),
+      lockFolder_(std::move(lockFolder)),
+      qtLocksHere_(posix::isSystemLockFolder(lockFolder_)) {
     port_.setReadBufferSize(kReadBufferBytes);
     connect(&port_, &QSerialPort::readyRead, this, &QtSerialControl::takeReceivedBytes);
     connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialControl::takeError);
@@ -125,18 +139,36 @@ void QtSerialControl::open() {
         throw Failure(comm_error::kPortInUse, path + " is already open.");
     }
     if (auto failure = unusablePortFailure(commPort_, path)) throw *failure;
-    port_.setPortName(QString::fromStdString(path));
+    // QSerialPort gets the device itself: its lock file then carries the device's name whatever
+    // link led there, and a relative path is not taken for one below /dev.
+    const std::string device = posix::realDevicePath(path);
+    lockPort(path, device);
+    port_.setPortName(QString::fromStdString(device));
     applyLineSettings();
-    errno = 0;
-    if (!port_.open(QIODevice::ReadWrite)) {
+    bool opened = false;
+    int openError = 0;
+    {
+        // Should a lock file appear in our lock folder after our look, QSerialPort now refuses
+        // instead of removing it. (In another folder, its own lock files are its own affair.)
+        std::unique_ptr<posix::OwnLockFile> guard;
+        if (qtLocksHere_) {
+            guard = posix::OwnLockFile::create(lockFolder_ + "/" + lockFileName(device) +
+                                               kQtRemovalLockSuffix);
+        }
+        errno = 0;
+        opened = port_.open(QIODevice::ReadWrite);
+        openError = errno;
+    }
+    if (!opened) {
         OpenAttempt attempt;
         attempt.path = path;
-        attempt.systemError = errno;
+        attempt.systemError = openError;
         attempt.platformText = port_.errorString().toStdString();
         attempt.deniedBySerialLayer = port_.error() == QSerialPort::PermissionError;
         attempt.notFoundBySerialLayer = port_.error() == QSerialPort::DeviceNotFoundError;
         attempt.accessible = ::access(path.c_str(), R_OK | W_OK) == 0;
         port_.clearError();
+        ownLock_.reset();
         throw openFailure(attempt);
     }
     dtr_ = rts_ = false;
@@ -145,9 +177,28 @@ void QtSerialControl::open() {
     lineErrors_ = readLineErrorCounts(static_cast<int>(port_.handle()));
 }
 
+void QtSerialControl::lockPort(const std::string& path, const std::string& device) {
+    const PortLock lock = posix::clearStalePortLocks(lockFolder_, path);
+    if (lock.state != PortLock::State::Free) {
+        throw Failure(comm_error::kPortInUse, portLockMessage(path, lock));
+    }
+    if (qtLocksHere_) return;
+    const std::string lockPath = lockFolder_ + "/" + lockFileName(device);
+    ownLock_ = posix::OwnLockFile::create(lockPath);
+    if (ownLock_) return;
+    const int error = errno;
+    const PortLock now = posix::inspectPortLock(lockFolder_, path);
+    if (now.state != PortLock::State::Free) {
+        throw Failure(comm_error::kPortInUse, portLockMessage(path, now));
+    }
+    throw Failure(kOtherOpenFailureBase + error,
+                  "Cannot create the lock file " + lockPath + ": " + std::strerror(error) + ".");
+}
+
 void QtSerialControl::close() {
     dtr_ = rts_ = false;
     if (port_.isOpen()) port_.close();
+    ownLock_.reset();
     port_.clearError();
 }
 

@@ -1,12 +1,16 @@
 // The serial control over QSerialPort: port numbers reach devices through the port map, events
 // are raised on the thread that owns this object, and a device that vanishes closes the port and
-// is reported once as comm_event::kPortLost.
+// is reported once as comm_event::kPortLost. A port whose lock file names a live process, or
+// whose lock path holds anything but a lock file, is never opened (kPortInUse); stale lock files
+// are taken over.
 #pragma once
 
 #include <QObject>
 #include <QSerialPort>
+#include <memory>
 #include <optional>
 
+#include "platform/posix/port_lock_files.h"
 #include "platform/qt/line_error_counters.h"
 #include "platform/serial_control.h"
 #include "serial/line_settings.h"
@@ -24,7 +28,9 @@ public:
     static constexpr int kMostCountedBytes = 32767;     // InBufferCount is a 16-bit count
     static constexpr int kWriteWaitMs = 200;            // bound on handing an Output to the system
 
+    // Lock files live in the run's lock folder (posix::portLockFolder()).
     explicit QtSerialControl(PortMap map, QObject* parent = nullptr);
+    QtSerialControl(PortMap map, std::string lockFolder, QObject* parent = nullptr);
     ~QtSerialControl() override;
 
     void setCommPort(int port) override { commPort_ = port; }
@@ -57,6 +63,10 @@ public:
 
 private:
     void open();
+    // Checks the port's lock files before QSerialPort sees them and takes the port's lock in our
+    // lock folder when QSerialPort does not (tests use a folder of their own). Throws
+    // kPortInUse naming the holder or the lock path.
+    void lockPort(const std::string& path, const std::string& device);
     void close();
     void applyLineSettings();
     // Drives DTR or RTS on an open port; a line the device cannot drive (a pty) is no failure.
@@ -67,6 +77,9 @@ private:
     void raiseLater(int code);
 
     PortMap map_;
+    std::string lockFolder_;
+    bool qtLocksHere_;  // QSerialPort's own lock file, in the system folder, is the port's lock
+    std::unique_ptr<posix::OwnLockFile> ownLock_;
     QSerialPort port_;
     int commPort_ = 1;
     LineSettings settings_;

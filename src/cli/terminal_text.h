@@ -1,0 +1,19 @@
+// Text from outside (a TEXT, a path, a process name) as the sender may print it: control
+// characters could retitle or recolour the user's terminal, so they are shown escaped; and
+// lengths counted as the user sees them, in characters rather than bytes.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vq72::cli {
+
+// `text` with every control character (C0, DEL, C1) and every byte that is no valid UTF-8 shown
+// as an escape: "\n", "\r", "\t", "\x1B", "\u009B". Everything else stays as it is.
+std::string printable(std::string_view text);
+
+// The number of characters of UTF-8 `text`; a byte that is no valid UTF-8 counts as one.
+std::size_t characterCount(std::string_view text);
+
+}  // namespace vq72::cli

@@ -1,0 +1,137 @@
+// Lock paths as other programs (or any local user) leave them, for the tests of the ports' lock
+// files: what can be planted there, a live holder, and a picture of a path that tells whether
+// anything changed it.
+#pragma once
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+extern char** environ;
+
+namespace vq72::test {
+
+// At or above Linux's PID_MAX_LIMIT: no process ever has this number.
+inline constexpr long kNeverAPid = 4194304;
+inline constexpr std::size_t kMegabyte = 1 << 20;
+
+enum class Planted {
+    AsciiLock,   // "     12080\n", as picocom and minicom write it
+    BinaryLock,  // the number as a 4-byte int
+    QtLock,      // number, another program's name, host name
+    StaleLock,   // an ASCII lock naming no process
+    LinkToDevZero,
+    Fifo,
+    Directory,
+    MegabyteFile,
+};
+
+// A `sleep` that lives as long as this object: the live holder of the planted locks.
+class LockHolder {
+public:
+    LockHolder() {
+        char name[] = "sleep";
+        char seconds[] = "600";
+        char* argv[] = {name, seconds, nullptr};
+        if (::posix_spawnp(&pid_, "sleep", nullptr, nullptr, argv, environ) != 0) {
+            throw std::runtime_error("cannot start sleep");
+        }
+    }
+    LockHolder(const LockHolder&) = delete;
+    LockHolder& operator=(const LockHolder&) = delete;
+    ~LockHolder() {
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+    }
+    long pid() const { return pid_; }
+
+private:
+    pid_t pid_ = 0;
+};
+
+// Tells whether anyone opened `path` (a pseudo-terminal, say) since this object was made.
+class OpenWatch {
+public:
+    explicit OpenWatch(const std::string& path) : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+        if (fd_ < 0 || ::inotify_add_watch(fd_, path.c_str(), IN_OPEN) < 0) {
+            throw std::runtime_error("cannot watch " + path);
+        }
+    }
+    OpenWatch(const OpenWatch&) = delete;
+    OpenWatch& operator=(const OpenWatch&) = delete;
+    ~OpenWatch() { ::close(fd_); }
+    bool opened() const {
+        std::array<char, 4096> events{};
+        return ::read(fd_, events.data(), events.size()) > 0;
+    }
+
+private:
+    int fd_;
+};
+
+// Puts `what` at `path`; `pid` is the process a lock names.
+inline void plant(const std::string& path, Planted what, long pid) {
+    std::ofstream file;
+    auto write = [&](const std::string& contents) {
+        file.open(path, std::ios::binary);
+        file << contents;
+    };
+    char ascii[16];
+    std::snprintf(ascii, sizeof ascii, "%10ld\n", what == Planted::StaleLock ? kNeverAPid : pid);
+    switch (what) {
+        case Planted::AsciiLock:
+        case Planted::StaleLock:
+            write(ascii);
+            break;
+        case Planted::BinaryLock: {
+            const auto number = static_cast<std::int32_t>(pid);
+            write(std::string(reinterpret_cast<const char*>(&number), sizeof number));
+            break;
+        }
+        case Planted::QtLock:
+            write(std::to_string(pid) + "\npicocom\nsomehost\n");
+            break;
+        case Planted::LinkToDevZero:
+            ::symlink("/dev/zero", path.c_str());
+            break;
+        case Planted::Fifo:
+            ::mkfifo(path.c_str(), 0600);
+            break;
+        case Planted::Directory:
+            ::mkdir(path.c_str(), 0700);
+            break;
+        case Planted::MegabyteFile:
+            write(std::string(kMegabyte, 'x'));
+            break;
+    }
+}
+
+// What sits at `path`: kind, inode, size, modification time and, for a small regular file, its
+// contents. Equal pictures mean that nothing removed, replaced or rewrote it.
+inline std::string snapshot(const std::string& path) {
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0) return "nothing";
+    std::ostringstream picture;
+    picture << std::oct << status.st_mode << std::dec << " inode " << status.st_ino << " size "
+            << status.st_size << " modified " << status.st_mtim.tv_sec << "."
+            << status.st_mtim.tv_nsec;
+    if (S_ISREG(status.st_mode) && status.st_size < 1024) {
+        std::ifstream file(path, std::ios::binary);
+        picture << " [" << file.rdbuf() << "]";
+    }
+    return picture.str();
+}
+
+}  // namespace vq72::test
