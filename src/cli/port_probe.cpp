@@ -100,6 +100,7 @@ std::string listPorts(const PortMap& map, const FileSystemView& files) {
         }
         listing += line + "\n";
     }
+    for (const std::string& problem : map.problems()) listing += printable(problem) + "\n";
     return listing;
 }
 

@@ -91,13 +91,15 @@ TEST(PortProbeTest, ListingHasOneLinePerPortNumberWithPathsEscapedAndUnpadded) {
     FakeFileSystem files;
     files.nodes["/dev/pts/4"] = FileSystemView::Node::CharacterDevice;
     const std::string listing =
-        listPorts(PortMap::parse("1=/dev/pts/4,16=/tmp/a\nb\x1b[2J"), files);
+        listPorts(PortMap::parse("1=/dev/pts/4,16=/tmp/a\nb\x1b[2J,99=/x"), files);
     std::string expected = "COM1   /dev/pts/4  available\n";
     for (int n = 2; n <= 15; ++n) {
         const std::string com = "COM" + std::to_string(n);
         expected += com + std::string(7 - com.size(), ' ') + "-  no device in the port map\n";
     }
-    EXPECT_EQ(listing, expected + "COM16  /tmp/a\\nb\\x1B[2J  missing\n");
+    EXPECT_EQ(listing,
+              expected + "COM16  /tmp/a\\nb\\x1B[2J  missing\n" +
+                  "VQ72_OSD_PORTS: \"99=/x\" left out: \"99\" is not a port number 1 to 16\n");
 }
 
 }  // namespace

@@ -63,6 +63,11 @@ int run(const SendRequest& request) {
     if (request.mode == SendRequest::Mode::Simulate) return simulate(request, command);
 
     const cli::ResolvedTarget resolved = cli::resolveTarget(request, environment, settings);
+    if (resolved.target) {
+        for (const std::string& problem : resolved.target->map.problems()) {
+            std::cerr << "vq72-osd-send: " << cli::printable(problem) << "\n";
+        }
+    }
     if (!resolved.target) return usageError(resolved.error);
     return send::sendAndWait(*resolved.target, command, request.timeoutMs, request.timeoutText);
 }
