@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "serial/port_map.h"
+#include "device/port_map.h"
 
 namespace vq72 {
 namespace {

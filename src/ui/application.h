@@ -7,11 +7,11 @@
 #include <memory>
 
 #include "app/program.h"
-#include "platform/qt/qt_app_services.h"
 #include "platform/qt/qt_serial_control.h"
 #include "platform/qt/qt_settings_backing.h"
-#include "platform/qt/qt_shell.h"
 #include "platform/qt/termination_signals.h"
+#include "platform/qt_widgets/qt_app_services.h"
+#include "platform/qt_widgets/qt_shell.h"
 #include "ui/about_window_host.h"
 #include "ui/demo_device.h"
 #include "ui/launch_options.h"
