@@ -25,10 +25,10 @@
 #include <vector>
 
 #include "app/program.h"
-#include "app/settings_store.h"
+#include "device/port_map.h"
+#include "device/settings_store.h"
 #include "platform/qt/qt_serial_control.h"
 #include "protocol/reply_reader.h"
-#include "serial/port_map.h"
 #include "support/fakes.h"
 #include "support/observed_serial_control.h"
 #include "ui/timer_driver.h"

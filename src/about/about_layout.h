@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/control.h"
+#include "window/control.h"
 
 namespace vq72::about {
 

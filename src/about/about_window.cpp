@@ -3,8 +3,8 @@
 #include <string>
 
 #include "about/about_texts.h"
-#include "app/guard.h"
 #include "vq72/version.h"
+#include "window/guard.h"
 
 namespace vq72 {
 

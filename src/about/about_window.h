@@ -6,8 +6,8 @@
 #include <functional>
 
 #include "about/about_window_model.h"
-#include "app/window_state.h"
 #include "platform/shell.h"
+#include "window/window_state.h"
 
 namespace vq72 {
 

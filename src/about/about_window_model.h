@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "app/control.h"
-#include "app/timer.h"
+#include "window/control.h"
+#include "window/timer.h"
 
 namespace vq72 {
 

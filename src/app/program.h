@@ -5,14 +5,11 @@
 
 #include <string>
 
-#include "app/main_window_events.h"
-#include "app/main_window_model.h"
-#include "app/report.h"
-#include "app/settings_store.h"
-#include "app/settle_timer.h"
-#include "app/shutdown.h"
-#include "app/start_up.h"
-#include "about/start_up_splash.h"
+#include "device/settings_store.h"
+#include "lifecycle/settle_timer.h"
+#include "lifecycle/shutdown.h"
+#include "lifecycle/start_up.h"
+#include "lifecycle/start_up_splash.h"
 #include "osd/action_buttons.h"
 #include "osd/display_options.h"
 #include "osd/osd_transfer.h"
@@ -25,8 +22,11 @@
 #include "protocol/command_channel.h"
 #include "protocol/link_supervision.h"
 #include "protocol/reply_reader.h"
+#include "protocol/serial_events.h"
 #include "serial/port_discovery.h"
-#include "serial/serial_events.h"
+#include "window/main_window_events.h"
+#include "window/main_window_model.h"
+#include "window/report.h"
 
 namespace vq72 {
 

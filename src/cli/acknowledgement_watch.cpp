@@ -1,7 +1,7 @@
 #include "cli/acknowledgement_watch.h"
 
-#include "osd/osd_frame.h"
-#include "protocol/reply_reader.h"
+#include "device/osd_frame.h"
+#include "device/reply_tokens.h"
 
 namespace vq72::cli {
 
@@ -18,8 +18,8 @@ bool AcknowledgementWatch::take(const std::string& bytes) {
 }
 
 void AcknowledgementWatch::endLine() {
-    const bool banner = line_.find(ReplyReader::kBannerToken) != std::string::npos;
-    if (!banner && line_.find(ReplyReader::kAcknowledgement) != std::string::npos) {
+    const bool banner = line_.find(reply_tokens::kBanner) != std::string::npos;
+    if (!banner && line_.find(reply_tokens::kAcknowledgement) != std::string::npos) {
         acknowledged_ = true;
     }
     line_.clear();

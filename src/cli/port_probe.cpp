@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/terminal_text.h"
-#include "serial/port_messages.h"
+#include "device/port_messages.h"
 
 namespace vq72::cli {
 namespace {

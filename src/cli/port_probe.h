@@ -7,7 +7,7 @@
 #include <string>
 
 #include "cli/file_system_view.h"
-#include "serial/port_map.h"
+#include "device/port_map.h"
 
 namespace vq72::cli {
 

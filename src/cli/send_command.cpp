@@ -1,7 +1,7 @@
 #include "cli/send_command.h"
 
-#include "osd/osd_frame.h"
-#include "osd/screen_position.h"
+#include "device/osd_frame.h"
+#include "device/screen_position.h"
 
 namespace vq72::cli {
 

@@ -1,8 +1,8 @@
 #include "cli/send_outcome.h"
 
 #include "cli/terminal_text.h"
+#include "device/port_messages.h"
 #include "platform/serial_control.h"
-#include "serial/port_messages.h"
 
 namespace vq72::cli {
 

@@ -5,10 +5,10 @@
 #include <cmath>
 
 #include "cli/terminal_text.h"
-#include "osd/osd_frame.h"
-#include "osd/screen_position.h"
-#include "osd/text_entry.h"
-#include "serial/port_map.h"
+#include "device/osd_frame.h"
+#include "device/osd_text_filter.h"
+#include "device/port_map.h"
+#include "device/screen_position.h"
 
 namespace vq72::cli {
 namespace {
@@ -97,7 +97,7 @@ std::string conflicts(const Flags& f, const SendRequest& r) {
 
 // TEXT as typed keys would leave it; an error when more than the field's 20 characters remain.
 std::string takeText(const std::string& given, SendRequest& r) {
-    r.text = TextEntry::Text_input_Insert(given);
+    r.text = osd::keepShowableText(given);
     // What the filter keeps is ASCII: one byte a character.
     r.droppedCharacters = characterCount(given) - r.text.size();
     const std::string shown = osd::trimBlanks(r.text);

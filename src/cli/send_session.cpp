@@ -1,6 +1,6 @@
 #include "cli/send_session.h"
 
-#include "serial/port_discovery.h"
+#include "device/port_setup.h"
 
 namespace vq72::cli {
 
@@ -20,11 +20,11 @@ SendSession::~SendSession() {
 void SendSession::send(int port, const std::string& command) {
     try {
         serial_.setCommPort(port);
-        serial_.setSettings(PortDiscovery::kLineSettings);
-        serial_.setHandshaking(PortDiscovery::kNoHandshaking);
-        serial_.setInputMode(PortDiscovery::kBinaryInput);
-        serial_.setInputLen(PortDiscovery::kInputLen);
-        serial_.setOutBufferSize(PortDiscovery::kOutBufferSize);
+        serial_.setSettings(port_setup::kLineSettings);
+        serial_.setHandshaking(port_setup::kNoHandshaking);
+        serial_.setInputMode(port_setup::kBinaryInput);
+        serial_.setInputLen(port_setup::kInputLen);
+        serial_.setOutBufferSize(port_setup::kOutBufferSize);
         serial_.setRThreshold(kReceiveThreshold);
         serial_.setPortOpen(true);
         serial_.setDTREnable(true);

@@ -1,8 +1,8 @@
 #include "cli/send_target.h"
 
-#include "app/number_text.h"
-#include "app/settings_store.h"
-#include "app/window_state.h"
+#include "device/number_text.h"
+#include "device/program_identity.h"
+#include "device/settings_store.h"
 
 namespace vq72::cli {
 namespace {

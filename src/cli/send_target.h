@@ -6,8 +6,8 @@
 #include <string>
 
 #include "cli/send_request.h"
+#include "device/port_map.h"
 #include "platform/settings_backing.h"
-#include "serial/port_map.h"
 
 namespace vq72::cli {
 

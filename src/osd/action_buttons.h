@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "app/main_window_model.h"
 #include "osd/osd_transfer.h"
 #include "platform/window_system.h"
+#include "window/main_window_model.h"
 
 namespace vq72 {
 

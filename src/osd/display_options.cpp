@@ -1,6 +1,6 @@
 #include "osd/display_options.h"
 
-#include "osd/screen_position.h"
+#include "device/screen_position.h"
 
 namespace vq72 {
 

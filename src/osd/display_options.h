@@ -2,8 +2,8 @@
 // the OSD text command, and align Text_input as the text will be placed on the screen.
 #pragma once
 
-#include "app/main_window_model.h"
-#include "osd/screen_position.h"
+#include "device/screen_position.h"
+#include "window/main_window_model.h"
 
 namespace vq72 {
 

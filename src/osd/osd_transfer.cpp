@@ -1,7 +1,7 @@
 #include "osd/osd_transfer.h"
 
-#include "app/guard.h"
-#include "osd/osd_frame.h"
+#include "device/osd_frame.h"
+#include "window/guard.h"
 
 namespace vq72 {
 

@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
-#include "app/main_window_model.h"
-#include "app/report.h"
 #include "platform/app_services.h"
+#include "window/main_window_model.h"
+#include "window/report.h"
 
 namespace vq72 {
 

@@ -1,17 +1,9 @@
 #include "osd/text_entry.h"
 
-#include "osd/osd_frame.h"
+#include "device/osd_frame.h"
+#include "device/osd_text_filter.h"
 
 namespace vq72 {
-namespace {
-
-constexpr char kFirstPrintable = ' ';
-
-int upperCase(int code) {
-    return code >= 'a' && code <= 'z' ? code - 'a' + 'A' : code;
-}
-
-}  // namespace
 
 void TextEntry::Text_input_KeyPress(int& KeyAscii) const {
     if (KeyAscii == kBackspace) return;
@@ -24,19 +16,11 @@ void TextEntry::Text_input_KeyPress(int& KeyAscii) const {
         KeyAscii = 0;
         return;
     }
-    KeyAscii = upperCase(KeyAscii);
+    KeyAscii = osd::upperCase(KeyAscii);
 }
 
 std::string TextEntry::Text_input_Insert(const std::string& text) {
-    std::string kept;
-    kept.reserve(text.size());
-    for (char c : text) {
-        // Bytes of multi-byte UTF-8 sequences fall below 0 where char is signed, above "z"
-        // otherwise: either way they are dropped.
-        if (c < kFirstPrintable || c > osd::kHighestTextByte) continue;
-        kept.push_back(static_cast<char>(upperCase(c)));
-    }
-    return kept;
+    return osd::keepShowableText(text);
 }
 
 }  // namespace vq72

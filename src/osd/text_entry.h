@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/main_window_model.h"
+#include "window/main_window_model.h"
 
 namespace vq72 {
 

@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "app/guard.h"
-#include "app/main_window_model.h"
-#include "app/report.h"
 #include "platform/serial_control.h"
 #include "serial/port_discovery.h"
+#include "window/guard.h"
+#include "window/main_window_model.h"
+#include "window/report.h"
 
 namespace vq72 {
 

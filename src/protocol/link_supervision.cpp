@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/guard.h"
+#include "window/guard.h"
 
 namespace vq72 {
 

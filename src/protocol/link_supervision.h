@@ -3,12 +3,12 @@
 // port rescan asked for from the Com menu.
 #pragma once
 
-#include "app/main_window_model.h"
-#include "app/report.h"
 #include "platform/serial_control.h"
 #include "protocol/command_channel.h"
 #include "protocol/reply_reader.h"
 #include "serial/port_discovery.h"
+#include "window/main_window_model.h"
+#include "window/report.h"
 
 namespace vq72 {
 

@@ -5,13 +5,14 @@
 
 #include <string>
 
-#include "app/guard.h"
-#include "app/main_window_model.h"
-#include "app/report.h"
-#include "app/settings_store.h"
+#include "device/receive_buffer.h"
+#include "device/reply_tokens.h"
+#include "device/settings_store.h"
 #include "platform/app_services.h"
 #include "platform/serial_control.h"
-#include "protocol/receive_buffer.h"
+#include "window/guard.h"
+#include "window/main_window_model.h"
+#include "window/report.h"
 
 namespace vq72 {
 
@@ -23,8 +24,8 @@ public:
     static constexpr const char* kBannerStart = "(C)";
     // A line holding the banner token is ignored; otherwise one holding the acknowledgement
     // token acknowledges the last command.
-    static constexpr const char* kBannerToken = "(C) Flarn";
-    static constexpr const char* kAcknowledgement = "CT-OK";
+    static constexpr const char* kBannerToken = reply_tokens::kBanner;
+    static constexpr const char* kAcknowledgement = reply_tokens::kAcknowledgement;
     // A batch shorter than this is dropped.
     static constexpr std::size_t kMinBatch = 11;
     static constexpr int kLogoModel = 5;

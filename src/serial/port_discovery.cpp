@@ -1,9 +1,9 @@
 #include "serial/port_discovery.h"
 
-#include "app/number_text.h"
-#include "app/stoppable_guard.h"
-#include "serial/port_map.h"
-#include "serial/port_messages.h"
+#include "device/number_text.h"
+#include "device/port_map.h"
+#include "device/port_messages.h"
+#include "window/stoppable_guard.h"
 
 namespace vq72 {
 namespace {

@@ -4,22 +4,23 @@
 
 #include <string>
 
-#include "app/guard.h"
-#include "app/main_window_model.h"
-#include "app/report.h"
-#include "app/settings_store.h"
+#include "device/port_setup.h"
+#include "device/settings_store.h"
 #include "platform/app_services.h"
 #include "platform/serial_control.h"
+#include "window/guard.h"
+#include "window/main_window_model.h"
+#include "window/report.h"
 
 namespace vq72 {
 
 class PortDiscovery {
 public:
-    static constexpr const char* kLineSettings = "9600,N,8,1";
-    static constexpr int kNoHandshaking = 0;
-    static constexpr int kBinaryInput = 1;
-    static constexpr int kInputLen = 2500;
-    static constexpr int kOutBufferSize = 2500;
+    static constexpr const char* kLineSettings = port_setup::kLineSettings;
+    static constexpr int kNoHandshaking = port_setup::kNoHandshaking;
+    static constexpr int kBinaryInput = port_setup::kBinaryInput;
+    static constexpr int kInputLen = port_setup::kInputLen;
+    static constexpr int kOutBufferSize = port_setup::kOutBufferSize;
     static constexpr int kReceiveThreshold = 11;
     // Read timeouts in milliseconds, applied once per run by the port start-up.
     static constexpr int kReadIntervalTimeout = 2;

@@ -6,9 +6,9 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/window_state.h"
 #include "platform/shell.h"
 #include "platform/window_system.h"
+#include "window/window_state.h"
 
 class QEventLoop;
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "serial/port_map.h"
+#include "device/port_map.h"
 
 namespace vq72 {
 namespace {
@@ -32,13 +32,12 @@ Application::Application(const LaunchOptions& options)
       settings_(demo_ ? DemoDevice::kSettingsSuffix : ""),
       serial_(portMapFor(demo_.get(), settings_)),
       app_(toQStringList(options.commandLine)),
-      // The About window reads the program's state only once it is loaded.
-      about_(program_.frm_VQ72xx.state, shell_, nullptr),
-      program_(Platform{serial_, settings_, shell_, app_, mainWindowHost_, about_}),
+      program_(Platform{serial_, settings_, shell_, app_, mainWindowHost_, aboutSlot_}),
       view_(program_.frm_VQ72xx, program_),
       timers_(program_.frm_VQ72xx, program_) {
     mainWindowHost_.attach(&view_);
-    about_.setOwner(&view_);
+    about_ = std::make_unique<QtAboutHost>(program_.frm_VQ72xx.state, shell_, &view_);
+    aboutSlot_.attach(about_.get());
     app_.setMainWindow(&view_);
     // The program ends when its window has unloaded, whatever other window is still open.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -7,11 +7,12 @@
 #include <memory>
 
 #include "app/program.h"
-#include "platform/qt/qt_app_services.h"
 #include "platform/qt/qt_serial_control.h"
 #include "platform/qt/qt_settings_backing.h"
-#include "platform/qt/qt_shell.h"
 #include "platform/qt/termination_signals.h"
+#include "platform/qt_widgets/qt_app_services.h"
+#include "platform/qt_widgets/qt_shell.h"
+#include "ui/about_host_slot.h"
 #include "ui/about_window_host.h"
 #include "ui/demo_device.h"
 #include "ui/launch_options.h"
@@ -42,7 +43,10 @@ private:
     QtShell shell_;
     QtAppServices app_;
     WindowCloser mainWindowHost_;
-    QtAboutHost about_;
+    // The program is built with the slot; the host, which reads the program's state, is made
+    // once the program exists and outlives it, as the program may unload the About window last.
+    AboutHostSlot aboutSlot_;
+    std::unique_ptr<QtAboutHost> about_;
     Program program_;
     MainWindowView view_;
     TimerDriver timers_;

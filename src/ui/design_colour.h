@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <initializer_list>
 
-#include "app/control.h"
+#include "window/control.h"
 
 namespace vq72 {
 

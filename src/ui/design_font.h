@@ -4,7 +4,7 @@
 
 #include <QFont>
 
-#include "app/control.h"
+#include "window/control.h"
 
 namespace vq72 {
 

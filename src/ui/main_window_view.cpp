@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/window_state.h"
 #include "ui/caption_fit.h"
 #include "ui/design_colour.h"
 #include "ui/design_font.h"
@@ -22,6 +21,7 @@
 #include "ui/program_icon.h"
 #include "ui/text_input_box.h"
 #include "ui/widget_mirror.h"
+#include "window/window_state.h"
 
 namespace vq72 {
 namespace {

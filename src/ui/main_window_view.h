@@ -8,8 +8,8 @@
 #include <string>
 #include <utility>
 
-#include "app/main_window_events.h"
-#include "app/main_window_model.h"
+#include "window/main_window_events.h"
+#include "window/main_window_model.h"
 
 class QAction;
 class QMenu;

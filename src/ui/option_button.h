@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <vector>
 
-#include "app/control.h"
+#include "window/control.h"
 
 namespace vq72 {
 

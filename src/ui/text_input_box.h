@@ -5,8 +5,8 @@
 
 #include <QLineEdit>
 
-#include "app/control.h"
-#include "app/main_window_events.h"
+#include "window/control.h"
+#include "window/main_window_events.h"
 
 namespace vq72 {
 

@@ -7,8 +7,8 @@
 #include <functional>
 #include <vector>
 
-#include "app/main_window_events.h"
-#include "app/main_window_model.h"
+#include "window/main_window_events.h"
+#include "window/main_window_model.h"
 
 namespace vq72 {
 

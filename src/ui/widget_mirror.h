@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "app/control.h"
+#include "window/control.h"
 
 namespace vq72 {
 

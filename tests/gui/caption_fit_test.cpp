@@ -11,9 +11,9 @@
 
 #include "about/about_window.h"
 #include "about/about_window_model.h"
+#include "device/port_messages.h"
 #include "gui/gui_test_registry.h"
 #include "gui/view_fixture.h"
-#include "serial/port_messages.h"
 #include "ui/about_window_view.h"
 
 namespace vq72::test {

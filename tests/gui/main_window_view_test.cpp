@@ -11,10 +11,10 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "device/port_messages.h"
 #include "gui/gui_test_registry.h"
 #include "gui/view_fixture.h"
 #include "osd/action_buttons.h"
-#include "serial/port_messages.h"
 #include "support/harness.h"
 
 namespace vq72::test {

@@ -7,9 +7,9 @@
 #include <memory>
 
 #include "app/program.h"
+#include "device/port_map.h"
 #include "gui/gui_test_registry.h"
 #include "platform/qt/qt_serial_control.h"
-#include "serial/port_map.h"
 #include "sim/simulated_device.h"
 #include "support/fakes.h"
 #include "support/manual_clock.h"
@@ -55,8 +55,12 @@ struct DeviceRig {
     }
 
     MainWindowModel& w() { return program->frm_VQ72xx; }
-    QWidget* widget(const std::string& name, int index = -1) { return view->widgetFor(name, index); }
-    bool stepUntil(const std::function<bool()>& done) { return clock->runUntil(done, kTickBound) >= 0; }
+    QWidget* widget(const std::string& name, int index = -1) {
+        return view->widgetFor(name, index);
+    }
+    bool stepUntil(const std::function<bool()>& done) {
+        return clock->runUntil(done, kTickBound) >= 0;
+    }
     int logged(const std::string& kind) {
         int n = 0;
         for (const std::string& line : device.log()) n += line.rfind(kind + " ", 0) == 0;

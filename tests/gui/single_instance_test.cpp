@@ -14,7 +14,7 @@
 
 #include "gui/gui_test_registry.h"
 #include "gui/view_fixture.h"
-#include "platform/qt/qt_app_services.h"
+#include "platform/qt_widgets/qt_app_services.h"
 #include "support/report_spy.h"
 
 namespace vq72::test {

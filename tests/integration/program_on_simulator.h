@@ -16,12 +16,12 @@
 #include <vector>
 
 #include "app/program.h"
-#include "app/settings_store.h"
+#include "device/port_map.h"
+#include "device/settings_store.h"
 #include "event_wait.h"
 #include "platform/qt/qt_serial_control.h"
 #include "platform/qt/qt_settings_backing.h"
 #include "recording_settings_backing.h"
-#include "serial/port_map.h"
 #include "sim/simulated_device.h"
 #include "support/fakes.h"
 #include "support/manual_clock.h"

@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "app/main_window_events.h"
-#include "app/main_window_model.h"
+#include "window/main_window_events.h"
+#include "window/main_window_model.h"
 
 namespace vq72::test {
 
@@ -15,7 +15,7 @@ class ManualClock {
 public:
     ManualClock(MainWindowModel& window, MainWindowEvents& events) : w_(window), e_(events) {}
 
-    std::function<void()> between;           // runs before every step
+    std::function<void()> between;            // runs before every step
     std::vector<std::function<void()>> slow;  // 500 ms handlers, fired on every 20th step
 
     void step() {

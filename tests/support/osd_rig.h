@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window_model.h"
-#include "app/report.h"
 #include "osd/action_buttons.h"
 #include "osd/display_options.h"
 #include "osd/osd_transfer.h"
 #include "osd/text_entry.h"
 #include "support/fakes.h"
+#include "window/main_window_model.h"
+#include "window/report.h"
 
 namespace vq72::test {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window_model.h"
 #include "platform/failure.h"
+#include "window/main_window_model.h"
 
 namespace vq72::test {
 

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/main_window_model.h"
 #include "support/manual_clock.h"
+#include "window/main_window_model.h"
 
 namespace vq72::test {
 

@@ -1,4 +1,4 @@
-#include "app/command_line.h"
+#include "lifecycle/command_line.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,8 @@ TEST_P(SkipComOption, GivesThePortOfItsFirstCharacter) {
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLines, SkipComOption,
-    ::testing::Values(SkipComCase{"Empty", "", -1}, SkipComCase{"LowerCaseWithBlank", "skipcom 4", 4},
+    ::testing::Values(SkipComCase{"Empty", "", -1},
+                      SkipComCase{"LowerCaseWithBlank", "skipcom 4", 4},
                       SkipComCase{"MixedCaseAndBlanks", "  SkipCom   9  ", 9},
                       SkipComCase{"TwoDigitsTakeTheFirst", "SKIPCOM12", 1},
                       SkipComCase{"LetterGivesZero", "SKIPCOMX", 0},

@@ -1,4 +1,4 @@
-#include "serial/line_settings.h"
+#include "device/line_settings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/number_text.h"
+#include "device/number_text.h"
 
 #include <gtest/gtest.h>
 

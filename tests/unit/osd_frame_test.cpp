@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "osd/osd_frame.h"
+#include "device/osd_frame.h"
 
 namespace vq72 {
 namespace {

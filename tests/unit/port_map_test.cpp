@@ -1,4 +1,4 @@
-#include "serial/port_map.h"
+#include "device/port_map.h"
 
 #include <gtest/gtest.h>
 

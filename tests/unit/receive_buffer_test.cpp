@@ -1,4 +1,4 @@
-#include "protocol/receive_buffer.h"
+#include "device/receive_buffer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "serial/serial_events.h"
+#include "protocol/serial_events.h"
 
 #include <gtest/gtest.h>
 

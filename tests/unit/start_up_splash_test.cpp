@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "about/start_up_splash.h"
+#include "lifecycle/start_up_splash.h"
 #include "support/fakes.h"
 
 namespace vq72 {

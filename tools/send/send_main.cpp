@@ -16,8 +16,7 @@
 #include "platform/qt/qt_settings_backing.h"
 #include "posix_file_system_view.h"
 #include "sender.h"
-#include "sim/screen.h"
-#include "sim/simulated_device.h"
+#include "simulator_process.h"
 
 namespace {
 
@@ -30,13 +29,11 @@ int usageError(const std::string& error) {
 }
 
 int simulate(const SendRequest& request, const std::string& command) {
-    sim::SimulatedDevice device{sim::Options{}};
-    device.start();
+    send::SimulatorProcess device;
     std::cout << cli::hexBytes(command) << std::endl;
     const int status = send::sendAndWait(cli::deviceTarget(device.portPath()), command,
                                          request.timeoutMs, request.timeoutText);
-    device.stop();
-    std::cout << sim::renderScreen(device.screen()) << std::flush;
+    std::cout << device.stop() << std::flush;
     return status;
 }
 

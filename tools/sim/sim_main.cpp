@@ -1,16 +1,25 @@
 // vq72-osd-sim: the simulated VQ7240 as a program. Prints "port: <path>" first, then a picture
-// of the screen whenever it changes; ends cleanly on SIGINT or SIGTERM.
+// of the screen whenever it changes (with --final-screen: once, when it ends); ends cleanly on
+// SIGINT or SIGTERM.
 #include <signal.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "sim/simulated_device.h"
 
 namespace {
 
 constexpr long kWatchPeriodNs = 100'000'000;  // how often the screen is looked at
+// An option of this program's output rather than of the device: the screen is printed once,
+// when the program ends (vq72-osd-send --simulate reads it).
+constexpr const char* kFinalScreenOption = "--final-screen";
+constexpr const char* kFinalScreenUsage =
+    "  --final-screen      print the screen only once, when ending\n";
 
 void showPort(const std::string& path) {
     std::cout << (path.empty() ? std::string("port: gone") : "port: " + path) << std::endl;
@@ -20,13 +29,18 @@ void showPort(const std::string& path) {
 
 int main(int argc, char** argv) {
     using namespace vq72::sim;
-    const ParsedOptions parsed = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    const auto finalScreenArgument =
+        std::find(arguments.begin(), arguments.end(), kFinalScreenOption);
+    const bool finalScreenOnly = finalScreenArgument != arguments.end();
+    if (finalScreenOnly) arguments.erase(finalScreenArgument);
+    const ParsedOptions parsed = parseOptions(arguments);
     if (parsed.help) {
-        std::cout << usage();
+        std::cout << usage() << kFinalScreenUsage;
         return 0;
     }
     if (!parsed.error.empty()) {
-        std::cerr << "vq72-osd-sim: " << parsed.error << "\n" << usage();
+        std::cerr << "vq72-osd-sim: " << parsed.error << "\n" << usage() << kFinalScreenUsage;
         return 2;
     }
 
@@ -51,9 +65,10 @@ int main(int argc, char** argv) {
                 port = device.portPath();
                 showPort(port);
             }
-            std::cout << renderScreen(device.screen()) << std::flush;
+            if (!finalScreenOnly) std::cout << renderScreen(device.screen()) << std::flush;
         }
         device.stop();
+        if (finalScreenOnly) std::cout << renderScreen(device.screen()) << std::flush;
     } catch (const std::exception& e) {
         std::cerr << "vq72-osd-sim: " << e.what() << "\n";
         return 1;

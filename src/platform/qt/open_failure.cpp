@@ -5,8 +5,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "device/port_messages.h"
 #include "platform/serial_control.h"
-#include "serial/port_messages.h"
 
 namespace vq72 {
 namespace {

@@ -10,11 +10,11 @@
 #include <memory>
 #include <optional>
 
+#include "device/line_settings.h"
+#include "device/port_map.h"
 #include "platform/posix/port_lock_files.h"
 #include "platform/qt/line_error_counters.h"
 #include "platform/serial_control.h"
-#include "serial/line_settings.h"
-#include "serial/port_map.h"
 
 namespace vq72 {
 

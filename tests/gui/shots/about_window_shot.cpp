@@ -7,10 +7,10 @@
 #include <QtTest/QTest>
 #include <iostream>
 
-#include "app/window_state.h"
 #include "platform/shell.h"
 #include "ui/about_window_host.h"
 #include "ui/about_window_view.h"
+#include "window/window_state.h"
 
 namespace {
 

@@ -1,0 +1,31 @@
+#include "lifecycle/command_line.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace vq72 {
+namespace {
+
+std::string trimBlanks(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+int parseSkipCom(const std::string& commandLine) {
+    std::string upper = commandLine;
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    upper = trimBlanks(upper);
+    static const std::string kOption = "SKIPCOM";
+    const auto at = upper.find(kOption);
+    if (at == std::string::npos) return kNoSkippedPort;
+    const std::string rest = trimBlanks(upper.substr(at + kOption.size()));
+    if (rest.empty()) return kNoSkippedPort;
+    const char first = rest.front();
+    return (first >= '0' && first <= '9') ? first - '0' : 0;
+}
+
+}  // namespace vq72

@@ -1,0 +1,20 @@
+#include "lifecycle/start_up_splash.h"
+
+#include "window/guard.h"
+
+namespace vq72 {
+
+void StartUpSplash::tmrSplash_Timer() {
+    if (SplashShown) return;
+    w_.tmrSplash.setEnabled(false);
+    SplashShown = true;
+    w_.setAcceptsDrops(false);
+    w_.state.AboutFromMenu = false;
+    // A splash that cannot be shown is not worth a message; the main window must still get
+    // its drops back.
+    ignoringFailure([&] { about_.showAboutModal(); });
+    ignoringFailure([&] { about_.unloadAbout(); });
+    w_.setAcceptsDrops(true);
+}
+
+}  // namespace vq72

@@ -1,0 +1,47 @@
+// The application's own services on Qt: command line, folder, the single-instance link to a
+// running instance, message box, beep and letting queued events run.
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+#include "platform/app_services.h"
+#include "platform/qt_widgets/single_instance.h"
+
+namespace vq72 {
+
+class QtAppServices : public AppServices {
+public:
+    // A running instance did not answer (the number of a call with an unusable argument).
+    static constexpr long kNoAnswer = 5;
+
+    // `arguments`: the command-line arguments the program itself did not consume.
+    // `serverName`: where instances meet; by default the per-user name for the program's title.
+    explicit QtAppServices(QStringList arguments, QString serverName = {});
+
+    // The window that a later instance raises and closes.
+    void setMainWindow(QWidget* window) { instance_.setWindow(window); }
+    // True while this instance answers later ones.
+    bool serving() const { return instance_.serving(); }
+
+    std::string commandLine() const override;
+    std::string programFolder() const override;
+    char pathSeparator() const override { return '/'; }
+
+    // Without a running instance, this one takes the instance name.
+    bool previousInstance() override;
+    void activate(const std::string& title) override;
+    WindowLookup findWindow(const std::string& title) override;
+    // Asks the running instance to close, waits for its answer, then takes the instance name.
+    void postClose(const std::string& title) override;
+
+    void messageBox(const std::string& text) override;
+    void beep() override;
+    void doEvents() override;
+
+private:
+    QStringList arguments_;
+    SingleInstance instance_;
+};
+
+}  // namespace vq72

@@ -1,0 +1,30 @@
+#include "platform/qt_widgets/qt_shell.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
+
+#include "platform/failure.h"
+
+namespace vq72 {
+namespace {
+
+// "https:", "mailto:" and the like; a single letter is a drive ("C:"), not a scheme.
+bool isAddress(const QUrl& url) {
+    return url.isValid() && url.scheme().size() > 1;
+}
+
+}  // namespace
+
+long QtShell::open(const std::string& target) {
+    const QString text = QString::fromStdString(target);
+    if (text.trimmed().isEmpty()) throw Failure(kUnusableTarget, "There is nothing to open.");
+    QUrl url(text, QUrl::StrictMode);
+    if (!isAddress(url)) {
+        if (!QFileInfo::exists(text)) return kFileNotFound;
+        url = QUrl::fromLocalFile(QFileInfo(text).absoluteFilePath());
+    }
+    return QDesktopServices::openUrl(url) ? kOpened : kNoAssociation;
+}
+
+}  // namespace vq72

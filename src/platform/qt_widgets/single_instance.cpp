@@ -1,0 +1,135 @@
+#include "platform/qt_widgets/single_instance.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <QFile>
+
+#ifdef Q_OS_UNIX
+#include <sys/un.h>
+#include <unistd.h>
+#endif
+
+namespace vq72 {
+namespace {
+
+constexpr int kConnectTimeoutMs = 1000;
+
+// A local server's name is a socket path on Unix, limited by sockaddr_un (107 bytes on Linux).
+bool fitsSocketPath(const QString& path) {
+#ifdef Q_OS_UNIX
+    return static_cast<std::size_t>(QFile::encodeName(path).size()) < sizeof(sockaddr_un::sun_path);
+#else
+    Q_UNUSED(path);
+    return true;
+#endif
+}
+
+QString userTag() {
+#ifdef Q_OS_UNIX
+    return QString::number(::getuid());
+#else
+    return qEnvironmentVariable("USERNAME");
+#endif
+}
+
+}  // namespace
+
+SingleInstance::SingleInstance(QString title, QString serverName, QObject* parent)
+    : QObject(parent), title_(std::move(title)), serverName_(std::move(serverName)) {
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    connect(&server_, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket* socket = server_.nextPendingConnection()) {
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { answer(socket); });
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        }
+    });
+}
+
+QString SingleInstance::serverNameFor(const QString& title) {
+    const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QString inRuntimeDir = runtimeDir + QLatin1Char('/') + title;
+    if (!runtimeDir.isEmpty() && fitsSocketPath(inRuntimeDir)) return inRuntimeDir;
+    return title + QLatin1Char('-') + userTag();
+}
+
+bool SingleInstance::connectToRunning() {
+    if (client_.state() == QLocalSocket::ConnectedState) return true;
+    client_.connectToServer(serverName_);
+    return client_.waitForConnected(kConnectTimeoutMs);
+}
+
+// Waits in a local event loop, so that an instance in this same process can answer too.
+std::optional<QByteArray> SingleInstance::ask(const QByteArray& request, const QString& title) {
+    if (!connectToRunning()) return std::nullopt;
+    client_.write(request + ' ' + title.toUtf8() + '\n');
+    client_.flush();
+    QEventLoop loop;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(&client_, &QLocalSocket::readyRead, &loop, &QEventLoop::quit);
+    connect(&client_, &QLocalSocket::disconnected, &loop, &QEventLoop::quit);
+    deadline.start(kAnswerTimeoutMs);
+    while (!client_.canReadLine() && deadline.isActive() &&
+           client_.state() == QLocalSocket::ConnectedState) {
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    if (!client_.canReadLine()) return std::nullopt;
+    return client_.readLine().trimmed();
+}
+
+bool SingleInstance::claim() {
+    if (server_.isListening()) return true;
+    if (client_.state() != QLocalSocket::UnconnectedState) client_.abort();
+    if (listen()) return true;
+    qWarning().noquote() << title_ << "cannot listen as" << serverName_ << "("
+                         << server_.errorString() << "): a second start will not find this one.";
+    return false;
+}
+
+bool SingleInstance::listen() {
+    if (server_.listen(serverName_)) return true;
+    if (server_.serverError() != QAbstractSocket::AddressInUseError) return false;
+    QLocalServer::removeServer(serverName_);
+    return server_.listen(serverName_);
+}
+
+void SingleInstance::answer(QLocalSocket* socket) {
+    while (socket->canReadLine()) {
+        const QByteArray line = socket->readLine().trimmed();
+        const qsizetype blank = line.indexOf(' ');
+        const QByteArray request = blank < 0 ? line : line.left(blank);
+        const QString title = blank < 0 ? QString() : QString::fromUtf8(line.mid(blank + 1));
+        socket->write(handle(request, title) + '\n');
+        socket->flush();
+    }
+}
+
+QByteArray SingleInstance::handle(const QByteArray& request, const QString& title) {
+    using namespace instance_protocol;
+    if (title != title_ || !window_) return kNone;
+    // A modal window (the start-up splash) keeps the main window from taking input.
+    const bool enabled = window_->isEnabled() && QApplication::activeModalWidget() == nullptr;
+    if (request == kFind) return enabled ? kEnabled : kDisabled;
+    if (request == kActivate) {
+        window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+        window_->show();
+        window_->raise();
+        window_->activateWindow();
+        return kDone;
+    }
+    if (request == kClose) {
+        if (!enabled) return kDisabled;
+        window_->close();
+        // Give up the name before answering: the asking instance takes it over at once, and a
+        // server closing later would remove the new owner's name.
+        server_.close();
+        return kDone;
+    }
+    return kNone;
+}
+
+}  // namespace vq72
