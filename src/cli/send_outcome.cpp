@@ -2,6 +2,7 @@
 
 #include "cli/terminal_text.h"
 #include "device/port_messages.h"
+#include "platform/failure_numbers.h"
 #include "platform/serial_control.h"
 
 namespace vq72::cli {
@@ -18,10 +19,10 @@ std::string portLostMessage(const SendTarget& target) {
 std::string unusablePortMessage(const SendTarget& target, const Failure& failure) {
     const std::string detail = printable(failure.description());
     if (target.numbered) {
-        if (failure.number() == comm_error::kNoSuchPort) {
+        if (failure.number() == failure_number::kNoSuchPort) {
             return invalidPortMessage(target.port) + "\n" + detail;
         }
-        if (failure.number() == comm_error::kPortInUse) {
+        if (failure.number() == failure_number::kPortInUse) {
             return portInUseMessage(target.port) + "\n" + detail;
         }
     }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/failure.h"
+#include "platform/failure_numbers.h"
 
 namespace vq72 {
 namespace {
@@ -43,9 +44,10 @@ std::optional<double> numericValue(const std::string& text) {
 
 int toInteger16(const std::string& text) {
     const std::optional<double> value = numericValue(text);
-    if (!value) throw Failure(kTypeMismatch, "Type mismatch");
+    if (!value) throw Failure(failure_number::kTypeMismatch, "Type mismatch");
     const double rounded = std::nearbyint(*value);
-    if (rounded < kInt16Min || rounded > kInt16Max) throw Failure(kOverflow, "Overflow");
+    if (rounded < kInt16Min || rounded > kInt16Max)
+        throw Failure(failure_number::kOverflow, "Overflow");
     return static_cast<int>(rounded);
 }
 

@@ -7,14 +7,12 @@
 
 namespace vq72 {
 
-inline constexpr long kTypeMismatch = 13;
-inline constexpr long kOverflow = 6;
-
 // The value of `text` when it is a decimal number, blanks around it allowed; nullopt otherwise.
 std::optional<double> numericValue(const std::string& text);
 
-// `text` as a 16-bit integer, rounded half to even. Throws Failure(kTypeMismatch) when it is
-// not a number and Failure(kOverflow) when it lies outside -32768..32767.
+// `text` as a 16-bit integer, rounded half to even. Throws Failure(failure_number::kTypeMismatch)
+// when it is not a number and Failure(failure_number::kOverflow) when it lies outside
+// -32768..32767.
 int toInteger16(const std::string& text);
 
 // A whole number with a blank in place of the plus sign: 3 gives " 3", -3 gives "-3".

@@ -1,5 +1,6 @@
 #include "lifecycle/shutdown.h"
 
+#include "platform/failure_numbers.h"
 #include "window/guard.h"
 
 namespace vq72 {
@@ -29,16 +30,16 @@ std::string Shutdown::manualPath() const {
 
 void Shutdown::mnuManual_Click() {
     std::string path;
-    long result = Shell::kOpened;
+    long result = failure_number::kShellOpened;
     ignoringFailure([&] {
         path = manualPath();
         result = StartDoc(path);
     });
     // Without these the menu would seem to do nothing: say where the manual is.
-    if (result == Shell::kNoAssociation) {
+    if (result == failure_number::kShellNoAssociation) {
         report_.ShowError("No program to open PDF files was found. The manual is " + path + ".",
                           kManualTitle);
-    } else if (result == Shell::kFileNotFound) {
+    } else if (result == failure_number::kShellFileNotFound) {
         report_.ShowError("The manual " + path + " is missing. Install the program again.",
                           kManualTitle);
     }

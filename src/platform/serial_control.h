@@ -1,6 +1,6 @@
 // The serial control MSComm1: one port, configured by properties, raising events on the
-// program's event thread. Every call may throw Failure; opening throws kNoSuchPort (8002)
-// or kPortInUse (8005), or another non-zero number with the platform's text.
+// program's event thread. Every call may throw Failure; opening throws failure_number::kNoSuchPort
+// or failure_number::kPortInUse, or another non-zero number with the platform's text.
 #pragma once
 
 #include <cstdint>
@@ -11,8 +11,8 @@ namespace vq72 {
 
 // Event codes of CommEvent.
 namespace comm_event {
-inline constexpr int kSend = 1;             // transmit buffer fell below its threshold
-inline constexpr int kReceive = 2;          // at least RThreshold bytes wait
+inline constexpr int kSend = 1;     // transmit buffer fell below its threshold
+inline constexpr int kReceive = 2;  // at least RThreshold bytes wait
 inline constexpr int kCtsChange = 3;
 inline constexpr int kDsrChange = 4;
 inline constexpr int kCdChange = 5;
@@ -32,11 +32,6 @@ inline constexpr int kDcb = 1011;
 inline constexpr int kPortLost = 9999;
 }  // namespace comm_event
 
-namespace comm_error {
-inline constexpr long kNoSuchPort = 8002;  // the port number names no usable device
-inline constexpr long kPortInUse = 8005;   // another process holds the port
-}  // namespace comm_error
-
 // Which buffers a purge discards.
 enum class PurgeScope { ReceiveOnly, Both };
 
@@ -47,8 +42,8 @@ public:
     virtual void setCommPort(int port) = 0;  // takes effect at the next open
     virtual int commPort() const = 0;
     virtual void setSettings(const std::string& settings) = 0;  // "9600,N,8,1"
-    virtual void setHandshaking(int mode) = 0;                   // 0 = none
-    virtual void setInputMode(int mode) = 0;                     // 1 = binary
+    virtual void setHandshaking(int mode) = 0;                  // 0 = none
+    virtual void setInputMode(int mode) = 0;                    // 1 = binary
     virtual void setDTREnable(bool on) = 0;
     virtual bool dtrEnable() const = 0;
     virtual void setRTSEnable(bool on) = 0;

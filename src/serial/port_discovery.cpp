@@ -3,6 +3,7 @@
 #include "device/number_text.h"
 #include "device/port_map.h"
 #include "device/port_messages.h"
+#include "platform/failure_numbers.h"
 #include "window/stoppable_guard.h"
 
 namespace vq72 {
@@ -147,9 +148,9 @@ bool PortDiscovery::openFailed(const FailureInfo& failure, const std::string& Op
     const std::string title = "StartCom " + OpenStep;
     std::string message;
     bool goOn = true;
-    if (failure.number == comm_error::kNoSuchPort) {
+    if (failure.number == failure_number::kNoSuchPort) {
         message = invalidPortMessage(port);
-    } else if (failure.number == comm_error::kPortInUse) {
+    } else if (failure.number == failure_number::kPortInUse) {
         message = portInUseMessage(port);
     } else {
         // Any other failure leaves the port unusable: say so instead of keeping an old colour.

@@ -11,6 +11,7 @@
 
 #include "event_wait.h"
 #include "platform/failure.h"
+#include "platform/failure_numbers.h"
 #include "sim/simulated_device.h"
 #include "support/lock_scene.h"
 
@@ -146,7 +147,7 @@ TEST_F(QtSerialControlTest, MissingPathAndUnmappedNumbersFailAs8002) {
             c.setPortOpen(true);
             ADD_FAILURE() << "port " << port << " opened";
         } catch (const Failure& f) {
-            EXPECT_EQ(f.number(), comm_error::kNoSuchPort) << port;
+            EXPECT_EQ(f.number(), failure_number::kNoSuchPort) << port;
         }
         EXPECT_FALSE(c.portOpen());
     }
@@ -173,7 +174,7 @@ TEST_F(QtSerialControlTest, PortLockedElsewhereIsNeverOpenedAndTheLockIsKept) {
             control.setPortOpen(true);
             ADD_FAILURE() << "opened a locked port";
         } catch (const Failure& f) {
-            EXPECT_EQ(f.number(), comm_error::kPortInUse);
+            EXPECT_EQ(f.number(), failure_number::kPortInUse);
             EXPECT_NE(f.description().find(c.named), std::string::npos) << f.description();
         }
         EXPECT_FALSE(control.portOpen());
@@ -196,7 +197,7 @@ TEST_F(QtSerialControlTest, OpenPortHoldsTheDevicesLockUntilClosedAndStaleLocksA
         second.setPortOpen(true);
         ADD_FAILURE() << "opened a port held by another control";
     } catch (const Failure& f) {
-        EXPECT_EQ(f.number(), comm_error::kPortInUse);
+        EXPECT_EQ(f.number(), failure_number::kPortInUse);
         EXPECT_NE(f.description().find("in use by PID " + std::to_string(::getpid())),
                   std::string::npos)
             << f.description();
@@ -224,7 +225,7 @@ TEST_F(QtSerialControlTest, VanishedDeviceClosesThePortAndIsReportedOnce) {
         c.setPortOpen(true);
         ADD_FAILURE() << "reopened a vanished port";
     } catch (const Failure& f) {
-        EXPECT_EQ(f.number(), comm_error::kNoSuchPort);
+        EXPECT_EQ(f.number(), failure_number::kNoSuchPort);
     }
 }
 

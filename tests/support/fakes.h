@@ -12,6 +12,7 @@
 
 #include "platform/app_services.h"
 #include "platform/failure.h"
+#include "platform/failure_numbers.h"
 #include "platform/serial_control.h"
 #include "platform/settings_backing.h"
 #include "platform/shell.h"
@@ -100,9 +101,10 @@ public:
             open_ = false;
             return;
         }
-        if (open_) throw Failure(8005, "Port already open");
-        if (busy.count(port_)) throw Failure(comm_error::kPortInUse, "Port already open");
-        if (!present.count(port_)) throw Failure(comm_error::kNoSuchPort, "Invalid Port Number");
+        if (open_) throw Failure(failure_number::kPortInUse, "Port already open");
+        if (busy.count(port_)) throw Failure(failure_number::kPortInUse, "Port already open");
+        if (!present.count(port_))
+            throw Failure(failure_number::kNoSuchPort, "Invalid Port Number");
         open_ = true;
         ++opens;
     }
@@ -180,11 +182,11 @@ public:
     std::string read(const std::string& path) override {
         auto it = values.find(path);
         if (readFails || it == values.end())
-            throw Failure(-2147024894, "Unable to open registry key");
+            throw Failure(failure_number::kSettingsKeyNotFound, "Unable to open registry key");
         return it->second;
     }
     void write(const std::string& path, const std::string& value) override {
-        if (writeFails) throw Failure(-2147024891, "Access denied");
+        if (writeFails) throw Failure(failure_number::kSettingsAccessDenied, "Access denied");
         writes.push_back(path + "=" + value);
         values[path] = value;
     }
@@ -206,7 +208,7 @@ public:
 class FakeShell : public Shell {
 public:
     std::vector<std::string> opened;
-    long result = 42;
+    long result = failure_number::kShellOpened;
     bool fails = false;
     long open(const std::string& target) override {
         if (fails) throw Failure(53, "File not found");
@@ -232,7 +234,7 @@ public:
     void activate(const std::string& title) override {
         events.push_back("activate(" + title + ")");
         if (otherWindow == WindowLookup::None)
-            throw Failure(5, "Invalid procedure call or argument");
+            throw Failure(failure_number::kInstanceNoAnswer, "Invalid procedure call or argument");
     }
     WindowLookup findWindow(const std::string&) override { return otherWindow; }
     void postClose(const std::string& title) override {

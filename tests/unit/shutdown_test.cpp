@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/failure_numbers.h"
 #include "support/harness.h"
 
 namespace vq72 {
@@ -48,12 +49,12 @@ TEST(Menus, ProgramAtTheRootKeepsBothSeparators) {
 TEST(Menus, AManualThatCannotBeOpenedIsNamedInAReport) {
     test::Harness h;
     h.program.Form_Load();
-    h.shell.result = Shell::kNoAssociation;
+    h.shell.result = failure_number::kShellNoAssociation;
     h.program.mnuManual_Click();
     EXPECT_EQ(h.w.lblErrMsg.text(),
               "No program to open PDF files was found. The manual is "
               "/opt/vq72/VQ72_OSD_Manual.pdf.");
-    h.shell.result = Shell::kFileNotFound;
+    h.shell.result = failure_number::kShellFileNotFound;
     h.program.mnuManual_Click();
     EXPECT_EQ(h.w.frameError.text(), "Manual");
     EXPECT_NE(h.w.lblErrMsg.text().find("/opt/vq72/VQ72_OSD_Manual.pdf is missing"),

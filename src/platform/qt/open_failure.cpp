@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "device/port_messages.h"
+#include "platform/failure_numbers.h"
 #include "platform/serial_control.h"
 
 namespace vq72 {
@@ -26,7 +27,7 @@ bool meansDenied(int error) {
 
 std::optional<Failure> unusablePortFailure(int port, const std::string& path) {
     if (path.empty()) {
-        return Failure(comm_error::kNoSuchPort,
+        return Failure(failure_number::kNoSuchPort,
                        "COM" + std::to_string(port) +
                            " has no device: give it one in VQ72_OSD_PORTS or the \"Ports\" "
                            "settings.");
@@ -35,17 +36,17 @@ std::optional<Failure> unusablePortFailure(int port, const std::string& path) {
     if (::stat(path.c_str(), &status) != 0) {
         const int error = errno;
         if (meansNoDevice(error)) {
-            return Failure(comm_error::kNoSuchPort,
+            return Failure(failure_number::kNoSuchPort,
                            path + " does not exist; is the serial adapter plugged in?");
         }
         if (error == ENAMETOOLONG || error == ELOOP) {
-            return Failure(comm_error::kNoSuchPort,
+            return Failure(failure_number::kNoSuchPort,
                            path + " can name no device: " + std::strerror(error) + ".");
         }
         return std::nullopt;  // the open attempt will say what is wrong
     }
     if (!S_ISCHR(status.st_mode)) {
-        return Failure(comm_error::kNoSuchPort, path + " is not a serial port.");
+        return Failure(failure_number::kNoSuchPort, path + " is not a serial port.");
     }
     return std::nullopt;
 }
@@ -59,16 +60,16 @@ Failure openFailure(const OpenAttempt& attempt) {
                         (!attempt.notFoundBySerialLayer && meansDenied(attempt.systemError));
     if (denied) {
         if (attempt.accessible) {
-            return Failure(comm_error::kPortInUse, path + " is in use by another program.");
+            return Failure(failure_number::kPortInUse, path + " is in use by another program.");
         }
-        return Failure(kOtherOpenFailureBase + EACCES,
+        return Failure(failure_number::kSystemErrorBase + EACCES,
                        "Permission denied on " + path + " (" + kDialoutHint + ")");
     }
     if (attempt.notFoundBySerialLayer || meansNoDevice(attempt.systemError)) {
-        return Failure(comm_error::kNoSuchPort,
+        return Failure(failure_number::kNoSuchPort,
                        path + " is not a usable serial port (" + text + ").");
     }
-    return Failure(kOtherOpenFailureBase + attempt.systemError,
+    return Failure(failure_number::kSystemErrorBase + attempt.systemError,
                    "Cannot open " + path + ": " + text + ".");
 }
 

@@ -10,8 +10,6 @@
 
 namespace vq72 {
 
-inline constexpr long kOtherOpenFailureBase = 9000;
-
 // What is known about a failed open: the path, the system error right after the attempt
 // (0 when none), the platform's text, whether the serial layer called it a permission problem,
 // and whether we may read and write the path (a busy port is accessible, a forbidden one not).

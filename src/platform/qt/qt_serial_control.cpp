@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "platform/failure.h"
+#include "platform/failure_numbers.h"
 #include "platform/port_lock.h"
 #include "platform/qt/open_failure.h"
 
@@ -77,7 +78,7 @@ QtSerialControl::~QtSerialControl() {
 void QtSerialControl::setSettings(const std::string& settings) {
     const auto parsed = LineSettings::parse(settings);
     if (!parsed) {
-        throw Failure(kInvalidPropertyValue,
+        throw Failure(failure_number::kInvalidPropertyValue,
                       "Invalid port settings \"" + settings + "\" (expected e.g. 9600,N,8,1).");
     }
     settings_ = *parsed;
@@ -98,9 +99,9 @@ void QtSerialControl::applyLineSettings() {
     if (!applied && port_.isOpen()) {
         const std::string text = port_.errorString().toStdString();
         port_.clearError();
-        throw Failure(kOtherOpenFailureBase + errno, "Cannot apply the port settings to " +
-                                                         port_.portName().toStdString() + ": " +
-                                                         text + ".");
+        throw Failure(failure_number::kSystemErrorBase + errno,
+                      "Cannot apply the port settings to " + port_.portName().toStdString() + ": " +
+                          text + ".");
     }
 }
 
@@ -136,7 +137,7 @@ void QtSerialControl::setPortOpen(bool open) {
 void QtSerialControl::open() {
     const std::string path = map_.device(commPort_);
     if (port_.isOpen()) {
-        throw Failure(comm_error::kPortInUse, path + " is already open.");
+        throw Failure(failure_number::kPortInUse, path + " is already open.");
     }
     if (auto failure = unusablePortFailure(commPort_, path)) throw *failure;
     // QSerialPort gets the device itself: its lock file then carries the device's name whatever
@@ -180,7 +181,7 @@ void QtSerialControl::open() {
 void QtSerialControl::lockPort(const std::string& path, const std::string& device) {
     const PortLock lock = posix::clearStalePortLocks(lockFolder_, path);
     if (lock.state != PortLock::State::Free) {
-        throw Failure(comm_error::kPortInUse, portLockMessage(path, lock));
+        throw Failure(failure_number::kPortInUse, portLockMessage(path, lock));
     }
     if (qtLocksHere_) return;
     const std::string lockPath = lockFolder_ + "/" + lockFileName(device);
@@ -189,9 +190,9 @@ void QtSerialControl::lockPort(const std::string& path, const std::string& devic
     const int error = errno;
     const PortLock now = posix::inspectPortLock(lockFolder_, path);
     if (now.state != PortLock::State::Free) {
-        throw Failure(comm_error::kPortInUse, portLockMessage(path, now));
+        throw Failure(failure_number::kPortInUse, portLockMessage(path, now));
     }
-    throw Failure(kOtherOpenFailureBase + error,
+    throw Failure(failure_number::kSystemErrorBase + error,
                   "Cannot create the lock file " + lockPath + ": " + std::strerror(error) + ".");
 }
 
@@ -215,7 +216,7 @@ std::string QtSerialControl::input() {
 }
 
 void QtSerialControl::output(const std::string& bytes) {
-    if (!port_.isOpen()) throw Failure(kPortNotOpen, "The port is not open.");
+    if (!port_.isOpen()) throw Failure(failure_number::kPortNotOpen, "The port is not open.");
     const auto size = static_cast<qint64>(bytes.size());
     if (port_.bytesToWrite() + size > outBufferSize_) {
         raiseLater(comm_event::kTxFull);
@@ -224,7 +225,8 @@ void QtSerialControl::output(const std::string& bytes) {
     if (port_.write(bytes.data(), size) != size) {
         const std::string text = port_.errorString().toStdString();
         port_.clearError();
-        throw Failure(kOtherOpenFailureBase + errno, "Cannot write to the port: " + text + ".");
+        throw Failure(failure_number::kSystemErrorBase + errno,
+                      "Cannot write to the port: " + text + ".");
     }
     // QSerialPort only writes from the event loop; hand the bytes to the system now, so that a
     // close right after this loses nothing.

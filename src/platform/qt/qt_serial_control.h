@@ -22,11 +22,9 @@ class QtSerialControl : public QObject, public SerialControl {
     Q_OBJECT
 
 public:
-    static constexpr long kPortNotOpen = 8012;          // Output on a closed port
-    static constexpr long kInvalidPropertyValue = 380;  // Settings text not understood
-    static constexpr qint64 kReadBufferBytes = 4096;    // most bytes kept waiting to be read
-    static constexpr int kMostCountedBytes = 32767;     // InBufferCount is a 16-bit count
-    static constexpr int kWriteWaitMs = 200;            // bound on handing an Output to the system
+    static constexpr qint64 kReadBufferBytes = 4096;  // most bytes kept waiting to be read
+    static constexpr int kMostCountedBytes = 32767;   // InBufferCount is a 16-bit count
+    static constexpr int kWriteWaitMs = 200;          // bound on handing an Output to the system
 
     // Lock files live in the run's lock folder (posix::portLockFolder()).
     explicit QtSerialControl(PortMap map, QObject* parent = nullptr);

@@ -4,13 +4,12 @@
 #include <QStringList>
 
 #include "platform/failure.h"
+#include "platform/failure_numbers.h"
 
 namespace vq72 {
 namespace {
 
 constexpr const char* kRoot = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Flarn\\";
-constexpr long kNotFound = -2147024894;  // the registry's "cannot open key" number
-constexpr long kAccessDenied = -2147024891;
 
 struct Location {
     QString application;  // the INI file; "Flarn" itself when the path names no application
@@ -20,7 +19,8 @@ struct Location {
 Location locate(const std::string& path, const std::string& suffix) {
     QString rest = QString::fromStdString(path);
     if (!rest.startsWith(kRoot))
-        throw Failure(kNotFound, "Invalid root in registry key \"" + path + "\".");
+        throw Failure(failure_number::kSettingsKeyNotFound,
+                      "Invalid root in registry key \"" + path + "\".");
     QStringList parts =
         rest.mid(static_cast<int>(std::char_traits<char>::length(kRoot))).split('\\');
     Location where;
@@ -59,7 +59,8 @@ std::string QtSettingsBacking::read(const std::string& path) {
     const Location where = locate(path, suffix_);
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Flarn", where.application);
     if (settings.status() != QSettings::NoError || !settings.contains(where.key)) {
-        throw Failure(kNotFound, "Unable to open registry key \"" + path + "\" for reading.");
+        throw Failure(failure_number::kSettingsKeyNotFound,
+                      "Unable to open registry key \"" + path + "\" for reading.");
     }
     return settings.value(where.key).toString().toStdString();
 }
@@ -70,7 +71,8 @@ void QtSettingsBacking::write(const std::string& path, const std::string& value)
     settings.setValue(where.key, QString::fromStdString(value));
     settings.sync();
     if (settings.status() != QSettings::NoError) {
-        throw Failure(kAccessDenied, "Unable to save registry key \"" + path + "\".");
+        throw Failure(failure_number::kSettingsAccessDenied,
+                      "Unable to save registry key \"" + path + "\".");
     }
 }
 

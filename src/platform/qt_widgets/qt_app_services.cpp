@@ -6,6 +6,7 @@
 
 #include "device/program_identity.h"
 #include "platform/failure.h"
+#include "platform/failure_numbers.h"
 
 namespace vq72 {
 
@@ -32,7 +33,7 @@ bool QtAppServices::previousInstance() {
 void QtAppServices::activate(const std::string& title) {
     const auto answer = instance_.ask(instance_protocol::kActivate, QString::fromStdString(title));
     if (answer != QByteArray(instance_protocol::kDone)) {
-        throw Failure(kNoAnswer,
+        throw Failure(failure_number::kInstanceNoAnswer,
                       "No running " + title + " window answered the request to come forward.");
     }
 }

@@ -12,9 +12,6 @@ namespace vq72 {
 
 class QtAppServices : public AppServices {
 public:
-    // A running instance did not answer (the number of a call with an unusable argument).
-    static constexpr long kNoAnswer = 5;
-
     // `arguments`: the command-line arguments the program itself did not consume.
     // `serverName`: where instances meet; by default the per-user name for the program's title.
     explicit QtAppServices(QStringList arguments, QString serverName = {});

@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include "platform/failure.h"
+#include "platform/failure_numbers.h"
 
 namespace vq72 {
 namespace {
@@ -18,13 +19,15 @@ bool isAddress(const QUrl& url) {
 
 long QtShell::open(const std::string& target) {
     const QString text = QString::fromStdString(target);
-    if (text.trimmed().isEmpty()) throw Failure(kUnusableTarget, "There is nothing to open.");
+    if (text.trimmed().isEmpty())
+        throw Failure(failure_number::kShellUnusableTarget, "There is nothing to open.");
     QUrl url(text, QUrl::StrictMode);
     if (!isAddress(url)) {
-        if (!QFileInfo::exists(text)) return kFileNotFound;
+        if (!QFileInfo::exists(text)) return failure_number::kShellFileNotFound;
         url = QUrl::fromLocalFile(QFileInfo(text).absoluteFilePath());
     }
-    return QDesktopServices::openUrl(url) ? kOpened : kNoAssociation;
+    return QDesktopServices::openUrl(url) ? failure_number::kShellOpened
+                                          : failure_number::kShellNoAssociation;
 }
 
 }  // namespace vq72

@@ -9,8 +9,6 @@ namespace vq72 {
 
 class QtShell : public Shell {
 public:
-    static constexpr long kUnusableTarget = 5;
-
     long open(const std::string& target) override;
 };
 

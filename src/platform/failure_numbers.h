@@ -1,0 +1,33 @@
+// Every failure number the program raises or tells apart, with its meaning. A Failure carries
+// one of these; the shell's answers to open() are listed here too.
+#pragma once
+
+namespace vq72::failure_number {
+
+// Serial control.
+inline constexpr long kNoSuchPort = 8002;           // the port number names no usable device
+inline constexpr long kPortInUse = 8005;            // another process holds the port
+inline constexpr long kPortNotOpen = 8012;          // Output on a closed port
+inline constexpr long kInvalidPropertyValue = 380;  // Settings text not understood
+inline constexpr long kSystemErrorBase = 9000;      // plus errno: any other failure of the port
+
+// Numbers written as text.
+inline constexpr long kTypeMismatch = 13;  // the text is not a number
+inline constexpr long kOverflow = 6;       // the number lies outside the 16-bit range
+
+// Settings backing: the registry's own numbers.
+inline constexpr long kSettingsKeyNotFound = -2147024894;   // the key cannot be opened
+inline constexpr long kSettingsAccessDenied = -2147024891;  // the key cannot be written
+
+// Application services: a running instance did not answer (the number of a call with an
+// unusable argument).
+inline constexpr long kInstanceNoAnswer = 5;
+// Shell: the target is empty, so there is nothing to open (the same number, another meaning).
+inline constexpr long kShellUnusableTarget = 5;
+
+// Shell answers to open(): above 32 it opened, 32 or below it did not.
+inline constexpr long kShellOpened = 42;
+inline constexpr long kShellFileNotFound = 2;
+inline constexpr long kShellNoAssociation = 31;
+
+}  // namespace vq72::failure_number
