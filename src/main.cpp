@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "device/program_identity.h"
 #include "ui/application.h"
 #include "ui/display_check.h"
 #include "ui/launch_options.h"
@@ -22,7 +23,7 @@ std::vector<std::string> argumentsOf(int argc, char** argv) {
 int main(int argc, char** argv) {
     const vq72::LaunchOptions early = vq72::parseLaunchOptions(argumentsOf(argc, argv));
     if (early.version) {
-        std::cout << vq72::version::kProgramName << ' ' << vq72::version::kText << '\n';
+        std::cout << vq72::kAppTitle << ' ' << vq72::version::kText << '\n';
         return 0;
     }
     if (early.help) {

@@ -9,7 +9,6 @@
 namespace vq72::about {
 
 inline constexpr int kTwipsPerPixel = 15;
-inline constexpr const char* kCaption = "VQ72_OSD";
 inline constexpr Colour kBackColour = 0x00FF0000;
 inline constexpr int kClientWidthTwips = 7245;
 inline constexpr int kClientHeightTwips = 4215;

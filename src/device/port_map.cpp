@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "device/program_identity.h"
+
 namespace vq72 {
 
 PortMap PortMap::defaults() {
@@ -36,7 +38,7 @@ PortMap PortMap::forRun(const char* environment, SettingsBacking& backing) {
     PortMap map = defaults();
     std::vector<std::pair<std::string, std::string>> stored;
     try {
-        stored = backing.entries(kSection);
+        stored = backing.entries(std::string(kSettingsRoot) + kAppTitle + "\\" + kSection);
     } catch (const std::exception&) {
         // An unreadable store: the defaults stay.
     }

@@ -17,7 +17,7 @@ public:
     static constexpr int kFirstPort = 1;
     static constexpr int kLastPort = 16;
     static constexpr const char* kEnvironmentVariable = "VQ72_OSD_PORTS";
-    static constexpr const char* kSection = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Flarn\\VQ72_OSD\\Ports";
+    static constexpr const char* kSection = "Ports";  // of the program's settings
 
     // The platform's default table (Linux: 1-4 ttyS0-3, 5-8 ttyUSB0-3, 9-12 ttyACM0-3, 13-16
     // ttyS4-7).

@@ -1,12 +1,13 @@
 #include "device/settings_store.h"
 
 #include "device/failing_unit.h"
+#include "device/program_identity.h"
 
 namespace vq72 {
 
 std::string SettingsStore::buildPath(const std::string& title, const std::string& section,
                                      const std::string& name) {
-    std::string path = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Flarn\\";
+    std::string path = kSettingsRoot;
     if (!title.empty()) path += title + "\\";
     if (!section.empty()) path += section + "\\";
     return path + name;

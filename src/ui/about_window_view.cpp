@@ -13,6 +13,7 @@
 #include <string>
 
 #include "about/about_layout.h"
+#include "device/program_identity.h"
 #include "ui/design_colour.h"
 #include "ui/design_font.h"
 #include "ui/program_icon.h"
@@ -71,7 +72,7 @@ AboutWindowView::AboutWindowView(AboutWindowModel& model, AboutWindow& about, QW
                                  std::function<void()> closed)
     : QWidget(parent, Qt::Dialog), model_(model), about_(about), closed_(std::move(closed)) {
     initAboutPictures();
-    setWindowTitle(about::kCaption);
+    setWindowTitle(kAppTitle);
     setWindowIcon(programIcon());
     setFixedSize(pixels(about::kClientWidthTwips), pixels(about::kClientHeightTwips));
     setAutoFillBackground(true);

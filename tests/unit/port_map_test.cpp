@@ -24,7 +24,7 @@ TEST(PortMap, EnvironmentEntriesThatCannotBeUsedAreLeftOutAndNamed) {
 
 TEST(PortMap, StoredEntriesReplaceDefaultsAndBadOnesKeepTheDefault) {
     test::FakeSettingsBacking backing;
-    const std::string section = std::string(PortMap::kSection) + "\\";
+    const std::string section = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Flarn\\VQ72_OSD\\Ports\\";
     backing.values[section + "5"] = "/dev/serial/by-id/usb-A";
     backing.values[section + "6"] = "";
     backing.values[section + "17"] = "/dev/ttyUSB9";

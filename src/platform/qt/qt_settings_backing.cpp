@@ -3,13 +3,12 @@
 #include <QSettings>
 #include <QStringList>
 
+#include "device/program_identity.h"
 #include "platform/failure.h"
 #include "platform/failure_numbers.h"
 
 namespace vq72 {
 namespace {
-
-constexpr const char* kRoot = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Flarn\\";
 
 struct Location {
     QString application;  // the INI file; "Flarn" itself when the path names no application
@@ -18,11 +17,11 @@ struct Location {
 
 Location locate(const std::string& path, const std::string& suffix) {
     QString rest = QString::fromStdString(path);
-    if (!rest.startsWith(kRoot))
+    if (!rest.startsWith(kSettingsRoot))
         throw Failure(failure_number::kSettingsKeyNotFound,
                       "Invalid root in registry key \"" + path + "\".");
     QStringList parts =
-        rest.mid(static_cast<int>(std::char_traits<char>::length(kRoot))).split('\\');
+        rest.mid(static_cast<int>(std::char_traits<char>::length(kSettingsRoot))).split('\\');
     Location where;
     if (parts.size() >= 2) {
         where.application = parts.takeFirst() + QString::fromStdString(suffix);
