@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "window/control.h"
+#include "window/twips.h"
 
 namespace vq72::about {
 
-inline constexpr int kTwipsPerPixel = 15;
 inline constexpr Colour kBackColour = 0x00FF0000;
 inline constexpr int kClientWidthTwips = 7245;
 inline constexpr int kClientHeightTwips = 4215;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "cli/terminal_text.h"
+#include "device/blank_trim.h"
 #include "device/osd_frame.h"
 #include "device/osd_text_filter.h"
 #include "device/port_map.h"
@@ -91,7 +92,7 @@ std::string conflicts(const Flags& f, const SendRequest& r) {
     }
     if (r.blank && f.text) return "--blank sends blanks: give no TEXT with it";
     if (!r.blank && !f.text) return "TEXT missing (or --blank to clear the text)";
-    if (!r.blank && osd::trimBlanks(r.text).empty()) return nothingToShow(*f.text, r);
+    if (!r.blank && trimBlanks(r.text).empty()) return nothingToShow(*f.text, r);
     return {};
 }
 
@@ -100,7 +101,7 @@ std::string takeText(const std::string& given, SendRequest& r) {
     r.text = osd::keepShowableText(given);
     // What the filter keeps is ASCII: one byte a character.
     r.droppedCharacters = characterCount(given) - r.text.size();
-    const std::string shown = osd::trimBlanks(r.text);
+    const std::string shown = trimBlanks(r.text);
     if (shown.size() > osd::kTextFieldWidth) {
         return "TEXT " + quoted(given) + " has " + std::to_string(shown.size()) +
                " characters; the device shows at most " + std::to_string(osd::kTextFieldWidth);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "device/blank_trim.h"
 #include "platform/failure.h"
 #include "platform/failure_numbers.h"
 
@@ -35,9 +36,8 @@ bool isDecimal(const std::string& text) {
 }  // namespace
 
 std::optional<double> numericValue(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return std::nullopt;
-    const std::string trimmed = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    const std::string trimmed = trimBlanks(text);
+    if (trimmed.empty()) return std::nullopt;
     if (!isDecimal(trimmed)) return std::nullopt;
     return std::strtod(trimmed.c_str(), nullptr);
 }

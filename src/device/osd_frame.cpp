@@ -1,5 +1,7 @@
 #include "device/osd_frame.h"
 
+#include "device/blank_trim.h"
+
 namespace vq72::osd {
 namespace {
 
@@ -27,13 +29,6 @@ std::size_t centredTrailing(std::size_t length) {
 }
 
 }  // namespace
-
-std::string trimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(kBlank);
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(kBlank);
-    return text.substr(first, last - first + 1);
-}
 
 std::string osdTextField(const std::string& text, TextAlign alignment) {
     std::string body = trimBlanks(printableOnly(text));

@@ -22,9 +22,6 @@ inline constexpr char kCommandWord[] = "CTT";
 // The highest byte the device accepts in its text field.
 inline constexpr char kHighestTextByte = 'z';
 
-// The text without leading and trailing blanks (0x20 only; tabs and other characters stay).
-std::string trimBlanks(const std::string& text);
-
 // The 20-character text field: the text without its outer blanks and without any byte outside
 // 0x20..0x7A, placed by `alignment` and padded with blanks. Always exactly 20 bytes.
 std::string osdTextField(const std::string& text, TextAlign alignment);

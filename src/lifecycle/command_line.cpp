@@ -3,16 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
+#include "device/blank_trim.h"
+
 namespace vq72 {
-namespace {
-
-std::string trimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-}  // namespace
 
 int parseSkipCom(const std::string& commandLine) {
     std::string upper = commandLine;

@@ -1,5 +1,6 @@
 #include "osd/osd_transfer.h"
 
+#include "device/blank_trim.h"
 #include "device/osd_frame.h"
 #include "window/guard.h"
 
@@ -18,7 +19,7 @@ void OsdTransfer::String_2_VQ7240(const std::string& LocationCode, const std::st
 
     step([&] { w_.setMousePointer(MousePointer::Busy); });
     s.TextTransferBusy = true;
-    text = osd::trimBlanks(text);
+    text = trimBlanks(text);
     s.TextSentPending = 1;
     step([&] { w_.lbl_txt_status.setText(kSendingText); });
     const std::string command =

@@ -68,8 +68,12 @@ void ReplyReader::interpret(const std::string& batch) {
 }
 
 void ReplyReader::teardown() {
-    WindowState& s = w_.state;
     serial_.setPortOpen(false);
+    markNoComPort();
+}
+
+void ReplyReader::markNoComPort() {
+    WindowState& s = w_.state;
     app_.beep();
     s.PortReady = false;
     w_.txtCom.setBackColour(kRed);
@@ -136,13 +140,7 @@ void ReplyReader::replyDeadlinePassed() {
 }
 
 void ReplyReader::processFailed(const FailureInfo& failure) {
-    WindowState& s = w_.state;
-    app_.beep();
-    s.PortReady = false;
-    w_.txtCom.setBackColour(kRed);
-    w_.lbl_txt_status.setText("No Com Port");
-    w_.mnuUpLoadLogo.setEnabled(false);
-    RxBuffer.clear();
+    markNoComPort();
     report_.ShowError(failure.description + ": 3", "ProcessData");
 }
 

@@ -53,7 +53,10 @@ private:
     // Reads what waits; returns false when Input gave nothing.
     bool receive(bool& readingInput);
     void interpret(const std::string& batch);
+    // Closes the port, then marks it gone.
     void teardown();
+    // Beeps, marks the port not ready, shows "No Com Port" and drops the bytes received.
+    void markNoComPort();
     void processFailed(const FailureInfo& failure);
 
     MainWindowModel& w_;

@@ -36,17 +36,14 @@ const char* pictureOf(const std::string& control) {
     return nullptr;
 }
 
-int pixels(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / about::kTwipsPerPixel));
-}
-
 // A point of the client area in twips, as the behaviour measures it.
 QPoint twips(const QPointF& pixel) {
-    return pixel.toPoint() * about::kTwipsPerPixel;
+    return pixel.toPoint() * kTwipsPerPixel;
 }
 
 QRect pixels(const Rect& place) {
-    return {pixels(place.left), pixels(place.top), pixels(place.width), pixels(place.height)};
+    return {twipsToPixels(place.left), twipsToPixels(place.top), twipsToPixels(place.width),
+            twipsToPixels(place.height)};
 }
 
 Qt::Alignment qtAlignment(TextAlign align) {
@@ -74,7 +71,7 @@ AboutWindowView::AboutWindowView(AboutWindowModel& model, AboutWindow& about, QW
     initAboutPictures();
     setWindowTitle(kAppTitle);
     setWindowIcon(programIcon());
-    setFixedSize(pixels(about::kClientWidthTwips), pixels(about::kClientHeightTwips));
+    setFixedSize(twipsToPixels(about::kClientWidthTwips), twipsToPixels(about::kClientHeightTwips));
     setAutoFillBackground(true);
     setPaletteColour(this, {QPalette::Window},
                      toQColor(about::kBackColour, QGuiApplication::palette()));

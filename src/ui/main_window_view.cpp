@@ -21,20 +21,16 @@
 #include "ui/program_icon.h"
 #include "ui/text_input_box.h"
 #include "ui/widget_mirror.h"
+#include "window/twips.h"
 #include "window/window_state.h"
 
 namespace vq72 {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 // The designed platform's window frame around the client area: two borders across; title bar,
 // menu bar and two borders down. The outer size set at start-up minus these is the client area.
 constexpr int kDesignFrameWidth = 5;
 constexpr int kDesignFrameHeight = 47;
-
-int twipsToPixels(int twips) {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
 
 Qt::Alignment horizontal(TextAlign align) {
     switch (align) {

@@ -30,8 +30,6 @@ public:
               int times = kAlways) {
         failures_[call] = {number, text, times};
     }
-    void clear(const std::string& call) { failures_.erase(call); }
-    void clearAll() { failures_.clear(); }
     void check(const std::string& call) const {
         auto it = failures_.find(call);
         if (it == failures_.end()) return;
@@ -60,7 +58,6 @@ public:
     std::vector<std::string> written;  // each Output, as given
     std::string received;              // bytes waiting to be read
     int event = 0;
-    bool modemLinesFail = false;  // DTR/RTS writes are kept but have no effect on the line
 
     void setCommPort(int port) override {
         record("setCommPort(" + std::to_string(port) + ")");
@@ -175,13 +172,12 @@ private:
 class FakeSettingsBacking : public SettingsBacking {
 public:
     std::map<std::string, std::string> values;
-    bool readFails = false;
     bool writeFails = false;
     std::vector<std::string> writes;  // "path=value", in order
 
     std::string read(const std::string& path) override {
         auto it = values.find(path);
-        if (readFails || it == values.end())
+        if (it == values.end())
             throw Failure(failure_number::kSettingsKeyNotFound, "Unable to open registry key");
         return it->second;
     }
@@ -219,7 +215,6 @@ public:
 
 class FakeAppServices : public AppServices {
 public:
-    std::string commandLineText;
     std::string folder = "/opt/vq72";
     bool otherInstance = false;
     WindowLookup otherWindow = WindowLookup::None;
@@ -227,7 +222,7 @@ public:
         events;  // "activate(X)", "postClose(X)", "messageBox(X)", "beep", "doEvents"
     std::function<void()> onDoEvents;
 
-    std::string commandLine() const override { return commandLineText; }
+    std::string commandLine() const override { return {}; }
     std::string programFolder() const override { return folder; }
     char pathSeparator() const override { return '/'; }
     bool previousInstance() override { return otherInstance; }

@@ -239,10 +239,6 @@ void QtSerialControl::purge(PurgeScope scope) {
     port_.clear(scope == PurgeScope::Both ? QSerialPort::AllDirections : QSerialPort::Input);
 }
 
-void QtSerialControl::setReadTimeouts(int interval, int totalMultiplier, int totalConstant) {
-    readTimeouts_ = {interval, totalMultiplier, totalConstant};
-}
-
 void QtSerialControl::takeReceivedBytes() {
     if (lineErrors_) {
         if (const auto now = readLineErrorCounts(static_cast<int>(port_.handle()))) {

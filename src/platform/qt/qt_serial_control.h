@@ -35,7 +35,8 @@ public:
     int commPort() const override { return commPort_; }
     void setSettings(const std::string& settings) override;
     void setHandshaking(int mode) override;
-    void setInputMode(int mode) override { inputMode_ = mode; }
+    // Reads always hand over the bytes as received, so the binary mode is the only one.
+    void setInputMode(int /*mode*/) override {}
     void setDTREnable(bool on) override;
     bool dtrEnable() const override { return dtr_; }
     void setRTSEnable(bool on) override;
@@ -55,7 +56,9 @@ public:
     void setEventHandler(std::function<void()> handler) override { handler_ = std::move(handler); }
 
     void purge(PurgeScope scope) override;
-    void setReadTimeouts(int interval, int totalMultiplier, int totalConstant) override;
+    // Reads are event driven and never wait, so read timeouts have nothing to bound.
+    void setReadTimeouts(int /*interval*/, int /*totalMultiplier*/,
+                         int /*totalConstant*/) override {}
 
     std::string devicePath(int port) const override { return map_.device(port); }
 
@@ -82,7 +85,6 @@ private:
     int commPort_ = 1;
     LineSettings settings_;
     int handshaking_ = 0;
-    int inputMode_ = 0;
     bool dtr_ = false;
     bool rts_ = false;
     int inputLen_ = 0;  // 0: everything waiting
@@ -92,11 +94,6 @@ private:
     std::function<void()> handler_;
     bool drivingModemLine_ = false;
     std::optional<LineErrorCounts> lineErrors_;
-    struct ReadTimeouts {
-        int interval = 0;
-        int totalMultiplier = 0;
-        int totalConstant = 0;
-    } readTimeouts_;
 };
 
 }  // namespace vq72
