@@ -69,7 +69,8 @@ public:
 
     // Discards waiting bytes (and aborts output not yet sent when the scope is Both).
     virtual void purge(PurgeScope scope) = 0;
-    // Read timeouts of the open port in milliseconds; recorded, reads stay event driven.
+    // Read timeouts of the open port in milliseconds; a control may ignore them when its reads
+    // are event driven and never wait.
     virtual void setReadTimeouts(int interval, int totalMultiplier, int totalConstant) = 0;
 
     // The device behind a port number, for tool tips and messages; empty when none.

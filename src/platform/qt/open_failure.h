@@ -1,6 +1,7 @@
-// Why a serial port did not open, as the failure the logic tells apart: 8002 (no usable device
-// at that path), 8005 (another program holds it), or 9000 + errno for anything else, with a
-// message in the program's words that keeps the platform's text.
+// Why a serial port did not open, as the failure the logic tells apart: kNoSuchPort (no usable
+// device at that path), kPortInUse (another program holds it), or kSystemErrorBase + errno for
+// anything else (platform/failure_numbers.h), with a message in the program's words that keeps
+// the platform's text.
 #pragma once
 
 #include <optional>
