@@ -7,8 +7,8 @@
 #include <QtTest/QTest>
 #include <functional>
 
-#include "about_gui_support.h"
-#include "about_gui_tests.h"
+#include "gui/about_gui_support.h"
+#include "gui/gui_test_registry.h"
 #include "support/fakes.h"
 #include "ui/about_window_host.h"
 
@@ -132,9 +132,8 @@ private slots:
     }
 };
 
-int runAboutWindowHostTests(int argc, char** argv) {
-    AboutWindowHostTest tests;
-    return QTest::qExec(&tests, argc, argv);
+namespace {
+const RegisterGuiTest<AboutWindowHostTest> registered;
 }
 
 }  // namespace vq72::test

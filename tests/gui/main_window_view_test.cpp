@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -28,10 +27,6 @@ QStringList visibleEntries(const QMenu* menu) {
     return texts;
 }
 
-QRect toQRect(const Rect& r) {
-    return {r.left, r.top, r.width, r.height};
-}
-
 }  // namespace
 
 class MainWindowViewTest : public QObject {
@@ -43,15 +38,6 @@ private slots:
         f.view.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f.view));
         QCOMPARE(QApplication::focusWidget(), f.view.widgetFor("Text_input"));
-    }
-
-    void everyControlSitsAtItsDesignedPlace() {
-        ViewFixture f;
-        for (Control* control : f.w.controls()) {
-            QWidget* widget = f.view.widgetFor(control->name(), control->index());
-            QVERIFY2(widget != nullptr, control->name().c_str());
-            QCOMPARE(widget->geometry(), toQRect(control->spec().geometry));
-        }
     }
 
     void startUpSizeShowsButtonsButNotTheErrorPanel() {
@@ -82,14 +68,6 @@ private slots:
             return widget->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
         };
         QCOMPARE(picture(client, place), picture(panel, panel->rect()));
-    }
-
-    void titleBarNamesTheProgramWithItsIconBeforeTheFirstLinkAttempt() {
-        ViewFixture f;
-        f.load();
-        QVERIFY(f.w.caption().empty());
-        QCOMPARE(f.view.windowTitle(), QString("VQ72_OSD"));
-        QVERIFY(!f.view.windowIcon().isNull());
     }
 
     void optionGroupIsOneTabStopAndArrowsMoveItsSelection() {
@@ -147,18 +125,6 @@ private slots:
         QTest::mouseClick(f.widget("cmd_button", ActionButtons::kSave), Qt::LeftButton);
         QVERIFY(!f.serial.written.empty());
         QCOMPARE(f.serial.written.back().substr(4, 20), "ABCD" + std::string(16, '7'));
-    }
-
-    void menusShowOnlyTheirDesignedEntries() {
-        ViewFixture f;
-        f.load();
-        QStringList bar;
-        for (const QAction* action : f.view.menuBar()->actions()) bar << action->text();
-        QCOMPARE(bar, (QStringList{"&File", "&Com", "&Help"}));
-        QCOMPARE(visibleEntries(f.view.menuFor("mnuFile")), QStringList{"E&xit"});
-        QCOMPARE(visibleEntries(f.view.menuFor("mnuHelp")), (QStringList{"&Manual", "&About"}));
-        QCOMPARE(visibleEntries(f.view.menuFor("mnuCOM")), QStringList{});
-        QVERIFY(!f.view.actionFor("mnuUpLoadLogo")->isEnabled());
     }
 
     void comMenuOpeningAndEntriesReachTheHandlers() {

@@ -3,17 +3,17 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <filesystem>
 
-#include "event_wait.h"
 #include "platform/failure.h"
 #include "platform/failure_numbers.h"
 #include "sim/simulated_device.h"
+#include "support/event_wait.h"
 #include "support/lock_scene.h"
+#include "support/scratch_folder.h"
 
 namespace vq72 {
 namespace {
@@ -33,19 +33,12 @@ termios lineOf(const std::string& path) {
 
 class QtSerialControlTest : public testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/vq72-serial-test-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-        ASSERT_EQ(::mkdir(locks().c_str(), 0755), 0);
-    }
     void TearDown() override {
         control_.reset();
         device_.reset();
-        std::filesystem::remove_all(dir_);
     }
-    std::string link() const { return dir_ + "/port"; }
-    std::string locks() const { return dir_ + "/locks"; }
+    std::string link() const { return folder_.path("port"); }
+    std::string locks() const { return folder_.folder("locks"); }
     std::string deviceLock() const { return locks() + "/" + lockFileName(device_->portPath()); }
 
     void startDevice(sim::Options options = {}) {
@@ -82,7 +75,7 @@ protected:
         return static_cast<int>(std::count(events_.begin(), events_.end(), code));
     }
 
-    std::string dir_;
+    test::ScratchFolder folder_;
     std::unique_ptr<sim::SimulatedDevice> device_;
     std::unique_ptr<QtSerialControl> control_;
     std::vector<int> events_;

@@ -1,0 +1,105 @@
+// The whole program against the simulated device on a pseudo-terminal: the real Qt serial
+// control (port 1 mapped to the device's link) and settings file, both in a scratch folder, fake
+// desktop services, and ticks from the manual clock. Before every tick the line settles: pending
+// serial events run, and whatever the device owes in answer to the commands written so far
+// reaches the program first, so ticks never outrun the wire (bounded I/O waits, not timing).
+#pragma once
+
+#include <QCoreApplication>
+#include <QSettings>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/program.h"
+#include "device/port_map.h"
+#include "device/settings_store.h"
+#include "platform/qt/qt_serial_control.h"
+#include "platform/qt/qt_settings_backing.h"
+#include "sim/simulated_device.h"
+#include "support/event_wait.h"
+#include "support/fakes.h"
+#include "support/manual_clock.h"
+#include "support/observed_serial_control.h"
+#include "support/recording_settings_backing.h"
+#include "support/scratch_folder.h"
+
+namespace vq72::test {
+
+class ProgramOnLink {
+public:
+    static constexpr int kPort = 1;
+
+    ProgramOnLink() {
+        app.onDoEvents = [] { QCoreApplication::processEvents(); };
+        clock.between = [this] { letTheLineSettle(); };
+    }
+    ~ProgramOnLink() {
+        control_.setPortOpen(false);
+        device_.reset();
+    }
+    ProgramOnLink(const ProgramOnLink&) = delete;
+    ProgramOnLink& operator=(const ProgramOnLink&) = delete;
+
+    static std::string settingPath(const std::string& name) {
+        return SettingsStore::buildPath(kAppTitle, kFormInitSection, name);
+    }
+
+    // Starts the device with `options` on the port's link and loads the program with port 1
+    // saved as "ComPort".
+    void start(sim::Options options = {}) {
+        options.linkPath = link();
+        device_ = std::make_unique<sim::SimulatedDevice>(std::move(options));
+        device_->start();
+        storedSettings_.write(settingPath("ComPort"), " " + std::to_string(kPort));
+        program.Form_Load();
+    }
+    sim::SimulatedDevice& device() { return *device_; }
+
+    // Ticks until `done` holds; false when it did not within `limit` ticks.
+    bool stepUntil(const std::function<bool()>& done, int limit) {
+        return clock.runUntil(done, limit) >= 0;
+    }
+    // The clock's hook between ticks. After one wait has failed, the test goes on without
+    // waiting, to its own failures; lineFailed() tells.
+    void letTheLineSettle() {
+        QCoreApplication::processEvents();
+        if (!device_ || lineFailed_) return;
+        lineFailed_ = !processEventsUntil([&] { return answersDelivered(); });
+    }
+    // Whether the device failed to take every command, or its answers to reach the program.
+    bool lineFailed() const { return lineFailed_; }
+
+private:
+    static std::string settingsFolder(const ScratchFolder& folder) {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                           QString::fromStdString(folder.folder("config")));
+        return folder.path("config");
+    }
+    std::string link() const { return folder_.path("port"); }
+    bool lineRead() const { return device_->unreadByHost() == 0 || !control_.portOpen(); }
+    bool answersDelivered() const {
+        return device_->log().size() >= serial.written.size() && device_->pendingAnswers() == 0 &&
+               lineRead();
+    }
+
+    ScratchFolder folder_;
+    std::string settingsFolder_ = settingsFolder(folder_);
+    QtSerialControl control_{PortMap::parse(std::to_string(kPort) + "=" + link()),
+                             folder_.folder("locks")};
+    QtSettingsBacking storedSettings_;
+    std::unique_ptr<sim::SimulatedDevice> device_;
+    bool lineFailed_ = false;
+
+public:
+    ObservedSerialControl serial{control_};
+    RecordingSettingsBacking settings{storedSettings_};
+    FakeShell shell;
+    FakeAppServices app;
+    FakeWindowSystem windows;
+    Program program{Platform{serial, settings, shell, app, windows, windows}};
+    MainWindowModel& w = program.frm_VQ72xx;
+    ManualClock clock{w, program};
+};
+
+}  // namespace vq72::test
