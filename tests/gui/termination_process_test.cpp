@@ -1,7 +1,6 @@
 // The program as a process, its lock files in a folder of the test's own (VQ72_LOCK_DIR). It
 // ends through its normal unload on SIGTERM, SIGINT and SIGHUP while its port is open: it exits
-// normally and leaves no lock file behind. A port locked by another program, or with anything
-// else at its lock path, is never taken, and the program stays responsive.
+// normally and leaves no lock file behind.
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -11,7 +10,6 @@
 #include "gui/gui_test_registry.h"
 #include "platform/port_lock.h"
 #include "sim/simulated_device.h"
-#include "support/lock_scene.h"
 
 namespace vq72::test {
 namespace {
@@ -94,41 +92,6 @@ private slots:
         endNormally(program, signal);
         QVERIFY(!exists(lockFile));
         device.stop();
-    }
-
-    void portLockedElsewhereIsNeverTakenAndTheProgramStaysResponsive_data() {
-        QTest::addColumn<int>("planted");
-        QTest::newRow("live lock") << static_cast<int>(Planted::AsciiLock);
-        QTest::newRow("FIFO") << static_cast<int>(Planted::Fifo);
-    }
-
-    // The start-up scan probes the locked port 1 before it opens the saved port 2: once port 2
-    // is polled, port 1 has been passed over.
-    void portLockedElsewhereIsNeverTakenAndTheProgramStaysResponsive() {
-        QFETCH(int, planted);
-        const ProgramHome home(2);
-        sim::Options options;
-        options.linkPath = home.path("locked");
-        sim::SimulatedDevice locked(options);
-        locked.start();
-        options.linkPath = home.path("free");
-        sim::SimulatedDevice free(options);
-        free.start();
-        const LockHolder holder;
-        const std::string lockPath = home.lockOf(locked.portPath());
-        plant(lockPath, static_cast<Planted>(planted), holder.pid());
-        const std::string before = snapshot(lockPath);
-
-        const OpenWatch watch(locked.portPath());
-
-        QProcess program;
-        home.start(program, "1=" + home.path("locked") + ",2=" + home.path("free"));
-        QTRY_VERIFY_WITH_TIMEOUT(!free.log().empty(), kBoundMs);
-        QVERIFY2(!watch.opened(), "the locked port was opened");
-        QCOMPARE(snapshot(lockPath), before);
-        endNormally(program, SIGTERM);
-        locked.stop();
-        free.stop();
     }
 };
 

@@ -51,47 +51,12 @@ TEST_F(ReplyBatch, TenCharactersAreDroppedAndElevenInterpreted) {
     EXPECT_EQ(h.w.state.TicksSinceReply, 1) << "reset by the batch, then counted by the same tick";
 }
 
-TEST_F(ReplyBatch, A150CharacterBatchIsCutToItsLast100) {
-    reply("BGERR" + std::string(145, '.'));
-    EXPECT_TRUE(spy.reports.empty()) << "a token only in the first 50 characters is not seen";
-    reply(std::string(50, '.') + "BGERR" + std::string(95, '.'));
-    EXPECT_EQ(spy.titled("Task incomplete").size(), 1u);
-}
-
 TEST_F(ReplyBatch, IsSplitAtCarriageReturnsAndPurgesOnlyTheReceiveSide) {
     reply("x BGERR\r\nVQ7240 CT-OK");
     EXPECT_EQ(spy.titled("Task incomplete").size(), 1u);
     EXPECT_EQ(h.w.lbl_txt_status.text(), "VQ72xx Found");
     EXPECT_EQ(h.serial.count("purge(receive)"), 1);
     EXPECT_EQ(h.serial.count("purge(both)"), 0) << "a command still being written is not aborted";
-}
-
-TEST_F(ReplyBatch, AFloodWithoutPauseKeepsTheBufferBoundedAndDecidesAsOnTheWholeText) {
-    constexpr std::size_t kFlood = 100000;
-    constexpr std::size_t kChunk = 2500;
-    const std::string last = "BG001M\rVQ CT-OK\r\n";
-    std::string flood = "(C)";
-    while (flood.size() < kFlood - 100) flood += "BGERR\r.......";
-    flood.resize(kFlood - 100, '.');
-    flood += std::string(100 - last.size(), '-') + last;
-    ASSERT_EQ(flood.size(), kFlood);
-
-    std::size_t mostStored = 0;
-    for (std::size_t at = 0; at < flood.size(); at += kChunk) {
-        h.serial.arrive(flood.substr(at, kChunk));
-        mostStored = std::max(mostStored, h.program.reader().RxBuffer.storedCharacters());
-        h.clock.step();
-    }
-    EXPECT_LE(mostStored, ReceiveBuffer::kKeptHead + 2 * ReceiveBuffer::kMaxBatch);
-    EXPECT_EQ(h.program.reader().RxBuffer.length(), kFlood);
-    EXPECT_EQ(h.w.state.RxWaitTicks, 2) << "started with \"(C)\": three quiet ticks, one gone";
-    h.clock.step();
-    EXPECT_FALSE(h.program.reader().RxBuffer.empty());
-    h.clock.step();
-    EXPECT_TRUE(h.program.reader().RxBuffer.empty());
-    EXPECT_TRUE(spy.reports.empty()) << "only the last 100 characters are interpreted";
-    EXPECT_EQ(h.w.lbl_txt_status.text(), "VQ72xx Found");
-    EXPECT_EQ(h.settings.values[Harness::path("LG_Model")], "5");
 }
 
 struct LineCase {

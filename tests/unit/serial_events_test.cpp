@@ -34,32 +34,6 @@ TEST_F(SerialEvent, CodesOtherThanReceiveAndTransmitFullChangeNothingVisible) {
     }
 }
 
-TEST(SerialEventText, NamesEveryCodeOfTheTable) {
-    const std::pair<int, const char*> texts[] = {
-        {1, ""},
-        {2, ""},
-        {3, "Change in CTS Detected"},
-        {4, "Change in DSR Detected"},
-        {5, "Change in CD Detected"},
-        {6, "The Phone is Ringing"},
-        {7, "End of File Detected"},
-        {1001, "Break Received"},
-        {1002, "CTS Timeout"},
-        {1003, "DSR Timeout"},
-        {1004, "Framing Error"},
-        {1005, "Unknown error or event"},
-        {1006, "Overrun Error"},
-        {1007, "Carrier Detect Timeout"},
-        {1008, "Receive Buffer Overflow"},
-        {1009, "Parity Error"},
-        {1010, "Transmit Buffer Full"},
-        {1011, "Error retrieving DCB"},
-        {comm_event::kPortLost, "Unknown error or event"},
-        {0, "Unknown error or event"},
-    };
-    for (const auto& [code, text] : texts) EXPECT_EQ(SerialEvents::EventText(code), text) << code;
-}
-
 TEST_F(SerialEvent, TransmitBufferFullClosesThePortLowersDtrAndReports) {
     h.serial.raise(comm_event::kTxFull);
     EXPECT_EQ(h.serial.calls,
