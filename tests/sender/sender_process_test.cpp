@@ -14,6 +14,7 @@
 #include "platform/port_lock.h"
 #include "sim/simulated_device.h"
 #include "support/lock_scene.h"
+#include "support/scratch_folder.h"
 
 namespace vq72 {
 namespace {
@@ -40,19 +41,12 @@ bool exists(const std::string& path) {
 class SenderProcessTest : public testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/vq72-sender-test-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        dir_ = pattern;
         environment_ = QProcessEnvironment::systemEnvironment();
-        environment_.insert("XDG_CONFIG_HOME", QString::fromStdString(dir_ + "/config"));
+        environment_.insert("XDG_CONFIG_HOME", QString::fromStdString(folder_.path("config")));
         environment_.remove("VQ72_OSD_PORTS");
-        ASSERT_EQ(::mkdir(locks().c_str(), 0755), 0);
-        environment_.insert("VQ72_LOCK_DIR", QString::fromStdString(locks()));
+        environment_.insert("VQ72_LOCK_DIR", QString::fromStdString(folder_.folder("locks")));
     }
-    void TearDown() override {
-        devices_.clear();
-        std::filesystem::remove_all(dir_);
-    }
+    void TearDown() override { devices_.clear(); }
 
     // A simulated device published at <dir>/<name>.
     sim::SimulatedDevice& startDevice(const std::string& name, sim::Options options = {}) {
@@ -61,7 +55,7 @@ protected:
         devices_.back()->start();
         return *devices_.back();
     }
-    std::string path(const std::string& name) const { return dir_ + "/" + name; }
+    std::string path(const std::string& name) const { return folder_.path(name); }
     std::string locks() const { return path("locks"); }
     std::string lockOf(const std::string& path) const { return locks() + "/" + lockFileName(path); }
     void mapPorts(const std::string& map) {
@@ -72,7 +66,7 @@ protected:
         QStringList list;
         for (const auto& a : arguments) list << QString::fromStdString(a);
         process.setProcessEnvironment(environment_);
-        process.setWorkingDirectory(QString::fromStdString(dir_));
+        process.setWorkingDirectory(QString::fromStdString(folder_.path()));
         process.start(VQ72_SENDER, list);
         ASSERT_TRUE(process.waitForStarted(kProcessBoundMs));
     }
@@ -91,7 +85,7 @@ protected:
         return finish(process);
     }
 
-    std::string dir_;
+    test::ScratchFolder folder_;
     QProcessEnvironment environment_;
     std::vector<std::unique_ptr<sim::SimulatedDevice>> devices_;
 };

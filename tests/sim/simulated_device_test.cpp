@@ -2,7 +2,6 @@
 #include "sim/simulated_device.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -10,6 +9,7 @@
 #include "sim/frame_parser.h"
 #include "sim/pty_host.h"
 #include "sim/replies.h"
+#include "support/scratch_folder.h"
 
 namespace vq72::sim {
 namespace {
@@ -25,16 +25,7 @@ const std::string kOsd = "CTT\x14" + std::string(20, ' ') +
 
 class SimulatedDeviceTest : public testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/vq72-sim-test-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override {
-        device_.reset();
-        ::unlink((dir_ + "/log").c_str());
-        ::rmdir(dir_.c_str());
-    }
+    void TearDown() override { device_.reset(); }
     // A device published at link().
     SimulatedDevice& start(Options options = {}) {
         options.linkPath = link();
@@ -42,9 +33,9 @@ protected:
         device_->start();
         return *device_;
     }
-    std::string link() const { return dir_ + "/port"; }
+    std::string link() const { return folder_.path("port"); }
 
-    std::string dir_;
+    vq72::test::ScratchFolder folder_;
     std::unique_ptr<SimulatedDevice> device_;
 };
 
@@ -71,7 +62,7 @@ TEST_F(SimulatedDeviceTest, AnswersCtsAndOsdWithTheFullReplyAndShowsTheText) {
 
 TEST_F(SimulatedDeviceTest, BadFrameGetsNoReplyAndTheLogFileMatchesTheLog) {
     Options options;
-    options.logPath = dir_ + "/log";
+    options.logPath = folder_.path("log");
     SimulatedDevice& device = start(options);
     PtyHost host(link());
     host.write("cts");
@@ -80,7 +71,7 @@ TEST_F(SimulatedDeviceTest, BadFrameGetsNoReplyAndTheLogFileMatchesTheLog) {
     EXPECT_EQ(host.readUntilContains("\n"), kReply);
     ASSERT_TRUE(eventually([&] { return device.log().size() == 2; }));
     EXPECT_EQ(device.log(), (std::vector<std::string>{"BAD 63 74 73", "CTS 43 54 53"}));
-    std::ifstream file(dir_ + "/log");
+    std::ifstream file(folder_.path("log"));
     std::string first, second;
     std::getline(file, first);
     std::getline(file, second);

@@ -53,10 +53,6 @@ struct AboutRig {
     }
 };
 
-TEST(AboutTexts, VersionLine) {
-    EXPECT_EQ(about::versionLine(1, 3, 15), "Version 1.3.15  \xC2\xA9 Flarn");
-}
-
 TEST(AboutWindow, LoadWritesTheBuildVersionAndHidesTheCredits) {
     AboutRig r(false);
     const std::string version =
