@@ -72,24 +72,5 @@ TEST_F(OsdSaveLink, SaveDuringAReplysQuietTimeReachesTheDeviceWholeAndIsAcknowle
     EXPECT_EQ(shownReports(), std::vector<Report>{});
 }
 
-TEST_F(OsdSaveLink, ADeviceThatAnswersOnlyThePollsNeverConfirmsTheText) {
-    sim::Options options;
-    options.ignoreText = true;
-    start(options);
-    ASSERT_TRUE(portSettles());
-    ASSERT_TRUE(statusWithin(kFound, kSettleLimitTicks));
-
-    const std::size_t shownBefore = status.entries.size();
-    w.Text_input.setText("HELLO");
-    program.cmd_button_Click(ActionButtons::kSave);
-    ASSERT_TRUE(statusWithin("No Reply", CommandChannel::kReplyDeadlineTicks + 1));
-    EXPECT_EQ(device().screen().text, "       HELLO        ") << "the device took the text";
-    ASSERT_TRUE(nextWriteWithin(kPollLimitTicks));
-    ASSERT_TRUE(statusWithin(kFound, kPollLimitTicks));
-    EXPECT_EQ(status.textsFrom(shownBefore),
-              (std::vector<std::string>{"Programming", "Sending Text.", "Transfer Done.",
-                                        "No Reply", kFound}));
-}
-
 }  // namespace
 }  // namespace vq72::test

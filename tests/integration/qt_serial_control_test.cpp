@@ -146,36 +146,6 @@ TEST_F(QtSerialControlTest, MissingPathAndUnmappedNumbersFailAs8002) {
     }
 }
 
-// Opened through its link, the port is the device's: a lock under the device's name keeps it,
-// and so does anything else at that lock path. The open fails as 8005 naming the holder or the
-// path, without waiting and without touching what is there.
-TEST_F(QtSerialControlTest, PortLockedElsewhereIsNeverOpenedAndTheLockIsKept) {
-    startDevice();
-    const test::LockHolder holder;
-    struct Case {
-        test::Planted planted;
-        std::string named;
-    };
-    for (const Case& c :
-         {Case{test::Planted::AsciiLock, "by PID " + std::to_string(holder.pid()) + " (sleep)"},
-          Case{test::Planted::Fifo, "a FIFO sits at " + deviceLock()}}) {
-        SCOPED_TRACE(c.named);
-        test::plant(deviceLock(), c.planted, holder.pid());
-        const std::string before = test::snapshot(deviceLock());
-        QtSerialControl& control = makeControl();
-        try {
-            control.setPortOpen(true);
-            ADD_FAILURE() << "opened a locked port";
-        } catch (const Failure& f) {
-            EXPECT_EQ(f.number(), failure_number::kPortInUse);
-            EXPECT_NE(f.description().find(c.named), std::string::npos) << f.description();
-        }
-        EXPECT_FALSE(control.portOpen());
-        EXPECT_EQ(test::snapshot(deviceLock()), before);
-        std::filesystem::remove(deviceLock());
-    }
-}
-
 // Another control (the window, the sender) that opened the port through its link holds it under
 // the device's name until it closes: opening through the device's own path fails meanwhile.
 // A stale lock left by a process that is gone is taken over.

