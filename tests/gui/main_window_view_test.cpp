@@ -120,7 +120,6 @@ private slots:
         box->setFocus();
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(box->text(), "ABCD" + QString(16, QLatin1Char('7')));
-        QVERIFY(f.program.keys.empty());
 
         QTest::mouseClick(f.widget("cmd_button", ActionButtons::kSave), Qt::LeftButton);
         QVERIFY(!f.serial.written.empty());
@@ -132,17 +131,18 @@ private slots:
         f.load();
         QMenu* com = f.view.menuFor("mnuCOM");
         com->popup(QPoint(0, 0));
-        QCOMPARE(f.program.count("mnuCOM_Click"), 1);
+        QVERIFY(f.w.state.RefreshPortsPending);
         com->close();
 
         f.w.mnuCOMsel(3).setText("COM3");
         f.w.mnuCOMsel(3).setToolTip("/dev/ttyS2");
+        f.w.mnuCOMsel(3).setTag(" 3");
         f.w.mnuCOMsel(3).setVisible(true);
         QAction* entry = f.view.actionFor("mnuCOMsel", 3);
         QCOMPARE(visibleEntries(com), QStringList{"COM3"});
         QCOMPARE(entry->toolTip(), QString("/dev/ttyS2"));
         entry->trigger();
-        QCOMPARE(f.program.count("mnuCOMsel_Click(3)"), 1);
+        QCOMPARE(f.w.state.ComPortNumber, 3);
     }
 
     void exitUnloadsOnceAndEndsTheWindow() {
@@ -155,12 +155,11 @@ private slots:
         QTest::mouseClick(f.view.widgetFor("cmd_button", 1), Qt::LeftButton);
         QCOMPARE(f.w.lbl_txt_status.text(), std::string("Exiting"));
         QVERIFY(!f.view.isVisible());
-        QCOMPARE(f.program.count("Form_Unload"), 1);
         QCOMPARE(unloaded.count(), 1);
         QVERIFY(!f.serial.portOpen());
         QVERIFY(!f.w.tmr_Delay.enabled());
         f.view.close();
-        QCOMPARE(f.program.count("Form_Unload"), 1);
+        QCOMPARE(unloaded.count(), 1);
     }
 };
 

@@ -62,7 +62,7 @@ private slots:
         ReportSpy secondReports(second.w);
         second.program.Form_Load();
 
-        QCOMPARE(first.program.count("Form_Unload"), 1);
+        QVERIFY(!first.w.tmr_Delay.enabled());  // unloaded
         QVERIFY(!first.view.isVisible());
         QVERIFY(!first.serial.portOpen());
         QVERIFY(!first.serial.dtrEnable());
@@ -88,7 +88,7 @@ private slots:
         second.program.Form_Load();
 
         QCOMPARE(secondServices.findWindow("VQ72_OSD"), AppServices::WindowLookup::Disabled);
-        QCOMPARE(first.program.count("Form_Unload"), 0);
+        QVERIFY(first.w.tmr_Delay.enabled());  // not unloaded
         QVERIFY(first.view.isVisible());
         QVERIFY(firstServices.serving());
         splash.close();

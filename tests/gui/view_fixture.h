@@ -4,7 +4,7 @@
 
 #include <QtTest>
 
-#include "gui/observed_program.h"
+#include "app/program.h"
 #include "support/fakes.h"
 #include "support/manual_clock.h"
 #include "ui/main_window_view.h"
@@ -38,7 +38,7 @@ struct ViewFixture {
     AppServices& app;
     WindowCloser host;
     FakeWindowSystem about;
-    ObservedProgram program{Platform{serial, settings, shell, app, host, about}};
+    Program program{Platform{serial, settings, shell, app, host, about}};
     MainWindowModel& w = program.frm_VQ72xx;
     MainWindowView view{w, program};
     ManualClock clock{w, program};
