@@ -10,25 +10,19 @@ namespace {
 const std::string kDLE(1, '\x10');
 const std::string kACK(1, '\x06');
 
-TEST(OptLocationClick, EachPositionSetsItsCodeAndAlignsTheBox) {
-    const struct {
-        int index;
-        const char* code;
-        TextAlign align;
-    } cases[] = {
-        {0, "11", TextAlign::Left}, {1, "12", TextAlign::Centre}, {2, "13", TextAlign::Right},
-        {3, "21", TextAlign::Left}, {4, "22", TextAlign::Centre}, {5, "23", TextAlign::Right},
-        {6, "31", TextAlign::Left}, {7, "32", TextAlign::Centre}, {8, "33", TextAlign::Right},
-    };
-    for (const auto& c : cases) {
+// The options run row by row (top, middle, bottom), each row left, centre, right; the box
+// aligns the text as the device will place it.
+TEST(OptLocationClick, EachPositionSetsItsRowColumnCodeAndAlignsTheBox) {
+    const TextAlign byColumn[] = {TextAlign::Left, TextAlign::Centre, TextAlign::Right};
+    for (int index = 0; index < 9; ++index) {
         test::OsdRig r;
-        // Leave the start-up choice first, so that every index, the start-up one included, is
-        // reached by a change of selection.
-        r.w.opt_location[c.index == 0 ? 8 : 0].setValue(true);
-        r.w.opt_location[c.index].setValue(true);
-        EXPECT_EQ(r.w.state.LocationCode, kDLE + c.code) << "index " << c.index;
-        EXPECT_EQ(r.w.state.TextAlignment, static_cast<int>(c.align)) << "index " << c.index;
-        EXPECT_EQ(r.w.Text_input.alignment(), c.align) << "index " << c.index;
+        // Leave the start-up choice first, so that every index is reached by a change.
+        r.w.opt_location[index == 0 ? 8 : 0].setValue(true);
+        r.w.opt_location[index].setValue(true);
+        const std::string code = std::to_string(index / 3 + 1) + std::to_string(index % 3 + 1);
+        EXPECT_EQ(r.w.state.LocationCode, kDLE + code) << "index " << index;
+        EXPECT_EQ(r.w.Text_input.alignment(), byColumn[index % 3]) << "index " << index;
+        EXPECT_EQ(r.w.state.TextAlignment, static_cast<int>(byColumn[index % 3]));
     }
 }
 
