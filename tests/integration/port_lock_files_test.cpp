@@ -7,10 +7,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <filesystem>
 #include <optional>
 
 #include "support/lock_scene.h"
+#include "support/scratch_folder.h"
 
 namespace vq72::posix {
 namespace {
@@ -31,17 +31,11 @@ struct Scene {
 
 class PortLockScenes : public testing::TestWithParam<Scene> {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/vq72-lock-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        folder_ = pattern;
-        link_ = folder_ + "/port";
-        ASSERT_EQ(::symlink(kDevice, link_.c_str()), 0);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
+    void SetUp() override { ASSERT_EQ(::symlink(kDevice, link_.c_str()), 0); }
 
-    std::string folder_;
-    std::string link_;
+    test::ScratchFolder scratch_;
+    std::string folder_ = scratch_.path();
+    std::string link_ = scratch_.path("port");
     test::LockHolder holder_;
 };
 
@@ -92,10 +86,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Scene>& info) { return std::string(info.param.name); });
 
 TEST(OwnLockFileTest, HoldsThePortUnderTheDevicesNameUntilReleased) {
-    char pattern[] = "/tmp/vq72-lock-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    const std::string folder = pattern;
-    const std::string link = folder + "/port";
+    const test::ScratchFolder scratch;
+    const std::string folder = scratch.path();
+    const std::string link = scratch.path("port");
     ASSERT_EQ(::symlink(kDevice, link.c_str()), 0);
     const std::string lockPath = folder + "/" + lockFileName(kDevice);
     {
@@ -107,7 +100,6 @@ TEST(OwnLockFileTest, HoldsThePortUnderTheDevicesNameUntilReleased) {
         EXPECT_EQ(OwnLockFile::create(lockPath), nullptr);
     }
     EXPECT_EQ(test::snapshot(lockPath), "nothing");
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -6,13 +6,10 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <filesystem>
-
 #include "platform/failure.h"
 #include "platform/failure_numbers.h"
 #include "sim/simulated_device.h"
 #include "support/event_wait.h"
-#include "support/lock_scene.h"
 #include "support/scratch_folder.h"
 
 namespace vq72 {
@@ -39,7 +36,6 @@ protected:
     }
     std::string link() const { return folder_.path("port"); }
     std::string locks() const { return folder_.folder("locks"); }
-    std::string deviceLock() const { return locks() + "/" + lockFileName(device_->portPath()); }
 
     void startDevice(sim::Options options = {}) {
         options.linkPath = link();
@@ -144,31 +140,6 @@ TEST_F(QtSerialControlTest, MissingPathAndUnmappedNumbersFailAs8002) {
         }
         EXPECT_FALSE(c.portOpen());
     }
-}
-
-// Another control (the window, the sender) that opened the port through its link holds it under
-// the device's name until it closes: opening through the device's own path fails meanwhile.
-// A stale lock left by a process that is gone is taken over.
-TEST_F(QtSerialControlTest, OpenPortHoldsTheDevicesLockUntilClosedAndStaleLocksAreTakenOver) {
-    startDevice();
-    test::plant(deviceLock(), test::Planted::StaleLock, 0);
-    QtSerialControl& first = openControl();
-    ASSERT_TRUE(first.portOpen());
-    QtSerialControl second(PortMap::parse("1=" + device_->portPath()), locks());
-    second.setCommPort(kPort);
-    try {
-        second.setPortOpen(true);
-        ADD_FAILURE() << "opened a port held by another control";
-    } catch (const Failure& f) {
-        EXPECT_EQ(f.number(), failure_number::kPortInUse);
-        EXPECT_NE(f.description().find("in use by PID " + std::to_string(::getpid())),
-                  std::string::npos)
-            << f.description();
-    }
-    first.setPortOpen(false);
-    EXPECT_EQ(test::snapshot(deviceLock()), "nothing");
-    second.setPortOpen(true);
-    EXPECT_TRUE(second.portOpen());
 }
 
 TEST_F(QtSerialControlTest, VanishedDeviceClosesThePortAndIsReportedOnce) {
