@@ -20,7 +20,7 @@ public:
 
     // `mainState` supplies AboutFromMenu, read once at load; `close` asks the view to close
     // (and unload) the window.
-    AboutWindow(AboutWindowModel& window, const WindowState& mainState, Shell& shell,
+    AboutWindow(AboutWindowModel& window, const StartUpFlags& mainState, Shell& shell,
                 std::function<void()> close)
         : w_(window), mainState_(mainState), shell_(shell), close_(std::move(close)) {}
 
@@ -48,7 +48,7 @@ private:
     void closeWindow();
 
     AboutWindowModel& w_;
-    const WindowState& mainState_;
+    const StartUpFlags& mainState_;
     Shell& shell_;
     std::function<void()> close_;
 

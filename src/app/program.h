@@ -6,6 +6,7 @@
 #include <string>
 
 #include "device/settings_store.h"
+#include "lifecycle/help_menu.h"
 #include "lifecycle/settle_timer.h"
 #include "lifecycle/shutdown.h"
 #include "lifecycle/start_up.h"
@@ -24,6 +25,7 @@
 #include "protocol/reply_reader.h"
 #include "protocol/serial_events.h"
 #include "serial/port_discovery.h"
+#include "window/link_indicators.h"
 #include "window/main_window_events.h"
 #include "window/main_window_model.h"
 #include "window/report.h"
@@ -66,6 +68,7 @@ public:
     SettingsStore& settings() { return settings_; }
     SettleTimer& settleTimer() { return settle_; }
     Shutdown& shutdown() { return shutdown_; }
+    HelpMenu& helpMenu() { return helpMenu_; }
     PortDiscovery& ports() { return ports_; }
     CommandChannel& channel() { return channel_; }
     ReplyReader& reader() { return reader_; }
@@ -77,8 +80,10 @@ private:
     Platform platform_;
     ReportRoutine report_;
     SettingsStore settings_;
+    LinkIndicators link_;
     SettleTimer settle_;
     Shutdown shutdown_;
+    HelpMenu helpMenu_;
     PortDiscovery ports_;
     CommandChannel channel_;
     ReplyReader reader_;

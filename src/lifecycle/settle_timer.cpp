@@ -3,7 +3,7 @@
 namespace vq72 {
 
 void SettleTimer::tmrComInit_Timer() {
-    if (w_.state.TextTransferBusy) return;
+    if (transfer_.TextTransferBusy) return;
     if (!SettleArmed) {
         SettleArmed = true;
         return;
@@ -13,9 +13,9 @@ void SettleTimer::tmrComInit_Timer() {
         return;
     }
     SettleTicks = 0;
-    w_.state.PortReady = true;
-    w_.state.CmdBusy = false;
-    w_.tmrComInit.setEnabled(false);
+    flags_.PortReady = true;
+    flags_.CmdBusy = false;
+    tmrComInit_.setEnabled(false);
 }
 
 }  // namespace vq72

@@ -2,7 +2,8 @@
 // the port ready. Ticks that fall into a text transfer do not count.
 #pragma once
 
-#include "window/main_window_model.h"
+#include "window/timer.h"
+#include "window/window_state.h"
 
 namespace vq72 {
 
@@ -10,7 +11,8 @@ class SettleTimer {
 public:
     static constexpr int kSettleTicks = 20;
 
-    explicit SettleTimer(MainWindowModel& window) : w_(window) {}
+    SettleTimer(Timer& tmrComInit, const TransferFlags& transfer, LinkFlags& flags)
+        : tmrComInit_(tmrComInit), transfer_(transfer), flags_(flags) {}
 
     void tmrComInit_Timer();
 
@@ -18,7 +20,9 @@ public:
     int SettleTicks = 0;
 
 private:
-    MainWindowModel& w_;
+    Timer& tmrComInit_;
+    const TransferFlags& transfer_;
+    LinkFlags& flags_;
 };
 
 }  // namespace vq72

@@ -8,35 +8,34 @@ namespace vq72 {
 
 void StartUp::Form_Load() {
     ReportingGuard step(report_, "Form_Load");
-    WindowState& s = w_.state;
 
-    s.FormLoading = true;
-    s.AppName = kAppTitle;
+    startUp_.FormLoading = true;
+    startUp_.AppName = kAppTitle;
 
     bool secondStart = false;
     step([&] { secondStart = app_.previousInstance(); });
     if (secondStart) {
         step([&] { app_.activate(kAppTitle); });
-        step([&] { EndTask(app_, s.AppName); });
+        step([&] { EndTask(app_, startUp_.AppName); });
     } else {
-        w_.tmrSplash.setEnabled(true);
+        tmrSplash_.setEnabled(true);
     }
 
     step([&] { settings_.GetRegSetting(kAppTitle, kFormInitSection, "LogoSelect", "1"); });
 
-    s.SkipComPort = kNoSkippedPort;
-    step([&] { s.SkipComPort = parseSkipCom(app_.commandLine()); });
+    selection_.SkipComPort = kNoSkippedPort;
+    step([&] { selection_.SkipComPort = parseSkipCom(app_.commandLine()); });
 
     if (portStartUp_) portStartUp_();
 
-    w_.setOuterHeightTwips(kOuterHeightTwips);
-    w_.setOuterWidthTwips(kOuterWidthTwips);
+    frame_.setOuterHeightTwips(kOuterHeightTwips);
+    frame_.setOuterWidthTwips(kOuterWidthTwips);
 
-    s.FormLoading = false;
+    startUp_.FormLoading = false;
 
-    step([&] { w_.opt_location[kDefaultLocation].setValue(true); });
-    step([&] { w_.opt_BK_WT[kDefaultColour].setValue(true); });
-    w_.Text_input.setText("");
+    step([&] { opt_location_[kDefaultLocation].setValue(true); });
+    step([&] { opt_BK_WT_[kDefaultColour].setValue(true); });
+    Text_input_.setText("");
 }
 
 }  // namespace vq72

@@ -3,11 +3,15 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "device/settings_store.h"
 #include "platform/app_services.h"
-#include "window/main_window_model.h"
+#include "window/control.h"
 #include "window/report.h"
+#include "window/timer.h"
+#include "window/window_frame.h"
+#include "window/window_state.h"
 
 namespace vq72 {
 
@@ -18,9 +22,17 @@ public:
     static constexpr int kDefaultLocation = 1;  // "Top Center"
     static constexpr int kDefaultColour = 0;    // "White on Black"
 
-    StartUp(MainWindowModel& window, ReportRoutine& report, SettingsStore& settings,
-            AppServices& app, std::function<void()> portStartUp)
-        : w_(window),
+    StartUp(Control& Text_input, std::vector<Control>& opt_location,
+            std::vector<Control>& opt_BK_WT, Timer& tmrSplash, WindowFrame& frame,
+            StartUpFlags& startUp, PortSelection& selection, ReportRoutine& report,
+            SettingsStore& settings, AppServices& app, std::function<void()> portStartUp)
+        : Text_input_(Text_input),
+          opt_location_(opt_location),
+          opt_BK_WT_(opt_BK_WT),
+          tmrSplash_(tmrSplash),
+          frame_(frame),
+          startUp_(startUp),
+          selection_(selection),
           report_(report),
           settings_(settings),
           app_(app),
@@ -29,7 +41,13 @@ public:
     void Form_Load();
 
 private:
-    MainWindowModel& w_;
+    Control& Text_input_;
+    std::vector<Control>& opt_location_;
+    std::vector<Control>& opt_BK_WT_;
+    Timer& tmrSplash_;
+    WindowFrame& frame_;
+    StartUpFlags& startUp_;
+    PortSelection& selection_;
     ReportRoutine& report_;
     SettingsStore& settings_;
     AppServices& app_;

@@ -6,15 +6,15 @@ namespace vq72 {
 
 void StartUpSplash::tmrSplash_Timer() {
     if (SplashShown) return;
-    w_.tmrSplash.setEnabled(false);
+    tmrSplash_.setEnabled(false);
     SplashShown = true;
-    w_.setAcceptsDrops(false);
-    w_.state.AboutFromMenu = false;
+    frame_.setAcceptsDrops(false);
+    startUp_.AboutFromMenu = false;
     // A splash that cannot be shown is not worth a message; the main window must still get
     // its drops back.
     ignoringFailure([&] { about_.showAboutModal(); });
     ignoringFailure([&] { about_.unloadAbout(); });
-    w_.setAcceptsDrops(true);
+    frame_.setAcceptsDrops(true);
 }
 
 }  // namespace vq72

@@ -3,18 +3,24 @@
 #pragma once
 
 #include "platform/window_system.h"
-#include "window/main_window_model.h"
+#include "window/timer.h"
+#include "window/window_frame.h"
+#include "window/window_state.h"
 
 namespace vq72 {
 
 class StartUpSplash {
 public:
-    StartUpSplash(MainWindowModel& window, AboutWindowHost& about) : w_(window), about_(about) {}
+    StartUpSplash(Timer& tmrSplash, WindowFrame& frame, StartUpFlags& startUp,
+                  AboutWindowHost& about)
+        : tmrSplash_(tmrSplash), frame_(frame), startUp_(startUp), about_(about) {}
 
     void tmrSplash_Timer();
 
 private:
-    MainWindowModel& w_;
+    Timer& tmrSplash_;
+    WindowFrame& frame_;
+    StartUpFlags& startUp_;
     AboutWindowHost& about_;
     bool SplashShown = false;
 };

@@ -5,13 +5,13 @@ namespace vq72 {
 void ActionButtons::cmd_button_Click(int Index) {
     switch (Index) {
         case kSave:
-            send(w_.Text_input.text());
+            send(Text_input_.text());
             break;
         case kBlank:
             send("");
             break;
         case kExit:
-            w_.lbl_txt_status.setText("Exiting");
+            lbl_txt_status_.setText("Exiting");
             mainWindow_.closeMainWindow();
             break;
         default:
@@ -20,12 +20,12 @@ void ActionButtons::cmd_button_Click(int Index) {
 }
 
 void ActionButtons::send(std::string text) {
-    w_.lbl_txt_status.setText("Programming");
-    w_.cmd_button[kSave].setEnabled(false);
-    w_.cmd_button[kExit].setEnabled(false);
-    transfer_.String_2_VQ7240(w_.state.LocationCode, w_.state.ColorCode, text);
-    w_.cmd_button[kSave].setEnabled(true);
-    w_.cmd_button[kExit].setEnabled(true);
+    lbl_txt_status_.setText("Programming");
+    cmd_button_[kSave].setEnabled(false);
+    cmd_button_[kExit].setEnabled(false);
+    transfer_.String_2_VQ7240(choice_.LocationCode, choice_.ColorCode, text);
+    cmd_button_[kSave].setEnabled(true);
+    cmd_button_[kExit].setEnabled(true);
 }
 
 }  // namespace vq72

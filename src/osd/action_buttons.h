@@ -3,10 +3,12 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "osd/osd_transfer.h"
 #include "platform/window_system.h"
-#include "window/main_window_model.h"
+#include "window/control.h"
+#include "window/window_state.h"
 
 namespace vq72 {
 
@@ -16,8 +18,15 @@ public:
     static constexpr int kExit = 1;
     static constexpr int kBlank = 2;
 
-    ActionButtons(MainWindowModel& window, OsdTransfer& transfer, MainWindowHost& mainWindow)
-        : w_(window), transfer_(transfer), mainWindow_(mainWindow) {}
+    ActionButtons(const Control& Text_input, Control& lbl_txt_status,
+                  std::vector<Control>& cmd_button, const DisplayChoice& choice,
+                  OsdTransfer& transfer, MainWindowHost& mainWindow)
+        : Text_input_(Text_input),
+          lbl_txt_status_(lbl_txt_status),
+          cmd_button_(cmd_button),
+          choice_(choice),
+          transfer_(transfer),
+          mainWindow_(mainWindow) {}
 
     void cmd_button_Click(int Index);
 
@@ -25,7 +34,10 @@ private:
     // SAVE and BLANK: SAVE and EXIT stay disabled while the text is sent.
     void send(std::string text);
 
-    MainWindowModel& w_;
+    const Control& Text_input_;
+    Control& lbl_txt_status_;
+    std::vector<Control>& cmd_button_;
+    const DisplayChoice& choice_;
     OsdTransfer& transfer_;
     MainWindowHost& mainWindow_;
 };

@@ -8,15 +8,15 @@ void DisplayOptions::opt_location_Click(int Index) {
     if (Index == LastLocationIndex || Index < 0 || Index >= kLocationCount) return;
     LastLocationIndex = Index;
     const osd::ScreenPosition position = osd::screenPosition(Index);
-    w_.state.TextAlignment = static_cast<int>(position.alignment);
-    w_.state.LocationCode = position.locationCode;
-    w_.Text_input.setAlignment(position.alignment);
+    choice_.TextAlignment = static_cast<int>(position.alignment);
+    choice_.LocationCode = position.locationCode;
+    Text_input_.setAlignment(position.alignment);
 }
 
 void DisplayOptions::opt_BK_WT_Click(int Index) {
     if (Index == LastColorIndex || Index < 0 || Index >= kColourCount) return;
     LastColorIndex = Index;
-    w_.state.ColorCode = osd::colourCode(Index);
+    choice_.ColorCode = osd::colourCode(Index);
 }
 
 }  // namespace vq72

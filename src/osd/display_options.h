@@ -3,7 +3,8 @@
 #pragma once
 
 #include "device/screen_position.h"
-#include "window/main_window_model.h"
+#include "window/control.h"
+#include "window/window_state.h"
 
 namespace vq72 {
 
@@ -12,7 +13,8 @@ public:
     static constexpr int kLocationCount = osd::kPositionCount;
     static constexpr int kColourCount = osd::kColourSchemeCount;
 
-    explicit DisplayOptions(MainWindowModel& window) : w_(window) {}
+    DisplayOptions(Control& Text_input, DisplayChoice& choice)
+        : Text_input_(Text_input), choice_(choice) {}
 
     // The option button of `Index` became selected (by the operator or by code). Choosing the
     // index acted upon last changes nothing; both remembered indexes start at 0.
@@ -20,7 +22,8 @@ public:
     void opt_BK_WT_Click(int Index);
 
 private:
-    MainWindowModel& w_;
+    Control& Text_input_;
+    DisplayChoice& choice_;
     int LastLocationIndex = 0;
     int LastColorIndex = 0;
 };

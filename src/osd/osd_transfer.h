@@ -6,8 +6,10 @@
 #include <string>
 
 #include "platform/app_services.h"
-#include "window/main_window_model.h"
+#include "window/control.h"
 #include "window/report.h"
+#include "window/window_frame.h"
+#include "window/window_state.h"
 
 namespace vq72 {
 
@@ -21,8 +23,17 @@ public:
     static constexpr const char* kTransferDone = "Transfer Done.";
     static constexpr const char* kNoComPort = "No Com Port";
 
-    OsdTransfer(MainWindowModel& window, ReportRoutine& report, AppServices& app, SendCom sendCom)
-        : w_(window), report_(report), app_(app), sendCom_(std::move(sendCom)) {}
+    OsdTransfer(Control& lbl_txt_status, WindowFrame& frame, const StartUpFlags& startUp,
+                TransferFlags& transfer, const DisplayChoice& choice, ReportRoutine& report,
+                AppServices& app, SendCom sendCom)
+        : lbl_txt_status_(lbl_txt_status),
+          frame_(frame),
+          startUp_(startUp),
+          transfer_(transfer),
+          choice_(choice),
+          report_(report),
+          app_(app),
+          sendCom_(std::move(sendCom)) {}
 
     // Sends `text` at `LocationCode` with `ColorCode`; `text` is left without its outer blanks.
     // Does nothing while the main window loads. Failures are reported, never passed up.
@@ -30,7 +41,11 @@ public:
                          std::string& text);
 
 private:
-    MainWindowModel& w_;
+    Control& lbl_txt_status_;
+    WindowFrame& frame_;
+    const StartUpFlags& startUp_;
+    TransferFlags& transfer_;
+    const DisplayChoice& choice_;
     ReportRoutine& report_;
     AppServices& app_;
     SendCom sendCom_;

@@ -7,8 +7,8 @@ namespace vq72 {
 
 void TextEntry::Text_input_KeyPress(int& KeyAscii) const {
     if (KeyAscii == kBackspace) return;
-    const bool full = w_.Text_input.text().size() >= osd::kTextFieldWidth;
-    if (full && w_.Text_input.selectionLength() == 0) {
+    const bool full = Text_input_.text().size() >= osd::kTextFieldWidth;
+    if (full && Text_input_.selectionLength() == 0) {
         KeyAscii = 0;
         return;
     }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "window/main_window_model.h"
+#include "window/control.h"
 
 namespace vq72 {
 
@@ -12,7 +12,7 @@ class TextEntry {
 public:
     static constexpr int kBackspace = 8;
 
-    explicit TextEntry(MainWindowModel& window) : w_(window) {}
+    explicit TextEntry(const Control& Text_input) : Text_input_(Text_input) {}
 
     // A typed key: backspace passes; with a full box and no selection, or above "z", the code
     // becomes 0 (refused); letters become upper case. Codes below 32 pass for the view to
@@ -25,7 +25,7 @@ public:
     static std::string Text_input_Insert(const std::string& text);
 
 private:
-    MainWindowModel& w_;
+    const Control& Text_input_;
 };
 
 }  // namespace vq72

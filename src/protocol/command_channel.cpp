@@ -3,41 +3,40 @@
 namespace vq72 {
 
 bool CommandChannel::SendCom(const std::string& command) {
-    WindowState& s = w_.state;
-    if (s.FormLoading) return false;
+    if (startUp_.FormLoading) return false;
     ReportingGuard step(report_, "SendCom");
 
     // A port that closed by itself since the last write took the replies still owed with it.
     step([&] {
-        if (!serial_.portOpen()) s.RepliesOwed = 0;
+        if (!serial_.portOpen()) flags_.RepliesOwed = 0;
     });
-    if (s.ReopenBeforeSend) {
-        s.ReopenBeforeSend = false;
+    if (flags_.ReopenBeforeSend) {
+        flags_.ReopenBeforeSend = false;
         step([&] { serial_.setPortOpen(false); });
     }
 
     bool open = false;
     step([&] { open = serial_.portOpen(); });
     if (!open) {
-        if (s.ComPortNumber == 0) return false;
+        if (selection_.ComPortNumber == 0) return false;
         ports_.DetermineValidPorts();
         step([&] { open = serial_.portOpen(); });
     }
 
     if (!open) {
         showNoPort(step);
-        step([&] { w_.setCaption(s.AppName + " (No Node Detected)"); });
+        step([&] { link_.frame.setCaption(startUp_.AppName + " (No Node Detected)"); });
         return false;
     }
     step([&] {
-        if (w_.txtCom.backColour() != kGreen) w_.txtCom.setBackColour(kGreen);
+        if (link_.txtCom.backColour() != kGreen) link_.txtCom.setBackColour(kGreen);
     });
     bool dtr = false;
     step([&] { dtr = serial_.dtrEnable(); });
     if (dtr) {
         if (!step([&] { serial_.output(command); })) return false;
-        ++s.RepliesOwed;
-        s.ReplyDeadlineTicks = kReplyDeadlineTicks;
+        ++flags_.RepliesOwed;
+        flags_.ReplyDeadlineTicks = kReplyDeadlineTicks;
         return true;
     }
     showNoPort(step);
@@ -45,19 +44,18 @@ bool CommandChannel::SendCom(const std::string& command) {
 }
 
 void CommandChannel::showNoPort(ReportingGuard& step) {
-    step([&] { w_.txtCom.setBackColour(kRed); });
-    step([&] { w_.lbl_txt_status.setText("No Com Port"); });
+    step([&] { link_.txtCom.setBackColour(kRed); });
+    step([&] { link_.lbl_txt_status.setText("No Com Port"); });
 }
 
 void CommandChannel::CmdTree(int number, const std::string& /*text*/) {
-    WindowState& s = w_.state;
-    if (s.FormLoading || s.TextTransferBusy || s.CmdBusy) return;
-    s.CmdBusy = true;
+    if (startUp_.FormLoading || transfer_.TextTransferBusy || flags_.CmdBusy) return;
+    flags_.CmdBusy = true;
     if (number == kPresencePoll) {
-        s.ReopenBeforeSend = true;
+        flags_.ReopenBeforeSend = true;
         SendCom(kPresencePollText);
     }
-    s.CmdBusy = false;
+    flags_.CmdBusy = false;
 }
 
 }  // namespace vq72

@@ -7,8 +7,9 @@
 #include "platform/serial_control.h"
 #include "serial/port_discovery.h"
 #include "window/guard.h"
-#include "window/main_window_model.h"
+#include "window/link_indicators.h"
 #include "window/report.h"
+#include "window/window_state.h"
 
 namespace vq72 {
 
@@ -23,9 +24,17 @@ public:
     // polls but ignores a text cannot keep the text's confirmation open for ever.
     static constexpr int kReplyDeadlineTicks = 80;
 
-    CommandChannel(MainWindowModel& window, ReportRoutine& report, SerialControl& serial,
-                   PortDiscovery& ports)
-        : w_(window), report_(report), serial_(serial), ports_(ports) {}
+    CommandChannel(LinkIndicators& link, const StartUpFlags& startUp,
+                   const PortSelection& selection, LinkFlags& flags, const TransferFlags& transfer,
+                   ReportRoutine& report, SerialControl& serial, PortDiscovery& ports)
+        : link_(link),
+          startUp_(startUp),
+          selection_(selection),
+          flags_(flags),
+          transfer_(transfer),
+          report_(report),
+          serial_(serial),
+          ports_(ports) {}
 
     // Returns whether the command was written to the port.
     bool SendCom(const std::string& command);
@@ -34,7 +43,11 @@ public:
 private:
     void showNoPort(ReportingGuard& step);
 
-    MainWindowModel& w_;
+    LinkIndicators& link_;
+    const StartUpFlags& startUp_;
+    const PortSelection& selection_;
+    LinkFlags& flags_;
+    const TransferFlags& transfer_;
     ReportRoutine& report_;
     SerialControl& serial_;
     PortDiscovery& ports_;

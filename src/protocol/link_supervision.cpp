@@ -11,23 +11,23 @@ void LinkSupervision::tmr_Delay_Timer() {
 }
 
 void LinkSupervision::tick() {
-    WindowState& s = w_.state;
-    w_.lbl_count.setText(std::to_string(w_.Text_input.text().size()));
-    if (s.RxWaitTicks > 0) {
-        --s.RxWaitTicks;
+    lbl_count_.setText(std::to_string(Text_input_.text().size()));
+    if (flags_.RxWaitTicks > 0) {
+        --flags_.RxWaitTicks;
         reader_.RecvData();
     }
     // The reply deadline waits while a batch is still arriving or in its quiet time.
-    if (s.ReplyDeadlineTicks > 0 && s.RxWaitTicks == 0 && --s.ReplyDeadlineTicks == 0) {
+    if (flags_.ReplyDeadlineTicks > 0 && flags_.RxWaitTicks == 0 &&
+        --flags_.ReplyDeadlineTicks == 0) {
         reader_.replyDeadlinePassed();
     }
-    if (!s.PortReady) retryPort();
+    if (!flags_.PortReady) retryPort();
     watchdog();
     report_.tickErrorPanel();
-    if (!s.TextTransferBusy && s.PortReady) {
+    if (!transfer_.TextTransferBusy && flags_.PortReady) {
         poll();
-        if (s.RefreshPortsPending) {
-            s.RefreshPortsPending = false;
+        if (selection_.RefreshPortsPending) {
+            selection_.RefreshPortsPending = false;
             ports_.FindComs();
         }
     }
@@ -47,20 +47,19 @@ void LinkSupervision::retryPort() {
 }
 
 void LinkSupervision::watchdog() {
-    WindowState& s = w_.state;
-    ++s.TicksSinceReply;
-    if (s.TicksSinceReply == kNoDeviceTicks) {
-        w_.txtCom.setBackColour(kMagenta);
-        w_.lbl_txt_status.setText("No Device");
-        w_.mnuUpLoadLogo.setEnabled(false);
-    } else if (s.TicksSinceReply == kPortDroppedTicks) {
+    ++flags_.TicksSinceReply;
+    if (flags_.TicksSinceReply == kNoDeviceTicks) {
+        link_.txtCom.setBackColour(kMagenta);
+        link_.lbl_txt_status.setText("No Device");
+        link_.mnuUpLoadLogo.setEnabled(false);
+    } else if (flags_.TicksSinceReply == kPortDroppedTicks) {
         serial_.setPortOpen(false);
-        w_.txtCom.setBackColour(kRed);
-        w_.lbl_txt_status.setText("No Com Port");
-        s.TicksSinceReply = kWatchdogRestartTicks;
-    } else if (s.TicksSinceReply > kSuspectTicks &&
-               s.TicksSinceReply % kReopenPeriodTicks == kReopenPhaseTicks) {
-        s.ReopenBeforeSend = true;
+        link_.txtCom.setBackColour(kRed);
+        link_.lbl_txt_status.setText("No Com Port");
+        flags_.TicksSinceReply = kWatchdogRestartTicks;
+    } else if (flags_.TicksSinceReply > kSuspectTicks &&
+               flags_.TicksSinceReply % kReopenPeriodTicks == kReopenPhaseTicks) {
+        flags_.ReopenBeforeSend = true;
         channel_.CmdTree(CommandChannel::kNoCommand, "");
     }
 }

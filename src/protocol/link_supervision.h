@@ -7,8 +7,10 @@
 #include "protocol/command_channel.h"
 #include "protocol/reply_reader.h"
 #include "serial/port_discovery.h"
-#include "window/main_window_model.h"
+#include "window/control.h"
+#include "window/link_indicators.h"
 #include "window/report.h"
+#include "window/window_state.h"
 
 namespace vq72 {
 
@@ -28,9 +30,16 @@ public:
     static constexpr int kPollSendPhase = 1;
     static constexpr const char* kPollText = "    ";
 
-    LinkSupervision(MainWindowModel& window, ReportRoutine& report, SerialControl& serial,
-                    ReplyReader& reader, PortDiscovery& ports, CommandChannel& channel)
-        : w_(window),
+    LinkSupervision(LinkIndicators& link, const Control& Text_input, Control& lbl_count,
+                    LinkFlags& flags, PortSelection& selection, const TransferFlags& transfer,
+                    ReportRoutine& report, SerialControl& serial, ReplyReader& reader,
+                    PortDiscovery& ports, CommandChannel& channel)
+        : link_(link),
+          Text_input_(Text_input),
+          lbl_count_(lbl_count),
+          flags_(flags),
+          selection_(selection),
+          transfer_(transfer),
           report_(report),
           serial_(serial),
           reader_(reader),
@@ -50,7 +59,12 @@ private:
     void watchdog();
     void poll();
 
-    MainWindowModel& w_;
+    LinkIndicators& link_;
+    const Control& Text_input_;
+    Control& lbl_count_;
+    LinkFlags& flags_;
+    PortSelection& selection_;
+    const TransferFlags& transfer_;
     ReportRoutine& report_;
     SerialControl& serial_;
     ReplyReader& reader_;

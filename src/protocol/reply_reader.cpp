@@ -10,8 +10,7 @@ bool contains(const std::string& line, const char* token) {
 }  // namespace
 
 void ReplyReader::RecvData() {
-    WindowState& s = w_.state;
-    if (!s.PortReady) return;
+    if (!flags_.PortReady) return;
 
     std::string stage;
     bool readingInput = false;
@@ -19,16 +18,16 @@ void ReplyReader::RecvData() {
     const bool ok = runUnit(
         [&] {
             if (!receive(readingInput)) return;
-            if (s.RxWaitTicks > 0 || RxBuffer.empty()) return;
+            if (flags_.RxWaitTicks > 0 || RxBuffer.empty()) return;
 
             stage = "2";
             const ReceiveBuffer::Batch batch = RxBuffer.take();
             if (batch.length < kMinBatch) {
-                s.RxWaitTicks = kQuietTicks;
+                flags_.RxWaitTicks = kQuietTicks;
                 return;
             }
-            w_.txtCom.setBackColour(kGreen);
-            s.TicksSinceReply = 0;
+            link_.txtCom.setBackColour(kGreen);
+            flags_.TicksSinceReply = 0;
             interpret(batch.text);
             // Only received bytes go: a command still being written must reach the device whole.
             serial_.purge(PurgeScope::ReceiveOnly);
@@ -40,14 +39,13 @@ void ReplyReader::RecvData() {
 }
 
 bool ReplyReader::receive(bool& readingInput) {
-    WindowState& s = w_.state;
     while (serial_.inBufferCount() > 0) {
         readingInput = true;
         const std::string bytes = serial_.input();
         if (bytes.empty()) return false;
         for (char c : bytes) {
             RxBuffer.append(c);
-            s.RxWaitTicks = RxBuffer.head() == kBannerStart ? kBannerQuietTicks : kQuietTicks;
+            flags_.RxWaitTicks = RxBuffer.head() == kBannerStart ? kBannerQuietTicks : kQuietTicks;
         }
         readingInput = false;
     }
@@ -73,17 +71,15 @@ void ReplyReader::teardown() {
 }
 
 void ReplyReader::markNoComPort() {
-    WindowState& s = w_.state;
     app_.beep();
-    s.PortReady = false;
-    w_.txtCom.setBackColour(kRed);
-    w_.lbl_txt_status.setText("No Com Port");
-    w_.mnuUpLoadLogo.setEnabled(false);
+    flags_.PortReady = false;
+    link_.txtCom.setBackColour(kRed);
+    link_.lbl_txt_status.setText("No Com Port");
+    link_.mnuUpLoadLogo.setEnabled(false);
     RxBuffer.clear();
 }
 
 void ReplyReader::ProcessData(std::string line) {
-    WindowState& s = w_.state;
     auto step = [&](auto&& unit) {
         FailureInfo failure;
         if (!runUnit(unit, failure)) processFailed(failure);
@@ -91,18 +87,18 @@ void ReplyReader::ProcessData(std::string line) {
 
     if (contains(line, kBannerToken)) return;
     if (contains(line, kAcknowledgement)) {
-        step([&] { w_.lbl_txt_status.setBackColour(kGreen); });
-        const bool owed = s.RepliesOwed > 0;
-        if (owed) --s.RepliesOwed;
-        if (s.TextSentPending != 0) {
+        step([&] { link_.lbl_txt_status.setBackColour(kGreen); });
+        const bool owed = flags_.RepliesOwed > 0;
+        if (owed) --flags_.RepliesOwed;
+        if (transfer_.TextSentPending != 0) {
             // The text is confirmed once every reply owed since it was written is in: a
             // device that ignores the text but answers a poll leaves one reply owed.
-            if (!owed || s.RepliesOwed > 0) return;
-            s.TextSentPending = 0;
-            step([&] { w_.lbl_txt_status.setText("Done"); });
+            if (!owed || flags_.RepliesOwed > 0) return;
+            transfer_.TextSentPending = 0;
+            step([&] { link_.lbl_txt_status.setText("Done"); });
         } else {
-            step([&] { w_.setCaption(s.AppName + " (VQ72xx Found)"); });
-            step([&] { w_.lbl_txt_status.setText("VQ72xx Found"); });
+            step([&] { link_.frame.setCaption(startUp_.AppName + " (VQ72xx Found)"); });
+            step([&] { link_.lbl_txt_status.setText("VQ72xx Found"); });
         }
         return;
     }
@@ -114,7 +110,7 @@ void ReplyReader::ProcessData(std::string line) {
                                          std::to_string(kLogoModel));
             });
         }
-        step([&] { w_.setCaption(s.AppName); });
+        step([&] { link_.frame.setCaption(startUp_.AppName); });
         return;
     }
     if (contains(line, "Time=")) return;
@@ -131,12 +127,11 @@ void ReplyReader::ProcessData(std::string line) {
 }
 
 void ReplyReader::replyDeadlinePassed() {
-    WindowState& s = w_.state;
-    s.RepliesOwed = 0;
-    if (s.TextSentPending == 0) return;
-    s.TextSentPending = 0;
-    w_.lbl_txt_status.setBackColour(kMagenta);
-    w_.lbl_txt_status.setText(kNoReply);
+    flags_.RepliesOwed = 0;
+    if (transfer_.TextSentPending == 0) return;
+    transfer_.TextSentPending = 0;
+    link_.lbl_txt_status.setBackColour(kMagenta);
+    link_.lbl_txt_status.setText(kNoReply);
 }
 
 void ReplyReader::processFailed(const FailureInfo& failure) {

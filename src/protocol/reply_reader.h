@@ -11,8 +11,9 @@
 #include "platform/app_services.h"
 #include "platform/serial_control.h"
 #include "window/guard.h"
-#include "window/main_window_model.h"
+#include "window/link_indicators.h"
 #include "window/report.h"
+#include "window/window_state.h"
 
 namespace vq72 {
 
@@ -32,9 +33,17 @@ public:
     // Shown when a text was written but the device never confirmed it.
     static constexpr const char* kNoReply = "No Reply";
 
-    ReplyReader(MainWindowModel& window, ReportRoutine& report, SettingsStore& settings,
+    ReplyReader(LinkIndicators& link, const StartUpFlags& startUp, LinkFlags& flags,
+                TransferFlags& transfer, ReportRoutine& report, SettingsStore& settings,
                 SerialControl& serial, AppServices& app)
-        : w_(window), report_(report), settings_(settings), serial_(serial), app_(app) {}
+        : link_(link),
+          startUp_(startUp),
+          flags_(flags),
+          transfer_(transfer),
+          report_(report),
+          settings_(settings),
+          serial_(serial),
+          app_(app) {}
 
     // A failure of its own reception teardown (closing the port) reaches the caller.
     void RecvData();
@@ -59,7 +68,10 @@ private:
     void markNoComPort();
     void processFailed(const FailureInfo& failure);
 
-    MainWindowModel& w_;
+    LinkIndicators& link_;
+    const StartUpFlags& startUp_;
+    LinkFlags& flags_;
+    TransferFlags& transfer_;
     ReportRoutine& report_;
     SettingsStore& settings_;
     SerialControl& serial_;

@@ -7,7 +7,6 @@
 #include "platform/serial_control.h"
 #include "protocol/reply_reader.h"
 #include "serial/port_discovery.h"
-#include "window/main_window_model.h"
 #include "window/report.h"
 
 namespace vq72 {

@@ -15,7 +15,6 @@ constexpr const char* kNoComPort = "No Com Port";
 }  // namespace
 
 void PortDiscovery::portStartUp() {
-    WindowState& s = w_.state;
     ReportingGuard step(report_, "Form_Load");
 
     FindComs();
@@ -24,11 +23,11 @@ void PortDiscovery::portStartUp() {
         [&] { saved = settings_.GetRegSetting(kAppTitle, kFormInitSection, kComPortSetting, ""); });
 
     if (saved.empty()) {
-        s.ComPortNumber = 0;
+        selection_.ComPortNumber = 0;
     } else {
         ignoringFailure([&] { restoreCheckMark(saved); });
-        ignoringFailure([&] { s.ComPortNumber = toInteger16(saved); });
-        ignoringFailure([&] { w_.txtCom.setText(std::to_string(s.ComPortNumber)); });
+        ignoringFailure([&] { selection_.ComPortNumber = toInteger16(saved); });
+        ignoringFailure([&] { link_.txtCom.setText(std::to_string(selection_.ComPortNumber)); });
         DetermineValidPorts();
     }
 
@@ -42,8 +41,8 @@ void PortDiscovery::portStartUp() {
 void PortDiscovery::restoreCheckMark(const std::string& saved) {
     const auto wanted = numericValue(saved);
     if (!wanted) return;
-    for (int i = 1; i <= MainWindowModel::kComMenuEntries; ++i) {
-        Control& entry = w_.mnuCOMsel(i);
+    for (int i = 1; i <= ComMenu::kEntries; ++i) {
+        Control& entry = menu_.mnuCOMsel(i);
         if (numericValue(entry.tag()) == wanted) {
             entry.setValue(true);
             return;
@@ -52,10 +51,9 @@ void PortDiscovery::restoreCheckMark(const std::string& saved) {
 }
 
 void PortDiscovery::FindComs() {
-    WindowState& s = w_.state;
     ReportingGuard step(report_, ReportRoutine::kQuietTitle);
 
-    step([&] { w_.lbl_txt_status.setText("Searching for Com Ports"); });
+    step([&] { link_.lbl_txt_status.setText("Searching for Com Ports"); });
     step([&] { app_.doEvents(); });
     step([&] {
         if (serial_.portOpen()) serial_.setPortOpen(false);
@@ -63,19 +61,19 @@ void PortDiscovery::FindComs() {
 
     int n = 1;
     for (int i = PortMap::kFirstPort; i <= PortMap::kLastPort; ++i) {
-        if (i == s.SkipComPort) continue;
+        if (i == selection_.SkipComPort) continue;
         step([&] { serial_.setCommPort(i); });
         step([&] { serial_.setPortOpen(true); });
         bool opened = false;
         step([&] { opened = serial_.portOpen(); });
-        Control& entry = w_.mnuCOMsel(n);
+        Control& entry = menu_.mnuCOMsel(n);
         if (opened) {
             step([&] { serial_.setPortOpen(false); });
             step([&] { entry.setVisible(true); });
             step([&] { entry.setText("COM&" + std::to_string(i)); });
             step([&] { entry.setTag(blankPrefixed(i)); });
             step([&] { entry.setToolTip(serial_.devicePath(i)); });
-            if (++n > MainWindowModel::kComMenuEntries) break;
+            if (++n > ComMenu::kEntries) break;
         } else {
             step([&] { entry.setTag("0"); });
             step([&] { entry.setVisible(false); });
@@ -83,17 +81,16 @@ void PortDiscovery::FindComs() {
             step([&] { entry.setToolTip(""); });
         }
     }
-    for (int hidden = n; hidden <= MainWindowModel::kComMenuEntries; ++hidden) {
-        step([&] { w_.mnuCOMsel(hidden).setVisible(false); });
+    for (int hidden = n; hidden <= ComMenu::kEntries; ++hidden) {
+        step([&] { menu_.mnuCOMsel(hidden).setVisible(false); });
     }
 
     step([&] { DetermineValidPorts(); });
-    step([&] { w_.lbl_txt_status.setText(""); });
+    step([&] { link_.lbl_txt_status.setText(""); });
 }
 
 void PortDiscovery::DetermineValidPorts() {
-    WindowState& s = w_.state;
-    if (s.ComPortNumber == 0) return;
+    if (selection_.ComPortNumber == 0) return;
 
     std::string OpenStep;
     StoppableGuard unit([&](const FailureInfo& f) { return openFailed(f, OpenStep); });
@@ -107,7 +104,7 @@ void PortDiscovery::DetermineValidPorts() {
     }
 
     OpenStep = "01";
-    unit([&] { serial_.setCommPort(s.ComPortNumber); });
+    unit([&] { serial_.setCommPort(selection_.ComPortNumber); });
     unit([&] { serial_.setSettings(kLineSettings); });
     unit([&] { serial_.setHandshaking(kNoHandshaking); });
     unit([&] { serial_.setInputMode(kBinaryInput); });
@@ -132,19 +129,19 @@ void PortDiscovery::DetermineValidPorts() {
     open = false;
     unit([&] { open = serial_.portOpen(); });
     if (!open) {
-        unit([&] { w_.txtCom.setBackColour(kRed); });
-        unit([&] { w_.lbl_txt_status.setText(kNoComPort); });
+        unit([&] { link_.txtCom.setBackColour(kRed); });
+        unit([&] { link_.lbl_txt_status.setText(kNoComPort); });
         return;
     }
-    unit([&] { w_.txtCom.setBackColour(kMagenta); });
-    unit([&] { w_.tmrComInit.setEnabled(true); });
+    unit([&] { link_.txtCom.setBackColour(kMagenta); });
+    unit([&] { tmrComInit_.setEnabled(true); });
 }
 
 bool PortDiscovery::openFailed(const FailureInfo& failure, const std::string& OpenStep) {
     if (failure.number == LastPortError) return true;
     uncheckComEntries();
 
-    const int port = w_.state.ComPortNumber;
+    const int port = selection_.ComPortNumber;
     const std::string title = "StartCom " + OpenStep;
     std::string message;
     bool goOn = true;
@@ -154,8 +151,8 @@ bool PortDiscovery::openFailed(const FailureInfo& failure, const std::string& Op
         message = portInUseMessage(port);
     } else {
         // Any other failure leaves the port unusable: say so instead of keeping an old colour.
-        ignoringFailure([&] { w_.txtCom.setBackColour(kRed); });
-        ignoringFailure([&] { w_.lbl_txt_status.setText(kNoComPort); });
+        ignoringFailure([&] { link_.txtCom.setBackColour(kRed); });
+        ignoringFailure([&] { link_.lbl_txt_status.setText(kNoComPort); });
         message = failure.description;
         goOn = false;
     }
@@ -165,24 +162,23 @@ bool PortDiscovery::openFailed(const FailureInfo& failure, const std::string& Op
 }
 
 void PortDiscovery::uncheckComEntries() {
-    for (int i = 1; i <= MainWindowModel::kComMenuEntries; ++i) {
-        ignoringFailure([&] { w_.mnuCOMsel(i).setValue(false); });
+    for (int i = 1; i <= ComMenu::kEntries; ++i) {
+        ignoringFailure([&] { menu_.mnuCOMsel(i).setValue(false); });
     }
 }
 
 void PortDiscovery::mnuCOMsel_Click(int Index) {
-    WindowState& s = w_.state;
     ReportingGuard(report_, "mnuCOMsel_Click")([&] {
-        w_.lbl_txt_status.setText("Finding COM Ports");
-        for (int i = 1; i <= MainWindowModel::kComMenuEntries; ++i) w_.mnuCOMsel(i).setValue(false);
-        w_.mnuCOMsel(Index).setValue(true);
-        s.ComPortNumber = toInteger16(w_.mnuCOMsel(Index).tag());
+        link_.lbl_txt_status.setText("Finding COM Ports");
+        for (int i = 1; i <= ComMenu::kEntries; ++i) menu_.mnuCOMsel(i).setValue(false);
+        menu_.mnuCOMsel(Index).setValue(true);
+        selection_.ComPortNumber = toInteger16(menu_.mnuCOMsel(Index).tag());
         DetermineValidPorts();
         if (!settings_.SaveRegSetting(kAppTitle, kFormInitSection, kComPortSetting,
-                                      blankPrefixed(s.ComPortNumber))) {
-            portNotRemembered(s.ComPortNumber);
+                                      blankPrefixed(selection_.ComPortNumber))) {
+            portNotRemembered(selection_.ComPortNumber);
         }
-        w_.txtCom.setText(std::to_string(s.ComPortNumber));
+        link_.txtCom.setText(std::to_string(selection_.ComPortNumber));
     });
 }
 
@@ -197,7 +193,7 @@ void PortDiscovery::portNotRemembered(int port) {
 }
 
 void PortDiscovery::mnuCOM_Click() {
-    if (!w_.state.TextTransferBusy) w_.state.RefreshPortsPending = true;
+    if (!transfer_.TextTransferBusy) selection_.RefreshPortsPending = true;
 }
 
 }  // namespace vq72

@@ -8,9 +8,12 @@
 #include "device/settings_store.h"
 #include "platform/app_services.h"
 #include "platform/serial_control.h"
+#include "window/com_menu.h"
 #include "window/guard.h"
-#include "window/main_window_model.h"
+#include "window/link_indicators.h"
 #include "window/report.h"
+#include "window/timer.h"
+#include "window/window_state.h"
 
 namespace vq72 {
 
@@ -29,9 +32,18 @@ public:
     // The title of the report that a chosen port cannot be stored.
     static constexpr const char* kSettingsTitle = "Settings";
 
-    PortDiscovery(MainWindowModel& window, ReportRoutine& report, SettingsStore& settings,
+    PortDiscovery(LinkIndicators& link, ComMenu& menu, Timer& tmrComInit, PortSelection& selection,
+                  const TransferFlags& transfer, ReportRoutine& report, SettingsStore& settings,
                   SerialControl& serial, AppServices& app)
-        : w_(window), report_(report), settings_(settings), serial_(serial), app_(app) {}
+        : link_(link),
+          menu_(menu),
+          tmrComInit_(tmrComInit),
+          selection_(selection),
+          transfer_(transfer),
+          report_(report),
+          settings_(settings),
+          serial_(serial),
+          app_(app) {}
 
     // Scans the ports, restores the saved "ComPort", opens it and sets the read timeouts.
     void portStartUp();
@@ -53,7 +65,11 @@ private:
     // Says once per run that the chosen port could not be stored, naming the settings file.
     void portNotRemembered(int port);
 
-    MainWindowModel& w_;
+    LinkIndicators& link_;
+    ComMenu& menu_;
+    Timer& tmrComInit_;
+    PortSelection& selection_;
+    const TransferFlags& transfer_;
     ReportRoutine& report_;
     SettingsStore& settings_;
     SerialControl& serial_;

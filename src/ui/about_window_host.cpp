@@ -28,7 +28,7 @@ public:
     QPointer<AboutWindowView> view;
 };
 
-QtAboutHost::QtAboutHost(WindowState& state, Shell& shell, QWidget* parent)
+QtAboutHost::QtAboutHost(const StartUpFlags& state, Shell& shell, QWidget* parent)
     : state_(state), shell_(shell), parent_(parent) {}
 
 QtAboutHost::~QtAboutHost() = default;

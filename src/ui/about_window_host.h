@@ -20,7 +20,7 @@ class QtAboutHost : public AboutWindowHost {
 public:
     // `state` is the main window's (AboutFromMenu, read at each load); `parent` is the main
     // window, which the About window stays over and which a modal About window blocks.
-    QtAboutHost(WindowState& state, Shell& shell, QWidget* parent);
+    QtAboutHost(const StartUpFlags& state, Shell& shell, QWidget* parent);
     ~QtAboutHost() override;
     QtAboutHost(const QtAboutHost&) = delete;
     QtAboutHost& operator=(const QtAboutHost&) = delete;
@@ -47,7 +47,7 @@ private:
     void unload(Loaded* window);
     void bringForward();
 
-    const WindowState& state_;
+    const StartUpFlags& state_;
     Shell& shell_;
     QPointer<QWidget> parent_;
     std::unique_ptr<Loaded> loaded_;

@@ -49,7 +49,7 @@ MainWindowModel::MainWindowModel()
       tmrSplash("tmrSplash", 100, false),
       tmrComInit("tmrComInit", 100, false),
       tmr_Delay("tmr_Delay", 25, true),
-      comEntries_(controlArray("mnuCOMsel", 1, kComMenuEntries)) {
+      comMenu_(controlArray("mnuCOMsel", 1, kComMenuEntries)) {
     for (Control* control : controls()) watch(*control);
     for (Control* item : menuItems()) watch(*item);
     for (Control& option : opt_location) {
@@ -95,7 +95,7 @@ std::vector<Control*> MainWindowModel::controls() {
 
 std::vector<Control*> MainWindowModel::menuItems() {
     std::vector<Control*> all{&mnuFile, &mnuDownloadLogotoRam, &mnuUpLoadLogo, &mnuExit, &mnuCOM};
-    for (Control& entry : comEntries_) all.push_back(&entry);
+    for (Control& entry : comMenu_.entries()) all.push_back(&entry);
     for (Control* c : {&mnuHelp, &mnuManual, &mnuAbout, &mnuCopyright}) all.push_back(c);
     return all;
 }

@@ -7,13 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "window/com_menu.h"
 #include "window/control.h"
 #include "window/timer.h"
+#include "window/window_frame.h"
 #include "window/window_state.h"
 
 namespace vq72 {
 
-enum class MousePointer { Default, Busy };
 enum class WindowProperty { Caption, MousePointer, OuterSize, AcceptsDrops };
 
 class MainWindowListener {
@@ -24,11 +25,11 @@ public:
     virtual void timerChanged(const Timer&) {}
 };
 
-class MainWindowModel {
+class MainWindowModel : public WindowFrame {
 public:
     static constexpr int kLayoutWidth = 368;
     static constexpr int kLayoutHeight = 471;
-    static constexpr int kComMenuEntries = 12;
+    static constexpr int kComMenuEntries = ComMenu::kEntries;
 
     MainWindowModel();
     MainWindowModel(const MainWindowModel&) = delete;
@@ -59,10 +60,9 @@ public:
     Control mnuUpLoadLogo;
     Control mnuExit;
     Control mnuCOM;
-    Control& mnuCOMsel(int index) { return comEntries_.at(static_cast<std::size_t>(index - 1)); }
-    const Control& mnuCOMsel(int index) const {
-        return comEntries_.at(static_cast<std::size_t>(index - 1));
-    }
+    Control& mnuCOMsel(int index) { return comMenu_.mnuCOMsel(index); }
+    const Control& mnuCOMsel(int index) const { return comMenu_.mnuCOMsel(index); }
+    ComMenu& comMenu() { return comMenu_; }
     Control mnuHelp;
     Control mnuManual;
     Control mnuAbout;
@@ -75,15 +75,15 @@ public:
     WindowState state;
 
     const std::string& caption() const { return caption_; }
-    void setCaption(const std::string& caption);
+    void setCaption(const std::string& caption) override;
     MousePointer mousePointer() const { return mousePointer_; }
-    void setMousePointer(MousePointer pointer);
+    void setMousePointer(MousePointer pointer) override;
     int outerWidthTwips() const { return outerWidthTwips_; }
     int outerHeightTwips() const { return outerHeightTwips_; }
-    void setOuterHeightTwips(int twips);
-    void setOuterWidthTwips(int twips);
+    void setOuterHeightTwips(int twips) override;
+    void setOuterWidthTwips(int twips) override;
     bool acceptsDrops() const { return acceptsDrops_; }
-    void setAcceptsDrops(bool accepts);
+    void setAcceptsDrops(bool accepts) override;
 
     // Every control and menu entry, for views that build widgets from the model.
     std::vector<Control*> controls();
@@ -104,7 +104,7 @@ private:
                        const std::function<void(int)>& handler);
     void notifyWindow(WindowProperty property);
 
-    std::vector<Control> comEntries_;
+    ComMenu comMenu_;
     std::string caption_;
     MousePointer mousePointer_ = MousePointer::Default;
     int outerWidthTwips_ = 0;

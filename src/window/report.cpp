@@ -6,29 +6,29 @@ const Rect kPanelPlace{90, 70, 219, 119};
 }
 
 void ReportRoutine::ShowError(const std::string& message, const std::string& title) {
-    w_.frameError.setText(title);
-    w_.frameError.move(kPanelPlace);
-    if (w_.frameError.visible()) {
-        w_.lblErrMsg.setText(w_.lblErrMsg.text() + "\r\n" + message);
+    frameError_.setText(title);
+    frameError_.move(kPanelPlace);
+    if (frameError_.visible()) {
+        lblErrMsg_.setText(lblErrMsg_.text() + "\r\n" + message);
     } else {
-        w_.lblErrMsg.setText(message);
+        lblErrMsg_.setText(message);
     }
-    w_.state.ErrorPanelTicks = kPanelTicks;
-    if (title != kQuietTitle) w_.frameError.setVisible(true);
+    ErrorPanelTicks = kPanelTicks;
+    if (title != kQuietTitle) frameError_.setVisible(true);
 }
 
 void ReportRoutine::cmdErrOK_Click() {
-    w_.state.ErrorPanelTicks = 0;
-    w_.frameError.setVisible(false);
+    ErrorPanelTicks = 0;
+    frameError_.setVisible(false);
 }
 
 void ReportRoutine::tickErrorPanel() {
-    int& ticks = w_.state.ErrorPanelTicks;
+    int& ticks = ErrorPanelTicks;
     if (ticks > 0) {
         --ticks;
     } else if (ticks == 0) {
         ticks = -1;
-        w_.frameError.setVisible(false);
+        frameError_.setVisible(false);
     }
 }
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "window/main_window_model.h"
+#include "window/control.h"
 
 namespace vq72 {
 
@@ -14,15 +14,20 @@ public:
     // Port-scan probes report under this title; they fill the panel without showing it.
     static constexpr const char* kQuietTitle = "FindComs";
 
-    explicit ReportRoutine(MainWindowModel& window) : w_(window) {}
+    ReportRoutine(Control& frameError, Control& lblErrMsg)
+        : frameError_(frameError), lblErrMsg_(lblErrMsg) {}
 
     void ShowError(const std::string& message, const std::string& title);
     void cmdErrOK_Click();
     // One supervision tick of the auto-hide countdown.
     void tickErrorPanel();
 
+    // Ticks left until the panel hides; -1 once hidden by the countdown.
+    int ErrorPanelTicks = 0;
+
 private:
-    MainWindowModel& w_;
+    Control& frameError_;
+    Control& lblErrMsg_;
 };
 
 }  // namespace vq72

@@ -1,4 +1,5 @@
-// The variables through which the main window's procedures cooperate. All start at zero,
+// The variables through which the main window's procedures cooperate, grouped by concern so
+// that each procedure group is handed only the groups it reads or writes. All start at zero,
 // False or empty; the start-up sequence sets the few that need other values. Each field says
 // which procedures write it and which read it.
 #pragma once
@@ -9,19 +10,25 @@
 
 namespace vq72 {
 
-struct WindowState {
+struct StartUpFlags {
     // written by start-up; read by the command channel and the OSD transfer
     bool FormLoading = false;
-    // written by start-up; read by the command channel, the reply reader and shutdown
+    // written by start-up; read by the command channel, the reply reader and the Help menu
     std::string AppName;
-    // written by the About menu (shutdown) and the start-up splash; read by the About window
+    // written by the Help menu's About and the start-up splash; read by the About window
     bool AboutFromMenu = false;
+};
+
+struct PortSelection {
     // written by start-up; read by port discovery
     int SkipComPort = 0;
     // written by port discovery; read by port discovery and the command channel
     int ComPortNumber = 0;  // 1..16; 0 = none selected
     // set by port discovery, cleared by the link supervision that reads it
     bool RefreshPortsPending = false;
+};
+
+struct LinkFlags {
     // set by the settle timer, cleared by the reply reader; read by the link supervision and
     // the reply reader
     bool PortReady = false;
@@ -29,11 +36,6 @@ struct WindowState {
     bool CmdBusy = false;
     // written by the link supervision and the command channel; read by the command channel
     bool ReopenBeforeSend = false;
-    // written by the OSD transfer; read by the link supervision, the command channel, the settle
-    // timer and port discovery
-    bool TextTransferBusy = false;
-    // set by the OSD transfer, cleared by it and the reply reader; read by the reply reader
-    int TextSentPending = 0;  // an OSD text awaits the device's confirmation
     // counted up and cleared by the command channel; counted down, cleared and read by the
     // reply reader
     int RepliesOwed = 0;  // "CT-OK" replies owed for commands written recently
@@ -44,8 +46,17 @@ struct WindowState {
     // counted up and restarted by the link supervision, reset by the reply reader; read by the
     // link supervision
     int TicksSinceReply = 0;
-    // written and read by the report routine only
-    int ErrorPanelTicks = 0;
+};
+
+struct TransferFlags {
+    // written by the OSD transfer; read by the link supervision, the command channel, the settle
+    // timer and port discovery
+    bool TextTransferBusy = false;
+    // set by the OSD transfer, cleared by it and the reply reader; read by the reply reader
+    int TextSentPending = 0;  // an OSD text awaits the device's confirmation
+};
+
+struct DisplayChoice {
     // written by the display options; read by the SAVE and BLANK buttons
     std::string LocationCode;
     // written by the display options; read by the SAVE and BLANK buttons
@@ -53,5 +64,8 @@ struct WindowState {
     // written by the display options; read by the OSD transfer
     int TextAlignment = 0;  // 0 left, 1 right, 2 centre
 };
+
+// All of them, as the main window model holds them.
+struct WindowState : StartUpFlags, PortSelection, LinkFlags, TransferFlags, DisplayChoice {};
 
 }  // namespace vq72

@@ -27,15 +27,16 @@ public:
 
 struct OsdRig {
     MainWindowModel w;
-    ReportRoutine report{w};
+    ReportRoutine report{w.frameError, w.lblErrMsg};
     FakeAppServices app;
     FakeWindowSystem windows;
     FakeSendCom send;
     StatusHistory status;
-    OsdTransfer transfer{w, report, app, send.function()};
-    TextEntry entry{w};
-    DisplayOptions options{w};
-    ActionButtons buttons{w, transfer, windows};
+    OsdTransfer transfer{w.lbl_txt_status, w,      w.state, w.state,
+                         w.state,          report, app,     send.function()};
+    TextEntry entry{w.Text_input};
+    DisplayOptions options{w.Text_input, w.state};
+    ActionButtons buttons{w.Text_input, w.lbl_txt_status, w.cmd_button, w.state, transfer, windows};
 
     OsdRig() {
         w.setLocationClickHandler([this](int i) { options.opt_location_Click(i); });

@@ -119,7 +119,7 @@ TEST(PortRetry, ReinitialisesOnTicks401802And1203WhileNotReady) {
 TEST_F(ReadyTick, AFailingTickIsReportedAndSkipsTheRestOfThatTick) {
     h.w.state.TicksSinceReply = 1199;
     h.program.supervision().PollTicks = 50;  // this tick would send "CTS"
-    h.w.state.ErrorPanelTicks = 5;
+    h.program.report().ErrorPanelTicks = 5;
     h.serial.failures.fail("setPortOpen(false)", 9005, "Input/output error", 1);
     const std::size_t written = h.serial.written.size();
     h.clock.step();

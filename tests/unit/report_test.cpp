@@ -11,7 +11,7 @@ TEST(ReportRoutine, ReportFillsPlacesAndShowsThePanel) {
     EXPECT_EQ(h.w.frameError.text(), "SendCom");
     EXPECT_EQ(h.w.frameError.geometry(), (Rect{90, 70, 219, 119}));
     EXPECT_EQ(h.w.lblErrMsg.text(), "Something failed");
-    EXPECT_EQ(h.w.state.ErrorPanelTicks, 70);
+    EXPECT_EQ(h.program.report().ErrorPanelTicks, 70);
     EXPECT_TRUE(h.w.frameError.visible());
 }
 
@@ -23,7 +23,7 @@ TEST(ReportRoutine, AppendsWhileVisibleAndReplacesWhileHidden) {
     r.ShowError("second", "B");
     EXPECT_EQ(h.w.lblErrMsg.text(), "first\r\nsecond");
     EXPECT_EQ(h.w.frameError.text(), "B");
-    EXPECT_EQ(h.w.state.ErrorPanelTicks, 70);
+    EXPECT_EQ(h.program.report().ErrorPanelTicks, 70);
     r.cmdErrOK_Click();
     r.ShowError("third", "C");
     EXPECT_EQ(h.w.lblErrMsg.text(), "third");
@@ -38,7 +38,7 @@ TEST(ReportRoutine, PanelHidesOnThe71stTickAfterTheLastReport) {
     EXPECT_TRUE(h.w.frameError.visible());
     h.clock.step();
     EXPECT_FALSE(h.w.frameError.visible());
-    EXPECT_EQ(h.w.state.ErrorPanelTicks, -1);
+    EXPECT_EQ(h.program.report().ErrorPanelTicks, -1);
 }
 
 TEST(ReportRoutine, OkHidesAtOnceAndTheNextTickGoesIdle) {
@@ -47,11 +47,11 @@ TEST(ReportRoutine, OkHidesAtOnceAndTheNextTickGoesIdle) {
     h.clock.run(5);
     h.program.cmdErrOK_Click();
     EXPECT_FALSE(h.w.frameError.visible());
-    EXPECT_EQ(h.w.state.ErrorPanelTicks, 0);
+    EXPECT_EQ(h.program.report().ErrorPanelTicks, 0);
     h.clock.step();
-    EXPECT_EQ(h.w.state.ErrorPanelTicks, -1);
+    EXPECT_EQ(h.program.report().ErrorPanelTicks, -1);
     h.clock.step();
-    EXPECT_EQ(h.w.state.ErrorPanelTicks, -1);
+    EXPECT_EQ(h.program.report().ErrorPanelTicks, -1);
 }
 
 }  // namespace

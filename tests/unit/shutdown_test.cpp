@@ -63,9 +63,9 @@ TEST(Menus, AManualThatCannotBeOpenedIsNamedInAReport) {
 
 TEST(Menus, StartDocReturnsTheShellResultOrReportsAndReturnsZero) {
     test::Harness h;
-    EXPECT_EQ(h.program.shutdown().StartDoc("/x.pdf"), 42);
+    EXPECT_EQ(h.program.helpMenu().StartDoc("/x.pdf"), 42);
     h.shell.fails = true;
-    EXPECT_EQ(h.program.shutdown().StartDoc("/x.pdf"), 0);
+    EXPECT_EQ(h.program.helpMenu().StartDoc("/x.pdf"), 0);
     EXPECT_EQ(h.w.frameError.text(), "StartDoc");
     EXPECT_EQ(h.w.lblErrMsg.text(), "File not found");
 }

@@ -5,6 +5,7 @@
 
 #include "lifecycle/start_up_splash.h"
 #include "support/fakes.h"
+#include "window/main_window_model.h"
 
 namespace vq72 {
 namespace {
@@ -14,7 +15,7 @@ using Strings = std::vector<std::string>;
 struct SplashRig {
     MainWindowModel w;
     test::FakeWindowSystem windows;
-    StartUpSplash splash{w, windows};
+    StartUpSplash splash{w.tmrSplash, w, w.state, windows};
     bool dropsDuringModal = true;
     bool fromMenuDuringModal = true;
     bool timerDuringModal = true;
