@@ -6,12 +6,10 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -59,26 +57,6 @@ public:
 
 private:
     pid_t pid_ = 0;
-};
-
-// Tells whether anyone opened `path` (a pseudo-terminal, say) since this object was made.
-class OpenWatch {
-public:
-    explicit OpenWatch(const std::string& path) : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
-        if (fd_ < 0 || ::inotify_add_watch(fd_, path.c_str(), IN_OPEN) < 0) {
-            throw std::runtime_error("cannot watch " + path);
-        }
-    }
-    OpenWatch(const OpenWatch&) = delete;
-    OpenWatch& operator=(const OpenWatch&) = delete;
-    ~OpenWatch() { ::close(fd_); }
-    bool opened() const {
-        std::array<char, 4096> events{};
-        return ::read(fd_, events.data(), events.size()) > 0;
-    }
-
-private:
-    int fd_;
 };
 
 // Puts `what` at `path`; `pid` is the process a lock names.
