@@ -21,7 +21,6 @@
 #include "support/fakes.h"
 #include "support/manual_clock.h"
 #include "support/observed_serial_control.h"
-#include "support/recording_settings_backing.h"
 #include "support/scratch_folder.h"
 
 namespace vq72::test {
@@ -51,7 +50,7 @@ public:
         options.linkPath = link();
         device_ = std::make_unique<sim::SimulatedDevice>(std::move(options));
         device_->start();
-        storedSettings_.write(settingPath("ComPort"), " " + std::to_string(kPort));
+        settings.write(settingPath("ComPort"), " " + std::to_string(kPort));
         program.Form_Load();
     }
     sim::SimulatedDevice& device() { return *device_; }
@@ -87,13 +86,12 @@ private:
     std::string settingsFolder_ = settingsFolder(folder_);
     QtSerialControl control_{PortMap::parse(std::to_string(kPort) + "=" + link()),
                              folder_.folder("locks")};
-    QtSettingsBacking storedSettings_;
     std::unique_ptr<sim::SimulatedDevice> device_;
     bool lineFailed_ = false;
 
 public:
     ObservedSerialControl serial{control_};
-    RecordingSettingsBacking settings{storedSettings_};
+    QtSettingsBacking settings;
     FakeShell shell;
     FakeAppServices app;
     FakeWindowSystem windows;

@@ -51,15 +51,6 @@ TEST(CommandChannel, AnOpenPortWithoutDtrShowsNoComPortAndWritesNothing) {
     EXPECT_TRUE(h.serial.written.empty());
 }
 
-TEST(CommandChannel, CmdTree17WritesNothingAndChangesNoFlag) {
-    Harness h;
-    selectPort(h, true);
-    h.program.channel().CmdTree(CommandChannel::kNoCommand, "");
-    EXPECT_TRUE(h.serial.calls.empty());
-    EXPECT_FALSE(h.w.state.ReopenBeforeSend);
-    EXPECT_FALSE(h.w.state.CmdBusy);
-}
-
 TEST(CommandChannel, EveryPresencePollClosesAndReopensBeforeWritingCts) {
     Harness h;
     selectPort(h, true);
