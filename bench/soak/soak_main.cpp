@@ -476,7 +476,6 @@ private:
         std::cout << "frames at the device: " << osdFrames_ << " OSD, " << ctsFrames_ << " CTS, "
                   << badFrames_ << " BAD; OSD commands written: " << serial_->osdWritten
                   << "; commands lost with a gone port: " << framesLost_ + serial_->commandsLost
-                  << "\n"
                   << "; waits for the device given up: " << waitsGivenUp_ << "\n"
                   << "slowest tick: " << longestTickMs_ << " ms\n"
                   << "VmRSS after warm-up: " << rssBefore_ << " kB, at the end: " << rssAfter
