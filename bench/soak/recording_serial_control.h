@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 
 #include "platform/serial_control.h"
@@ -19,6 +20,11 @@ public:
     unsigned long commandsWritten = 0;  // every command that reached the operating system
     unsigned long bytesRead = 0;
     std::string lastRead;  // the tail of what was read, for waiting on a notice
+    // Asked after the port opened and at each write: the soak tells which device port the
+    // control opened, and whether what is written now can still reach the device.
+    std::function<void()> opened;
+    std::function<bool()> reachesDevice;
+    unsigned long commandsLost = 0;  // written where no device could read them
 
     void setCommPort(int port) override { inner_.setCommPort(port); }
     int commPort() const override { return inner_.commPort(); }
@@ -32,7 +38,10 @@ public:
     void setInputLen(int bytes) override { inner_.setInputLen(bytes); }
     void setOutBufferSize(int bytes) override { inner_.setOutBufferSize(bytes); }
     void setRThreshold(int bytes) override { inner_.setRThreshold(bytes); }
-    void setPortOpen(bool open) override { inner_.setPortOpen(open); }
+    void setPortOpen(bool open) override {
+        inner_.setPortOpen(open);
+        if (open && inner_.portOpen() && opened) opened();
+    }
     bool portOpen() const override { return inner_.portOpen(); }
     int inBufferCount() const override { return inner_.inBufferCount(); }
     std::string input() override {
@@ -45,6 +54,7 @@ public:
     void output(const std::string& bytes) override {
         inner_.output(bytes);
         ++commandsWritten;
+        if (reachesDevice && !reachesDevice()) ++commandsLost;
         if (bytes.rfind("CTT", 0) != 0) return;
         osdCommands.push_back(bytes);
         ++osdWritten;
