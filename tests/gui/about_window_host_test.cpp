@@ -9,6 +9,7 @@
 
 #include "gui/about_gui_support.h"
 #include "gui/gui_test_registry.h"
+#include "gui/manual_picture.h"
 #include "support/fakes.h"
 #include "ui/about_window_host.h"
 
@@ -41,6 +42,15 @@ class AboutWindowHostTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void windowWithItsCreditsLooksAsTheManualShowsIt() {
+        HostRig r(true);
+        r.host.showAboutModeless();
+        AboutWindowView* view = r.host.view();
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+        test::drag(view, test::kPicture, test::kVersionText);
+        QCOMPARE(pixelsUnlikeTheManual(*view, "about-window.png"), 0);
+    }
+
     void openingItAgainBringsTheSameWindowForwardAndItsCountdownGoesOn() {
         HostRig r(false);  // the short lifetime: closes on its third tick
         r.host.showAboutModeless();

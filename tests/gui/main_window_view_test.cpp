@@ -12,6 +12,7 @@
 
 #include "device/port_messages.h"
 #include "gui/gui_test_registry.h"
+#include "gui/manual_picture.h"
 #include "gui/view_fixture.h"
 #include "osd/action_buttons.h"
 #include "support/harness.h"
@@ -53,6 +54,15 @@ private slots:
             const QRect inClient(button->mapTo(client, QPoint(0, 0)), button->size());
             QVERIFY(client->rect().contains(inClient));
         }
+    }
+
+    void windowLooksAsTheManualShowsIt() {
+        ViewFixture f;
+        f.load();
+        f.clock.step();  // the character count shows
+        // The picture shows the window without the keyboard focus.
+        if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
+        QCOMPARE(pixelsUnlikeTheManual(f.view, "main-window.png"), 0);
     }
 
     void errorPanelCoversTheOptionsUnderIt() {
