@@ -58,6 +58,9 @@ private:
 };
 
 void endNormally(QProcess& program, int signal) {
+    // processId() is 0 for a program that is not running, and kill(0) would signal this test's
+    // whole process group.
+    QVERIFY(program.processId() > 0);
     ::kill(static_cast<pid_t>(program.processId()), signal);
     QVERIFY(program.waitForFinished(kBoundMs));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);

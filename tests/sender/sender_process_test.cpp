@@ -190,6 +190,9 @@ TEST_F(SenderProcessTest, EndSignalsCloseThePortAndRemoveTheLockFile) {
         ASSERT_EQ(device.log().size(), 1u) << "the command never arrived";
         const std::string lock = lockOf(device.portPath());
         EXPECT_TRUE(exists(lock)) << "the port is held under " << lock;
+        // processId() is 0 for a sender that is not running, and kill(0) would signal this
+        // test's whole process group.
+        ASSERT_GT(process.processId(), 0);
         ::kill(static_cast<pid_t>(process.processId()), number);
         const SenderRun run = finish(process);
         EXPECT_FALSE(run.crashed);
