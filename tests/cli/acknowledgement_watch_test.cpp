@@ -7,28 +7,22 @@
 namespace vq72::cli {
 namespace {
 
-struct Replies {
-    const char* name;
-    std::vector<std::string> reads;
-    bool acknowledged;
-};
-
-class AcknowledgementCases : public testing::TestWithParam<Replies> {};
-
-TEST_P(AcknowledgementCases, AreJudgedByWholeLines) {
-    AcknowledgementWatch watch;
-    for (const auto& bytes : GetParam().reads) watch.take(bytes);
-    EXPECT_EQ(watch.acknowledged(), GetParam().acknowledged);
+TEST(AcknowledgementWatch, JudgesWholeLines) {
+    const struct {
+        const char* name;
+        std::vector<std::string> reads;
+        bool acknowledged;
+    } cases[] = {{"full reply", {"VQ7240 CT-OK\r\n"}, true},
+                 {"byte by byte", {"C", "T", "-", "O", "K", "\r"}, true},
+                 {"after noise on the same line", {"\x01\xfe#%noise", "CT-OK\r"}, true},
+                 {"token cut from a flood", {"CT-OK" + std::string(200, 'x') + "\r"}, false},
+                 {"token at the end of a flood", {std::string(5000, 'x') + "CT-OK\r"}, true}};
+    for (const auto& c : cases) {
+        AcknowledgementWatch watch;
+        for (const auto& bytes : c.reads) watch.take(bytes);
+        EXPECT_EQ(watch.acknowledged(), c.acknowledged) << c.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Reads, AcknowledgementCases,
-    testing::Values(Replies{"FullReply", {"VQ7240 CT-OK\r\n"}, true},
-                    Replies{"ByteByByte", {"C", "T", "-", "O", "K", "\r"}, true},
-                    Replies{"AfterNoiseOnTheSameLine", {"\x01\xfe#%noise", "CT-OK\r"}, true},
-                    Replies{"TokenCutFromAFlood", {"CT-OK" + std::string(200, 'x') + "\r"}, false},
-                    Replies{"TokenAtTheEndOfAFlood", {std::string(5000, 'x') + "CT-OK\r"}, true}),
-    [](const testing::TestParamInfo<Replies>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace vq72::cli

@@ -41,51 +41,44 @@ const std::string kDialout =
     "permission denied (add your user to the dialout group: sudo usermod -aG dialout $USER, "
     "then log in again)";
 
-struct Machine {
-    const char* name;
-    std::function<void(FakeFileSystem&)> arrange;
-    std::string status;
-};
-
-class ProbeCases : public testing::TestWithParam<Machine> {};
-
-TEST_P(ProbeCases, TellTheStateOfTheDevice) {
-    FakeFileSystem files;
-    files.nodes[kDevice] = FileSystemView::Node::CharacterDevice;
-    GetParam().arrange(files);
-    EXPECT_EQ(probePort(kDevice, files).status, GetParam().status);
+TEST(PortProbeTest, TellsTheStateOfTheDevice) {
+    const struct {
+        const char* name;
+        std::function<void(FakeFileSystem&)> arrange;
+        std::string status;
+    } machines[] = {{"free device", [](FakeFileSystem&) {}, "available"},
+                    {"no node", [](FakeFileSystem& f) { f.nodes.clear(); }, "missing"},
+                    {"not ours", [](FakeFileSystem& f) { f.forbidden.insert(kDevice); }, kDialout},
+                    {"regular file",
+                     [](FakeFileSystem& f) { f.nodes[kDevice] = FileSystemView::Node::OtherFile; },
+                     "not a serial port"},
+                    {"not a terminal", [](FakeFileSystem& f) { f.openErrors[kDevice] = ENOTTY; },
+                     "not a serial port"},
+                    {"exclusive open without lock file",
+                     [](FakeFileSystem& f) { f.openErrors[kDevice] = EBUSY; }, "in use"},
+                    {"live lock owner",
+                     [](FakeFileSystem& f) {
+                         f.locks[kDevice] = {PortLock::State::Held, kLock, 1234, "picocom", ""};
+                         f.forbidden.insert(kDevice);  // the holder decides, not our permissions
+                     },
+                     "in use by PID 1234 (picocom)"},
+                    {"odd thing at the lock path",
+                     [](FakeFileSystem& f) {
+                         f.locks[kDevice] = {PortLock::State::Odd, kLock, 0, "", "a FIFO"};
+                     },
+                     "in use (a FIFO at /var/lock/LCK..ttyUSB0, not a lock file)"},
+                    {"stale lock file",
+                     [](FakeFileSystem& f) {
+                         f.locks[kDevice] = {PortLock::State::Stale, kLock, 999999, "", ""};
+                     },
+                     "stale lock file /var/lock/LCK..ttyUSB0"}};
+    for (const auto& m : machines) {
+        FakeFileSystem files;
+        files.nodes[kDevice] = FileSystemView::Node::CharacterDevice;
+        m.arrange(files);
+        EXPECT_EQ(probePort(kDevice, files).status, m.status) << m.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Machines, ProbeCases,
-    testing::Values(
-        Machine{"FreeDevice", [](FakeFileSystem&) {}, "available"},
-        Machine{"NoNode", [](FakeFileSystem& f) { f.nodes.clear(); }, "missing"},
-        Machine{"NotOurs", [](FakeFileSystem& f) { f.forbidden.insert(kDevice); }, kDialout},
-        Machine{"RegularFile",
-                [](FakeFileSystem& f) { f.nodes[kDevice] = FileSystemView::Node::OtherFile; },
-                "not a serial port"},
-        Machine{"NotATerminal", [](FakeFileSystem& f) { f.openErrors[kDevice] = ENOTTY; },
-                "not a serial port"},
-        Machine{"ExclusiveOpenWithoutLockFile",
-                [](FakeFileSystem& f) { f.openErrors[kDevice] = EBUSY; }, "in use"},
-        Machine{"LiveLockOwner",
-                [](FakeFileSystem& f) {
-                    f.locks[kDevice] = {PortLock::State::Held, kLock, 1234, "picocom", ""};
-                    f.forbidden.insert(kDevice);  // the holder decides, not our permissions
-                },
-                "in use by PID 1234 (picocom)"},
-        Machine{"OddThingAtTheLockPath",
-                [](FakeFileSystem& f) {
-                    f.locks[kDevice] = {PortLock::State::Odd, kLock, 0, "", "a FIFO"};
-                },
-                "in use (a FIFO at /var/lock/LCK..ttyUSB0, not a lock file)"},
-        Machine{"StaleLockFile",
-                [](FakeFileSystem& f) {
-                    f.locks[kDevice] = {PortLock::State::Stale, kLock, 999999, "", ""};
-                },
-                "stale lock file /var/lock/LCK..ttyUSB0"}),
-    [](const testing::TestParamInfo<Machine>& info) { return std::string(info.param.name); });
 
 TEST(PortProbeTest, ListingHasOneLinePerPortNumberWithPathsEscapedAndUnpadded) {
     FakeFileSystem files;

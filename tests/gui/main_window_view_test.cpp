@@ -80,13 +80,6 @@ private slots:
         QCOMPARE(focus(), f.view.widgetFor("opt_BK_WT", 0));
     }
 
-    void captionShowsInTheTitleBar() {
-        ViewFixture f;
-        f.load();
-        f.w.setCaption("VQ72_OSD No Device");
-        QCOMPARE(f.view.windowTitle(), QString("VQ72_OSD No Device"));
-    }
-
     void pasteLeavesOutWhatTheDeviceCannotShowAndKeepsTwentyCharacters() {
         ViewFixture f;
         f.serial.present = {1};

@@ -5,11 +5,13 @@
 
 #include <sys/stat.h>
 #include <csignal>
+#include <fstream>
 #include <string>
 
 #include "gui/gui_test_registry.h"
 #include "platform/port_lock.h"
 #include "sim/simulated_device.h"
+#include "support/scratch_folder.h"
 
 namespace vq72::test {
 namespace {
@@ -19,52 +21,6 @@ constexpr int kBoundMs = 10000;
 bool exists(const std::string& path) {
     struct stat status {};
     return ::lstat(path.c_str(), &status) == 0;
-}
-
-// A home for one run of the program: settings that select `savedPort`, a runtime folder and a
-// lock folder.
-class ProgramHome {
-public:
-    explicit ProgramHome(int savedPort) {
-        QVERIFY(home_.isValid());
-        QVERIFY(QDir().mkpath(home_.filePath("runtime")));
-        QFile::setPermissions(home_.filePath("runtime"),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY(QDir().mkpath(home_.filePath("locks")));
-        QVERIFY(QDir().mkpath(home_.filePath("config/Flarn")));
-        QFile ini(home_.filePath("config/Flarn/VQ72_OSD.ini"));
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write(QString("[FormInit]\nComPort=\" %1\"\n").arg(savedPort).toUtf8());
-    }
-    std::string path(const QString& name) const { return home_.filePath(name).toStdString(); }
-    std::string lockOf(const std::string& device) const {
-        return path("locks") + "/" + lockFileName(device);
-    }
-    // Starts the program without its splash, with `portMap` as VQ72_OSD_PORTS.
-    void start(QProcess& program, const std::string& portMap) const {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("VQ72_OSD_PORTS", QString::fromStdString(portMap));
-        environment.insert("VQ72_LOCK_DIR", home_.filePath("locks"));
-        environment.insert("XDG_CONFIG_HOME", home_.filePath("config"));
-        environment.insert("XDG_RUNTIME_DIR", home_.filePath("runtime"));
-        program.setProcessEnvironment(environment);
-        program.start(VQ72_OSD_PROGRAM, {"--no-splash"});
-        QVERIFY(program.waitForStarted());
-    }
-
-private:
-    QTemporaryDir home_;
-};
-
-void endNormally(QProcess& program, int signal) {
-    // processId() is 0 for a program that is not running, and kill(0) would signal this test's
-    // whole process group.
-    QVERIFY(program.processId() > 0);
-    ::kill(static_cast<pid_t>(program.processId()), signal);
-    QVERIFY(program.waitForFinished(kBoundMs));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
 }
 
 }  // namespace
@@ -81,18 +37,39 @@ private slots:
 
     void endSignalsCloseThePortAndRemoveTheLockFile() {
         QFETCH(int, signal);
-        const ProgramHome home(1);
+        // A home whose settings select port 1, mapped to the device's link.
+        const ScratchFolder home;
+        std::ofstream(home.folder("config/Flarn") + "/VQ72_OSD.ini")
+            << "[FormInit]\nComPort=\" 1\"\n";
         sim::Options options;
         options.linkPath = home.path("port");
         sim::SimulatedDevice device(options);
         device.start();
         // Opened through the link, the port is locked under the device's name.
-        const std::string lockFile = home.lockOf(device.portPath());
+        const std::string lockFile = home.folder("locks") + "/" + lockFileName(device.portPath());
 
         QProcess program;
-        home.start(program, "1=" + options.linkPath);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        const auto set = [&](const char* name, const std::string& value) {
+            environment.insert(name, QString::fromStdString(value));
+        };
+        set("QT_QPA_PLATFORM", "offscreen");
+        set("VQ72_OSD_PORTS", "1=" + options.linkPath);
+        set("VQ72_LOCK_DIR", home.path("locks"));
+        set("XDG_CONFIG_HOME", home.path("config"));
+        set("XDG_RUNTIME_DIR", home.path());
+        program.setProcessEnvironment(environment);
+        program.start(VQ72_OSD_PROGRAM, {"--no-splash"});
+        QVERIFY(program.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(exists(lockFile), kBoundMs);
-        endNormally(program, signal);
+
+        // processId() is 0 for a program that is not running, and kill(0) would signal this
+        // test's whole process group.
+        QVERIFY(program.processId() > 0);
+        ::kill(static_cast<pid_t>(program.processId()), signal);
+        QVERIFY(program.waitForFinished(kBoundMs));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
         QVERIFY(!exists(lockFile));
         device.stop();
     }

@@ -45,7 +45,7 @@ TEST_F(OsdSaveLink, SaveDuringAReplysQuietTimeReachesTheDeviceWholeAndIsAcknowle
         return w.state.RxWaitTicks > 0 && device().pendingAnswers() == 0 &&
                device().unreadByHost() == 0;
     }));
-    const std::size_t shownBefore = status.entries.size();
+    const std::size_t shownBefore = status.texts.size();
     const std::size_t writtenBefore = serial.written.size();
     program.cmd_button_Click(ActionButtons::kSave);
     ASSERT_EQ(serial.written.size(), writtenBefore + 1);
@@ -66,7 +66,7 @@ TEST_F(OsdSaveLink, SaveDuringAReplysQuietTimeReachesTheDeviceWholeAndIsAcknowle
     EXPECT_EQ(log.back(), logLineOf("OSD", command));
     for (const std::string& line : log) EXPECT_NE(line.substr(0, 3), "BAD") << line;
     EXPECT_EQ(device().screen().text, "       HELLO        ");  // "Top Center" centres it
-    EXPECT_EQ(status.textsFrom(shownBefore),
+    EXPECT_EQ(std::vector<std::string>(status.texts.begin() + shownBefore, status.texts.end()),
               (std::vector<std::string>{"Programming", "Sending Text.", "Transfer Done.", "Done"}));
     EXPECT_EQ(w.lbl_txt_status.backColour(), kGreen);
     EXPECT_EQ(shownReports(), std::vector<Report>{});

@@ -9,7 +9,7 @@
 
 #include "support/program_on_link.h"
 #include "support/report_spy.h"
-#include "support/status_timeline.h"
+#include "support/status_history.h"
 
 namespace vq72::test {
 
@@ -49,7 +49,7 @@ protected:
     }
 
     ReportSpy reports{w};
-    StatusTimeline status{w, clock};
+    StatusHistory status{w};
 };
 
 }  // namespace vq72::test

@@ -116,18 +116,6 @@ TEST_F(QtSerialControlTest, ReceiveEventWaitsForTheThreshold) {
     EXPECT_EQ(c.inBufferCount(), 7);
 }
 
-TEST_F(QtSerialControlTest, PurgeDiscardsReceivedBytesInBothScopes) {
-    startDevice();
-    QtSerialControl& c = openControl();
-    for (const PurgeScope scope : {PurgeScope::ReceiveOnly, PurgeScope::Both}) {
-        device_->transmit("0123456789abcdef");
-        ASSERT_TRUE(processEventsUntil([&] { return c.inBufferCount() == 16; }));
-        c.purge(scope);
-        EXPECT_EQ(c.inBufferCount(), 0);
-        EXPECT_EQ(c.input(), "");
-    }
-}
-
 TEST_F(QtSerialControlTest, MissingPathAndUnmappedNumbersFailAs8002) {
     QtSerialControl& c = makeControl();  // no device started: the link does not exist
     for (const int port : {kPort, 2, 0, 17}) {
@@ -139,27 +127,6 @@ TEST_F(QtSerialControlTest, MissingPathAndUnmappedNumbersFailAs8002) {
             EXPECT_EQ(f.number(), failure_number::kNoSuchPort) << port;
         }
         EXPECT_FALSE(c.portOpen());
-    }
-}
-
-TEST_F(QtSerialControlTest, VanishedDeviceClosesThePortAndIsReportedOnce) {
-    sim::Options options;
-    options.vanishAfter = 1;
-    startDevice(options);
-    QtSerialControl& c = openControl();
-    c.output("CTS");
-    ASSERT_TRUE(processEventsUntil([&] { return count(comm_event::kPortLost) > 0; }));
-    EXPECT_FALSE(c.portOpen());
-    // Let whatever the loss left queued run; a storm of errors would show up here.
-    processEventsUntil([] { return false; }, 300);
-    EXPECT_EQ(count(comm_event::kPortLost), 1);
-    EXPECT_LE(events_.size(), 2u);  // the reply's receive event at most, and the loss
-    EXPECT_THROW(c.output("CTS"), Failure);
-    try {
-        c.setPortOpen(true);
-        ADD_FAILURE() << "reopened a vanished port";
-    } catch (const Failure& f) {
-        EXPECT_EQ(f.number(), failure_number::kNoSuchPort);
     }
 }
 

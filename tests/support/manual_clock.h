@@ -1,10 +1,9 @@
 // Drives the main window's timers tick by tick instead of by wall-clock time: each step is
-// 25 ms; tmr_Delay fires on every step, the 100 ms timers on every 4th, the 500 ms ones on
-// every 20th. Between steps the test's `between` hook lets pending serial events run.
+// 25 ms; tmr_Delay fires on every step, the 100 ms timers on every 4th. Before each step the
+// test's `between` hook lets pending serial events run.
 #pragma once
 
 #include <functional>
-#include <vector>
 
 #include "window/main_window_events.h"
 #include "window/main_window_model.h"
@@ -15,8 +14,7 @@ class ManualClock {
 public:
     ManualClock(MainWindowModel& window, MainWindowEvents& events) : w_(window), e_(events) {}
 
-    std::function<void()> between;            // runs before every step
-    std::vector<std::function<void()>> slow;  // 500 ms handlers, fired on every 20th step
+    std::function<void()> between;  // runs before every step
 
     void step() {
         if (between) between();
@@ -25,9 +23,6 @@ public:
         if (steps_ % 4 == 0) {
             if (w_.tmrComInit.enabled()) e_.tmrComInit_Timer();
             if (w_.tmrSplash.enabled()) e_.tmrSplash_Timer();
-        }
-        if (steps_ % 20 == 0) {
-            for (auto& handler : slow) handler();
         }
     }
     void run(int steps) {

@@ -11,19 +11,11 @@
 #include "osd/osd_transfer.h"
 #include "osd/text_entry.h"
 #include "support/fakes.h"
+#include "support/status_history.h"
 #include "window/main_window_model.h"
 #include "window/report.h"
 
 namespace vq72::test {
-
-// Every text the status line showed, in order.
-class StatusHistory : public MainWindowListener {
-public:
-    std::vector<std::string> texts;
-    void controlChanged(const Control& c, ControlProperty p) override {
-        if (c.name() == "lbl_txt_status" && p == ControlProperty::Text) texts.push_back(c.text());
-    }
-};
 
 struct OsdRig {
     MainWindowModel w;
@@ -31,7 +23,7 @@ struct OsdRig {
     FakeAppServices app;
     FakeWindowSystem windows;
     FakeSendCom send;
-    StatusHistory status;
+    StatusHistory status{w};
     OsdTransfer transfer{w.lbl_txt_status, w,      w.state, w.state,
                          w.state,          report, app,     send.function()};
     TextEntry entry{w.Text_input};
@@ -43,7 +35,6 @@ struct OsdRig {
         w.setColourClickHandler([this](int i) { options.opt_BK_WT_Click(i); });
         w.opt_location[1].setValue(true);
         w.opt_BK_WT[0].setValue(true);
-        w.addListener(&status);
     }
     OsdRig(const OsdRig&) = delete;
     OsdRig& operator=(const OsdRig&) = delete;

@@ -64,17 +64,12 @@ TEST(AboutWindow, LoadWritesTheBuildVersionAndHidesTheCredits) {
     EXPECT_TRUE(r.w.Timer1.enabled());
 }
 
-TEST(AboutWindow, SplashClosesOnItsThirdTickAndStopsItsTimer) {
-    AboutRig r(false);
-    EXPECT_EQ(r.ticksUntilClosed(1000), 3);
-    EXPECT_FALSE(r.w.Timer1.enabled());
-    r.tick();
-    EXPECT_EQ(r.closeRequests, 1);
-}
-
-TEST(AboutWindow, OpenedFromTheMenuClosesOnIts601stTick) {
-    AboutRig r(true);
-    EXPECT_EQ(r.ticksUntilClosed(1000), 601);
+TEST(AboutWindow, ClosesOnItsThirdTickAsSplashAndOnIts601stFromTheMenu) {
+    AboutRig splash(false);
+    EXPECT_EQ(splash.ticksUntilClosed(1000), 3);
+    EXPECT_FALSE(splash.w.Timer1.enabled());
+    AboutRig fromMenu(true);
+    EXPECT_EQ(fromMenu.ticksUntilClosed(1000), 601);
 }
 
 TEST(AboutWindow, HeldButtonKeepsItOpenAndTheReleaseClosesItOnTheNextTick) {

@@ -25,56 +25,53 @@ std::vector<long> ctsSteps(Harness& h, int steps) {
     return at;
 }
 
-struct ReadyTick : ::testing::Test {
-    void SetUp() override {
-        ASSERT_TRUE(test::loadWithReadyPort(h, 3));
-        ASSERT_EQ(h.program.supervision().PollTicks, 0);
+// A loaded program with a ready port, a blank status and a green port box.
+struct ReadyState {
+    bool prepare() {
+        if (!test::loadWithReadyPort(h, 3) || h.program.supervision().PollTicks != 0) return false;
         h.w.lbl_txt_status.setText("");
         h.w.txtCom.setBackColour(kGreen);
         h.w.mnuUpLoadLogo.setEnabled(true);
         spy.reports.clear();
+        return true;
     }
     Harness h;
     ReportSpy spy{h.w};
 };
 
-struct WatchdogCase {
-    int count;  // the count this tick reaches
-    bool noDevice;
-    bool dropped;
-    bool reopenRequest;
+struct ReadyTick : ::testing::Test, ReadyState {
+    void SetUp() override { ASSERT_TRUE(prepare()); }
 };
 
-void PrintTo(const WatchdogCase& c, std::ostream* os) {
-    *os << c.count;
+TEST(Watchdog, ActsOnTheCountTheTickReaches) {
+    const struct {
+        int count;  // the count this tick reaches
+        bool noDevice;
+        bool dropped;
+        bool reopenRequest;
+    } cases[] = {{700, false, false, true}, {799, false, false, false},  {800, true, false, false},
+                 {900, false, false, true}, {1000, false, false, false}, {1100, false, false, true},
+                 {1200, false, true, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.count);
+        ReadyState ready;
+        ASSERT_TRUE(ready.prepare());
+        Harness& h = ready.h;
+        h.w.state.TicksSinceReply = c.count - 1;
+        h.program.supervision().PollTicks = -1000;  // no poll in this tick
+        h.program.tmr_Delay_Timer();
+
+        EXPECT_EQ(h.w.lbl_txt_status.text(), c.noDevice  ? "No Device"
+                                             : c.dropped ? "No Com Port"
+                                                         : "");
+        EXPECT_EQ(h.w.txtCom.backColour(), c.noDevice ? kMagenta : c.dropped ? kRed : kGreen);
+        EXPECT_EQ(h.w.mnuUpLoadLogo.enabled(), !c.noDevice);
+        EXPECT_EQ(h.serial.portOpen(), !c.dropped);
+        EXPECT_EQ(h.w.state.TicksSinceReply, c.dropped ? 601 : c.count);
+        EXPECT_EQ(h.w.state.ReopenBeforeSend, c.reopenRequest);
+        EXPECT_FALSE(h.w.state.CmdBusy);
+    }
 }
-
-class Watchdog : public ReadyTick, public ::testing::WithParamInterface<WatchdogCase> {};
-
-TEST_P(Watchdog, ActsOnTheCountTheTickReaches) {
-    const WatchdogCase& c = GetParam();
-    h.w.state.TicksSinceReply = c.count - 1;
-    h.program.supervision().PollTicks = -1000;  // no poll in this tick
-    h.program.tmr_Delay_Timer();
-
-    EXPECT_EQ(h.w.lbl_txt_status.text(), c.noDevice ? "No Device" : c.dropped ? "No Com Port" : "");
-    EXPECT_EQ(h.w.txtCom.backColour(), c.noDevice ? kMagenta : c.dropped ? kRed : kGreen);
-    EXPECT_EQ(h.w.mnuUpLoadLogo.enabled(), !c.noDevice);
-    EXPECT_EQ(h.serial.portOpen(), !c.dropped);
-    EXPECT_EQ(h.w.state.TicksSinceReply, c.dropped ? 601 : c.count);
-    EXPECT_EQ(h.w.state.ReopenBeforeSend, c.reopenRequest);
-    EXPECT_FALSE(h.w.state.CmdBusy);
-}
-
-INSTANTIATE_TEST_SUITE_P(Counts, Watchdog,
-                         ::testing::Values(WatchdogCase{700, false, false, true},
-                                           WatchdogCase{799, false, false, false},
-                                           WatchdogCase{800, true, false, false},
-                                           WatchdogCase{900, false, false, true},
-                                           WatchdogCase{1000, false, false, false},
-                                           WatchdogCase{1100, false, false, true},
-                                           WatchdogCase{1200, false, true, false}),
-                         [](const auto& info) { return std::to_string(info.param.count); });
 
 TEST_F(ReadyTick, AReplyInterpretedOnTheTickThatWouldReach800PreventsNoDevice) {
     for (const bool inTime : {true, false}) {

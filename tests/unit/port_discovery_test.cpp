@@ -37,52 +37,40 @@ int checkedEntry(const MainWindowModel& w) {
     return 0;
 }
 
-struct ScanCase {
-    const char* name;
-    std::set<int> present;
-    int skip;
-    std::set<int> listed;  // the ports the menu lists, in order
-    std::set<int> probed;
-};
+TEST(PortScan, ListsTheUsablePortsInOrderAndProbesNoMoreThanNeeded) {
+    const struct {
+        const char* name;
+        std::set<int> present;
+        int skip;
+        std::set<int> listed;  // the ports the menu lists, in order
+        std::set<int> probed;
+    } cases[] = {{"no port", {}, -1, {}, range(1, 16)},
+                 {"sixteen ports", range(1, 16), -1, range(1, 12), range(1, 12)},
+                 {"SkipComPort 3", range(1, 5), 3, range(1, 5, 3), range(1, 16, 3)},
+                 {"eleven ports ending at 16", range(6, 16), -1, range(6, 16), range(1, 16)}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Harness h;
+        h.serial.present = c.present;
+        h.w.state.SkipComPort = c.skip;
+        h.program.ports().FindComs();
 
-void PrintTo(const ScanCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class PortScan : public ::testing::TestWithParam<ScanCase> {};
-
-TEST_P(PortScan, ListsTheUsablePortsInOrderAndProbesNoMoreThanNeeded) {
-    const ScanCase& c = GetParam();
-    Harness h;
-    h.serial.present = c.present;
-    h.w.state.SkipComPort = c.skip;
-    h.program.ports().FindComs();
-
-    std::vector<std::string> captions;
-    for (int i = 1; i <= MainWindowModel::kComMenuEntries; ++i) {
-        if (h.w.mnuCOMsel(i).visible()) captions.push_back(h.w.mnuCOMsel(i).text());
+        std::vector<std::string> captions, expected;
+        for (int i = 1; i <= MainWindowModel::kComMenuEntries; ++i) {
+            if (h.w.mnuCOMsel(i).visible()) captions.push_back(h.w.mnuCOMsel(i).text());
+        }
+        for (const int port : c.listed) expected.push_back("COM&" + std::to_string(port));
+        EXPECT_EQ(captions, expected);
+        if (!c.listed.empty()) {
+            const std::string first = std::to_string(*c.listed.begin());
+            EXPECT_EQ(h.w.mnuCOMsel(1).tag(), " " + first);
+            EXPECT_EQ(h.w.mnuCOMsel(1).toolTip(), "/dev/fake" + first);
+        }
+        EXPECT_EQ(probedPorts(h.serial), c.probed);
+        EXPECT_FALSE(h.serial.portOpen()) << "every probe is closed again";
+        EXPECT_FALSE(h.w.frameError.visible()) << "probe reports fill the panel without showing it";
     }
-    std::vector<std::string> expected;
-    for (const int port : c.listed) expected.push_back("COM&" + std::to_string(port));
-    EXPECT_EQ(captions, expected);
-    if (!c.listed.empty()) {
-        const std::string first = std::to_string(*c.listed.begin());
-        EXPECT_EQ(h.w.mnuCOMsel(1).tag(), " " + first);
-        EXPECT_EQ(h.w.mnuCOMsel(1).toolTip(), "/dev/fake" + first);
-    }
-    EXPECT_EQ(probedPorts(h.serial), c.probed);
-    EXPECT_FALSE(h.serial.portOpen()) << "every probe is closed again";
-    EXPECT_FALSE(h.w.frameError.visible()) << "probe reports fill the panel without showing it";
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PortScan,
-    ::testing::Values(ScanCase{"NoPort", {}, -1, {}, range(1, 16)},
-                      ScanCase{"SixteenPorts", range(1, 16), -1, range(1, 12), range(1, 12)},
-                      ScanCase{"SkipComPort3", range(1, 5), 3, range(1, 5, 3), range(1, 16, 3)},
-                      ScanCase{"ElevenPortsEndingAt16", range(6, 16), -1, range(6, 16),
-                               range(1, 16)}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PortScanRescan, KeepsTheCheckMarkOnTheSameEntryIndex) {
     Harness h;
@@ -120,110 +108,88 @@ TEST(DetermineValidPorts, OpensConfiguredInOrderShowsMagentaAndStartsTheSettleTi
     EXPECT_TRUE(h.serial.portOpen());
 }
 
-struct OpenFailureCase {
-    const char* name;
-    std::string failingCall;  // empty: port 5 is simply missing
-    long number;
-    bool busy;
-    std::string message;
-    std::string title;
-    bool opensAfterwards;  // the open step still ran (the procedure went on)
-    Colour secondColour;   // after the repeated failure, which no longer ends the procedure
-};
+TEST(OpenFailure, ReportsOnceUnchecksTheMenuAndShowsNoComPort) {
+    const struct {
+        const char* name;
+        std::string failingCall;  // empty: port 5 is simply missing
+        long number;
+        bool busy;
+        std::string message;
+        std::string title;
+        bool opensAfterwards;  // the open step still ran (the procedure went on)
+        Colour secondColour;   // after the repeated failure, which no longer ends the procedure
+    } cases[] = {
+        {"missing port", "", 8002, false,
+         "Invalid Port Number - Com-5 can't be used as a device interface.", "StartCom 02", true,
+         kRed},
+        {"port in use", "", 8005, true, "Port in use by another process - Com-5 is not available.",
+         "StartCom 02", true, kRed},
+        {"other failure on open", "setPortOpen(true)", 9013, false, "Permission denied",
+         "StartCom 02", true, kRed},
+        {"other failure while configuring", "setRThreshold(11)", 9005, false, "Permission denied",
+         "StartCom 01", false, kMagenta}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Harness h;
+        ReportSpy spy(h.w);
+        h.serial.present = {5};
+        if (c.busy) h.serial.busy = {5};
+        if (c.failingCall.empty()) h.serial.present.clear();
+        if (!c.failingCall.empty())
+            h.serial.failures.fail(c.failingCall, c.number, "Permission denied");
+        h.w.mnuCOMsel(4).setValue(true);
+        h.w.state.ComPortNumber = 5;
 
-void PrintTo(const OpenFailureCase& c, std::ostream* os) {
-    *os << c.name;
-}
+        h.program.ports().DetermineValidPorts();
+        ASSERT_EQ(spy.reports.size(), 1u);
+        EXPECT_EQ(spy.reports[0], (ReportSpy::Report{c.title, c.message}));
+        EXPECT_EQ(checkedEntry(h.w), 0);
+        EXPECT_EQ(h.w.txtCom.backColour(), kRed);
+        EXPECT_EQ(h.w.lbl_txt_status.text(), "No Com Port");
+        EXPECT_FALSE(h.w.tmrComInit.enabled());
+        EXPECT_EQ(h.serial.count("setPortOpen(true)"), c.opensAfterwards ? 1 : 0);
+        EXPECT_EQ(h.program.ports().LastPortError, c.number);
 
-class OpenFailure : public ::testing::TestWithParam<OpenFailureCase> {};
-
-TEST_P(OpenFailure, ReportsOnceUnchecksTheMenuAndShowsNoComPort) {
-    const OpenFailureCase& c = GetParam();
-    Harness h;
-    ReportSpy spy(h.w);
-    h.serial.present = {5};
-    if (c.busy) h.serial.busy = {5};
-    if (c.failingCall.empty()) h.serial.present.clear();
-    if (!c.failingCall.empty())
-        h.serial.failures.fail(c.failingCall, c.number, "Permission denied");
-    h.w.mnuCOMsel(4).setValue(true);
-    h.w.state.ComPortNumber = 5;
-
-    h.program.ports().DetermineValidPorts();
-    ASSERT_EQ(spy.reports.size(), 1u);
-    EXPECT_EQ(spy.reports[0].title, c.title);
-    EXPECT_EQ(spy.reports[0].message, c.message);
-    EXPECT_EQ(checkedEntry(h.w), 0);
-    EXPECT_EQ(h.w.txtCom.backColour(), kRed);
-    EXPECT_EQ(h.w.lbl_txt_status.text(), "No Com Port");
-    EXPECT_FALSE(h.w.tmrComInit.enabled());
-    EXPECT_EQ(h.serial.count("setPortOpen(true)"), c.opensAfterwards ? 1 : 0);
-    EXPECT_EQ(h.program.ports().LastPortError, c.number);
-
-    // The same failure again: no report, the menu marks stay, the procedure goes on.
-    h.w.mnuCOMsel(4).setValue(true);
-    h.w.txtCom.setBackColour(kGreen);
-    h.program.ports().DetermineValidPorts();
-    EXPECT_EQ(spy.reports.size(), 1u);
-    EXPECT_EQ(checkedEntry(h.w), 4);
-    EXPECT_EQ(h.w.txtCom.backColour(), c.secondColour);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, OpenFailure,
-    ::testing::Values(
-        OpenFailureCase{"MissingPort", "", 8002, false,
-                        "Invalid Port Number - Com-5 can't be used as a device interface.",
-                        "StartCom 02", true, kRed},
-        OpenFailureCase{"PortInUse", "", 8005, true,
-                        "Port in use by another process - Com-5 is not available.", "StartCom 02",
-                        true, kRed},
-        OpenFailureCase{"OtherFailureOnOpen", "setPortOpen(true)", 9013, false, "Permission denied",
-                        "StartCom 02", true, kRed},
-        OpenFailureCase{"OtherFailureWhileConfiguring", "setRThreshold(11)", 9005, false,
-                        "Permission denied", "StartCom 01", false, kMagenta}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct StoredPortCase {
-    const char* name;
-    bool stored;
-    std::string value;
-    int checked;
-    int comPort;
-    std::string portBox;
-    bool opened;
-};
-
-void PrintTo(const StoredPortCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class StoredComPort : public ::testing::TestWithParam<StoredPortCase> {};
-
-TEST_P(StoredComPort, StartUpRestoresAndOpensIt) {
-    const StoredPortCase& c = GetParam();
-    Harness h;
-    h.serial.present = {1, 3};
-    if (c.stored) h.settings.values[Harness::path("ComPort")] = c.value;
-    h.program.Form_Load();
-
-    EXPECT_EQ(h.settings.values[Harness::path("ComPort")], c.value);
-    EXPECT_EQ(checkedEntry(h.w), c.checked);
-    EXPECT_EQ(h.w.state.ComPortNumber, c.comPort);
-    EXPECT_EQ(h.w.txtCom.text(), c.portBox);
-    EXPECT_EQ(h.serial.portOpen(), c.opened);
-    if (c.opened) {
-        EXPECT_EQ(h.serial.commPort(), c.comPort);
+        // The same failure again: no report, the menu marks stay, the procedure goes on.
+        h.w.mnuCOMsel(4).setValue(true);
+        h.w.txtCom.setBackColour(kGreen);
+        h.program.ports().DetermineValidPorts();
+        EXPECT_EQ(spy.reports.size(), 1u);
+        EXPECT_EQ(checkedEntry(h.w), 4);
+        EXPECT_EQ(h.w.txtCom.backColour(), c.secondColour);
     }
-    EXPECT_EQ(h.serial.count("setReadTimeouts(2,1,1000)"), c.opened ? 1 : 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, StoredComPort,
-    ::testing::Values(StoredPortCase{"BlankPrefixed3", true, " 3", 2, 3, "3", true},
-                      StoredPortCase{"FirstRun", false, "", 0, 0, "99", false},
-                      StoredPortCase{"NotANumber", true, "abc", 0, 0, "0", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+TEST(StoredComPort, StartUpRestoresAndOpensIt) {
+    const struct {
+        const char* name;
+        bool stored;
+        std::string value;
+        int checked;
+        int comPort;
+        std::string portBox;
+        bool opened;
+    } cases[] = {{"blank-prefixed 3", true, " 3", 2, 3, "3", true},
+                 {"first run", false, "", 0, 0, "99", false},
+                 {"not a number", true, "abc", 0, 0, "0", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Harness h;
+        h.serial.present = {1, 3};
+        if (c.stored) h.settings.values[Harness::path("ComPort")] = c.value;
+        h.program.Form_Load();
+
+        EXPECT_EQ(h.settings.values[Harness::path("ComPort")], c.value);
+        EXPECT_EQ(checkedEntry(h.w), c.checked);
+        EXPECT_EQ(h.w.state.ComPortNumber, c.comPort);
+        EXPECT_EQ(h.w.txtCom.text(), c.portBox);
+        EXPECT_EQ(h.serial.portOpen(), c.opened);
+        if (c.opened) {
+            EXPECT_EQ(h.serial.commPort(), c.comPort);
+        }
+        EXPECT_EQ(h.serial.count("setReadTimeouts(2,1,1000)"), c.opened ? 1 : 0);
+    }
+}
 
 TEST(ComMenuSelection, OpensSavesBlankPrefixedAndShowsThePort) {
     Harness h;

@@ -59,44 +59,31 @@ TEST_F(ReplyBatch, IsSplitAtCarriageReturnsAndPurgesOnlyTheReceiveSide) {
     EXPECT_EQ(h.serial.count("purge(both)"), 0) << "a command still being written is not aborted";
 }
 
-struct LineCase {
-    const char* name;
-    std::string line;
-    std::string status;
-    std::string caption;
-    std::vector<ReportSpy::Report> reports;
-};
-
-void PrintTo(const LineCase& c, std::ostream* os) {
-    *os << c.name;
+TEST_F(ReadyLink, TheFirstTokenFoundInALineDecides) {
+    const struct {
+        std::string line;
+        std::string status;
+        std::string caption;
+        std::vector<ReportSpy::Report> reports;
+    } cases[] = {{"(C) Flarn VQ7240 CT-OK\r", "", "", {}},  // the banner hides CT-OK
+                 {"\nVQ7240 CT-OK\r", "VQ72xx Found", "VQ72_OSD (VQ72xx Found)", {}},
+                 {"vq7240 ct-ok bgerr\r", "", "", {}},
+                 {"Time=12 BGERA\r", "", "", {}},
+                 {"BGERA\r", "", "", {{"Task Done", "Image 0 is now erased."}}},
+                 {"BGERR\r", "", "", {{"Task incomplete", "A file transfer error has occured."}}},
+                 {"BG001M BGERR\r", "", "VQ72_OSD", {}},
+                 {"hello\r", "", "", {}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        h.w.lbl_txt_status.setText("");
+        h.w.setCaption("");
+        spy.reports.clear();
+        h.program.reader().ProcessData(c.line);
+        EXPECT_EQ(h.w.lbl_txt_status.text(), c.status);
+        EXPECT_EQ(h.w.caption(), c.caption);
+        EXPECT_EQ(spy.reports, c.reports);
+    }
 }
-
-class ReplyLine : public ReadyLink, public ::testing::WithParamInterface<LineCase> {};
-
-TEST_P(ReplyLine, FirstTokenFoundDecides) {
-    const LineCase& c = GetParam();
-    h.program.reader().ProcessData(c.line);
-    EXPECT_EQ(h.w.lbl_txt_status.text(), c.status);
-    EXPECT_EQ(h.w.caption(), c.caption);
-    EXPECT_EQ(spy.reports, c.reports);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Tokens, ReplyLine,
-    ::testing::Values(
-        LineCase{"BannerHidesCtOk", "(C) Flarn VQ7240 CT-OK\r", "", "", {}},
-        LineCase{"CtOk", "\nVQ7240 CT-OK\r", "VQ72xx Found", "VQ72_OSD (VQ72xx Found)", {}},
-        LineCase{"LowerCaseIgnored", "vq7240 ct-ok bgerr\r", "", "", {}},
-        LineCase{"TimeBeforeBgera", "Time=12 BGERA\r", "", "", {}},
-        LineCase{"Bgera", "BGERA\r", "", "", {{"Task Done", "Image 0 is now erased."}}},
-        LineCase{"Bgerr",
-                 "BGERR\r",
-                 "",
-                 "",
-                 {{"Task incomplete", "A file transfer error has occured."}}},
-        LineCase{"LogoModel", "BG001M BGERR\r", "", "VQ72_OSD", {}},
-        LineCase{"NoToken", "hello\r", "", "", {}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 using ReplyTokens = ReadyLink;
 

@@ -9,7 +9,7 @@
 
 #include "osd/action_buttons.h"
 #include "support/ready_link.h"
-#include "support/status_timeline.h"
+#include "support/status_history.h"
 
 namespace vq72 {
 namespace {
@@ -59,14 +59,14 @@ TEST_P(TextConfirmation, OnlyTheTextsOwnReplyShowsDone) {
     ASSERT_GE(h.clock.runUntil([&] { return polls() == 1; }, 200), 0);
     // Polls go out every 102 ticks: the next one comes `offset` ticks after the write.
     h.clock.run(101 - offset);
-    test::StatusTimeline status(h.w, h.clock);
+    test::StatusHistory status(h.w);
     h.w.Text_input.setText("HELLO");
     h.program.cmd_button_Click(ActionButtons::kSave);
     ASSERT_EQ(h.serial.written.back().substr(0, 3), "CTT");
     h.clock.run(200);
 
     ASSERT_EQ(polls(), 3) << "the poll around the text and the one after it";
-    const std::vector<std::string> shown = status.textsFrom(0);
+    const std::vector<std::string>& shown = status.texts;
     const bool done = std::find(shown.begin(), shown.end(), "Done") != shown.end();
     const bool noReply = std::find(shown.begin(), shown.end(), "No Reply") != shown.end();
     EXPECT_EQ(done, answersText);
@@ -77,14 +77,7 @@ TEST_P(TextConfirmation, OnlyTheTextsOwnReplyShowsDone) {
 
 INSTANTIATE_TEST_SUITE_P(PollAroundTheText, TextConfirmation,
                          ::testing::Combine(::testing::Range(-2, 11), ::testing::Bool(),
-                                            ::testing::Bool()),
-                         [](const auto& info) {
-                             const int offset = std::get<0>(info.param);
-                             return (offset < 0 ? "PollBefore" + std::to_string(-offset)
-                                                : "PollAfter" + std::to_string(offset)) +
-                                    (std::get<1>(info.param) ? "_TextAnswered" : "_TextIgnored") +
-                                    (std::get<2>(info.param) ? "_OneBatch" : "_ReplyByReply");
-                         });
+                                            ::testing::Bool()));
 
 TEST(TextConfirmation, AnUnconfirmedTextSaysNoReplyInTheNoDeviceColourAtTheDeadline) {
     test::Harness h;

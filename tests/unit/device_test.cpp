@@ -1,0 +1,172 @@
+// Device facts: the OSD frame, the receive buffer, numbers, line settings, settings paths and the
+// port map.
+#include "device/line_settings.h"
+#include "device/number_text.h"
+#include "device/port_map.h"
+#include "device/receive_buffer.h"
+#include "device/settings_store.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "device/osd_frame.h"
+#include "support/fakes.h"
+
+namespace vq72 {
+namespace {
+
+using osd::osdTextCommand;
+using osd::osdTextField;
+
+std::string bytes(std::initializer_list<int> values) {
+    std::string out;
+    for (int v : values) out.push_back(static_cast<char>(v));
+    return out;
+}
+
+std::string blanks(std::size_t n) {
+    return std::string(n, ' ');
+}
+
+const std::string kHead = bytes({0x43, 0x54, 0x54, 0x14});
+const std::string kAttributes = bytes({0x06, 0x33, 0x06, 0x34});
+const std::string kEnd = bytes({0x13, 0x0D, 0x0A});
+
+TEST(OsdFrame, WorkedFramesHold36BytesWithAColourAnd34Without) {
+    const struct {
+        const char* what;
+        std::string command;
+        std::string expected;
+    } frames[] = {
+        {"HELLO centred, top centre, white on black",
+         osdTextCommand("HELLO", bytes({0x10, '1', '2'}), bytes({0x06, '7'}), TextAlign::Centre),
+         kHead + blanks(7) + "HELLO" + blanks(8) + bytes({0x10, 0x31, 0x32}) + kAttributes +
+             bytes({0x06, 0x37}) + kEnd},
+        {"blank, middle left, no colour",
+         osdTextCommand("", bytes({0x10, '2', '1'}), "", TextAlign::Left),
+         kHead + blanks(20) + bytes({0x10, 0x32, 0x31}) + kAttributes + kEnd},
+        {"outer blanks trimmed, right aligned, bottom right, black on white",
+         osdTextCommand("  AB ", bytes({0x10, '3', '3'}), bytes({0x06, '8'}), TextAlign::Right),
+         kHead + blanks(18) + "AB" + bytes({0x10, 0x33, 0x33}) + kAttributes + bytes({0x06, 0x38}) +
+             kEnd}};
+    for (const auto& f : frames) EXPECT_EQ(f.command, f.expected) << f.what;
+}
+
+TEST(OsdFrame, CentringFollowsTheTableForEveryLength) {
+    // leading blanks for L = 0..20; trailing = 20 - L - leading
+    const std::vector<std::size_t> leading{10, 9, 9, 9, 8, 7, 7, 7, 6, 5, 5,
+                                           5,  4, 3, 3, 3, 2, 1, 1, 1, 0};
+    for (std::size_t length = 0; length <= 20; ++length) {
+        const std::string text(length, 'X');
+        const std::string expected =
+            blanks(leading[length]) + text + blanks(20 - length - leading[length]);
+        EXPECT_EQ(osdTextField(text, TextAlign::Centre), expected) << "length " << length;
+    }
+}
+
+TEST(OsdFrame, LeftAndRightAlignmentPadTheOtherSideAndInnerBlanksStay) {
+    EXPECT_EQ(osdTextField("ABC", TextAlign::Left), "ABC" + blanks(17));
+    EXPECT_EQ(osdTextField(" A  B ", TextAlign::Right), blanks(16) + "A  B");
+}
+
+TEST(OsdFrame, FieldNeverHoldsBytesOutsideBlankToLowerZ) {
+    const std::string dirty = bytes({'\t', 'A', 0x13, 0x0D, 0x0A, 'B', '{', '~', 0x7F, 0xC3, 0xA9});
+    EXPECT_EQ(osdTextField(dirty, TextAlign::Left), "AB" + blanks(18));
+    // A blank that only a dropped byte kept inside the text is an outer blank after all.
+    EXPECT_EQ(osdTextField("\t A", TextAlign::Right), blanks(19) + "A");
+}
+
+// The bounded buffer against the whole text, for every length up to several trims.
+TEST(ReceiveBuffer, DecidesAsTheWholeTextWouldForEveryLength) {
+    for (std::size_t n = 0; n <= 450; ++n) {
+        ReceiveBuffer buffer;
+        std::string whole;
+        for (std::size_t i = 0; i < n; ++i) {
+            const char c = static_cast<char>('!' + (i * 7) % 90);
+            buffer.append(c);
+            whole.push_back(c);
+        }
+        ASSERT_EQ(buffer.length(), n);
+        ASSERT_EQ(buffer.empty(), n == 0);
+        ASSERT_EQ(buffer.head(), whole.substr(0, 3));
+        ASSERT_LE(buffer.storedCharacters(),
+                  ReceiveBuffer::kKeptHead + 2 * ReceiveBuffer::kMaxBatch);
+        const ReceiveBuffer::Batch batch = buffer.take();
+        ASSERT_EQ(batch.length, n);
+        ASSERT_EQ(batch.text, whole.substr(n > 100 ? n - 100 : 0)) << n;
+        ASSERT_TRUE(buffer.empty());
+        ASSERT_EQ(buffer.head(), "");
+    }
+}
+
+TEST(NumberText, ConvertsTagsAndSettingsTo16BitWithHalfToEvenRounding) {
+    const std::pair<std::string, int> cases[] = {
+        {" 3", 3}, {"3 ", 3}, {"12", 12}, {"-4", -4}, {"2.5", 2}, {"3.5", 4}, {"32767", 32767}};
+    for (const auto& [text, value] : cases) EXPECT_EQ(toInteger16(text), value) << text;
+}
+
+TEST(LineSettings, ReadsBaudParityDataAndStopBits) {
+    const auto s = LineSettings::parse("9600,N,8,1");
+    ASSERT_TRUE(s.has_value());
+    EXPECT_EQ(s->baud, 9600);
+    EXPECT_EQ(s->parity, LineSettings::Parity::None);
+    EXPECT_EQ(s->dataBits, 8);
+    EXPECT_EQ(s->stopBits, LineSettings::StopBits::One);
+    const auto t = LineSettings::parse("19200,e,7,1.5");
+    ASSERT_TRUE(t.has_value());
+    EXPECT_EQ(t->parity, LineSettings::Parity::Even);
+    EXPECT_EQ(t->stopBits, LineSettings::StopBits::OneAndHalf);
+}
+
+TEST(SettingsStorePath, LeavesOutEmptyTitleAndSectionWithTheirSeparators) {
+    const std::string root = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Flarn\\";
+    EXPECT_EQ(SettingsStore::buildPath("VQ72_OSD", "FormInit", "ComPort"),
+              root + "VQ72_OSD\\FormInit\\ComPort");
+    EXPECT_EQ(SettingsStore::buildPath("", "FormInit", "ComPort"), root + "FormInit\\ComPort");
+    EXPECT_EQ(SettingsStore::buildPath("VQ72_OSD", "", "ComPort"), root + "VQ72_OSD\\ComPort");
+    EXPECT_EQ(SettingsStore::buildPath("", "", "ComPort"), root + "ComPort");
+}
+
+TEST(SettingsStoreRead, MissingValueYieldsDefaultAndWritesItBack) {
+    test::FakeSettingsBacking backing;
+    SettingsStore store(backing);
+    EXPECT_EQ(store.GetRegSetting("VQ72_OSD", "FormInit", "LogoSelect", "1"), "1");
+    ASSERT_EQ(backing.writes.size(), 1u);
+    EXPECT_EQ(backing.writes[0],
+              "HKEY_LOCAL_MACHINE\\SOFTWARE\\Flarn\\VQ72_OSD\\FormInit\\LogoSelect=1");
+}
+
+TEST(PortMap, EnvironmentEntriesThatCannotBeUsedAreLeftOutAndNamed) {
+    const PortMap map = PortMap::parse("1 =/x,1=,=x,99=/dev/x,nothing,2=/dev/pts/7,16=/y");
+    EXPECT_EQ(map.device(1), "");
+    EXPECT_EQ(map.device(2), "/dev/pts/7");
+    EXPECT_EQ(map.device(16), "/y");
+    EXPECT_EQ(map.problems(),
+              (std::vector<std::string>{
+                  "VQ72_OSD_PORTS: \"1 =/x\" left out: \"1 \" is not a port number 1 to 16",
+                  "VQ72_OSD_PORTS: \"1=\" left out: it names no device",
+                  "VQ72_OSD_PORTS: \"=x\" left out: \"\" is not a port number 1 to 16",
+                  "VQ72_OSD_PORTS: \"99=/dev/x\" left out: \"99\" is not a port number 1 to 16",
+                  "VQ72_OSD_PORTS: \"nothing\" left out: an entry is N=DEVICE, N a port number 1 "
+                  "to 16"}));
+}
+
+TEST(PortMap, StoredEntriesReplaceDefaultsAndBadOnesKeepTheDefault) {
+    test::FakeSettingsBacking backing;
+    const std::string section = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Flarn\\VQ72_OSD\\Ports\\";
+    backing.values[section + "5"] = "/dev/serial/by-id/usb-A";
+    backing.values[section + "6"] = "";
+    backing.values[section + "17"] = "/dev/ttyUSB9";
+    const PortMap map = PortMap::forRun(nullptr, backing);
+    EXPECT_EQ(map.device(5), "/dev/serial/by-id/usb-A");
+    EXPECT_EQ(map.device(6), "/dev/ttyUSB1");
+    EXPECT_EQ(map.device(1), "/dev/ttyS0");
+    EXPECT_EQ(map.problems().size(), 2u);
+    EXPECT_EQ(map.problems().front(),
+              "[Ports]: \"17=/dev/ttyUSB9\" left out: \"17\" is not a port number 1 to 16");
+    EXPECT_TRUE(backing.writes.empty());
+}
+
+}  // namespace
+}  // namespace vq72

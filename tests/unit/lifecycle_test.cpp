@@ -1,0 +1,202 @@
+// Start-up, the splash, the settle timer, the command line and shutting down.
+#include "lifecycle/command_line.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "lifecycle/start_up_splash.h"
+#include "platform/failure_numbers.h"
+#include "support/fakes.h"
+#include "support/harness.h"
+#include "window/main_window_model.h"
+
+namespace vq72 {
+namespace {
+
+using Lookup = AppServices::WindowLookup;
+
+TEST(StartUp, FirstRunWritesDefaultsAndEndsWithDefaultOptions) {
+    test::Harness h;
+    h.program.Form_Load();
+    EXPECT_EQ(h.settings.values[test::Harness::path("LogoSelect")], "1");
+    EXPECT_FALSE(h.w.state.FormLoading);
+    EXPECT_EQ(h.w.state.AppName, "VQ72_OSD");
+    EXPECT_EQ(h.w.state.SkipComPort, -1);
+    EXPECT_TRUE(h.w.opt_location[1].value());
+    EXPECT_TRUE(h.w.opt_BK_WT[0].value());
+    EXPECT_EQ(h.w.Text_input.text(), "");
+    EXPECT_TRUE(h.w.tmrSplash.enabled());
+    EXPECT_EQ(h.w.outerWidthTwips(), 5600);
+    EXPECT_EQ(h.w.outerHeightTwips(), 5800);
+    EXPECT_FALSE(h.w.frameError.visible()) << h.w.lblErrMsg.text();
+}
+
+// Records, at each option click, whether the load was still in progress.
+TEST(StartUp, DefaultOptionsAreSelectedAfterLoadingEnds) {
+    test::Harness h;
+    std::vector<std::string> seen;
+    h.w.setLocationClickHandler([&](int i) {
+        seen.push_back("location " + std::to_string(i) + (h.w.state.FormLoading ? " loading" : ""));
+    });
+    h.w.setColourClickHandler([&](int i) {
+        seen.push_back("colour " + std::to_string(i) + (h.w.state.FormLoading ? " loading" : ""));
+    });
+    h.w.Text_input.setText("left over");
+    h.program.Form_Load();
+    EXPECT_EQ(seen, (std::vector<std::string>{"location 1", "colour 0"}));
+    EXPECT_EQ(h.w.Text_input.text(), "");
+}
+
+TEST(StartUp, SecondStartClosesTheRunningInstanceAndShowsNoSplash) {
+    test::Harness h;
+    h.app.otherInstance = true;
+    h.app.otherWindow = Lookup::Enabled;
+    h.program.Form_Load();
+    ASSERT_GE(h.app.events.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(h.app.events.begin(), h.app.events.begin() + 3),
+              (std::vector<std::string>{"activate(VQ72_OSD)", "postClose(VQ72_OSD)", "doEvents"}));
+    EXPECT_FALSE(h.w.tmrSplash.enabled());
+    EXPECT_FALSE(h.w.state.FormLoading);
+}
+
+using Strings = std::vector<std::string>;
+
+struct SplashRig {
+    MainWindowModel w;
+    test::FakeWindowSystem windows;
+    StartUpSplash splash{w.tmrSplash, w, w.state, windows};
+    bool dropsDuringModal = true;
+    bool fromMenuDuringModal = true;
+    bool timerDuringModal = true;
+
+    SplashRig() {
+        w.tmrSplash.setEnabled(true);
+        w.state.AboutFromMenu = true;  // left over from an earlier menu About
+        windows.duringModal = [this] {
+            dropsDuringModal = w.acceptsDrops();
+            fromMenuDuringModal = w.state.AboutFromMenu;
+            timerDuringModal = w.tmrSplash.enabled();
+        };
+    }
+};
+
+TEST(TmrSplashTimer, ShowsTheSplashModallyOnceAndRestoresDrops) {
+    SplashRig r;
+    r.splash.tmrSplash_Timer();
+    EXPECT_EQ(r.windows.events, (Strings{"showAboutModal", "unloadAbout"}));
+    EXPECT_FALSE(r.dropsDuringModal);
+    EXPECT_FALSE(r.fromMenuDuringModal);
+    EXPECT_FALSE(r.timerDuringModal);
+    EXPECT_TRUE(r.w.acceptsDrops());
+
+    r.w.tmrSplash.setEnabled(true);
+    r.splash.tmrSplash_Timer();
+    EXPECT_EQ(r.windows.events.size(), 2u);
+}
+
+// Counts 100 ms ticks of tmrComInit until the port is declared ready.
+int ticksUntilReady(test::Harness& h, const std::function<void(int)>& beforeTick = {}) {
+    h.w.state.PortReady = false;
+    h.w.tmrComInit.setEnabled(true);
+    for (int tick = 1; tick <= 1000; ++tick) {
+        if (beforeTick) beforeTick(tick);
+        h.program.tmrComInit_Timer();
+        if (h.w.state.PortReady) return tick;
+    }
+    return -1;
+}
+
+TEST(SettleTimer, FirstPeriodTakes22TicksAndLaterOnes21) {
+    test::Harness h;
+    h.w.state.CmdBusy = true;
+    EXPECT_EQ(ticksUntilReady(h), 22);
+    EXPECT_FALSE(h.w.tmrComInit.enabled());
+    EXPECT_FALSE(h.w.state.CmdBusy);
+    EXPECT_EQ(ticksUntilReady(h), 21);
+    EXPECT_EQ(ticksUntilReady(h), 21);
+}
+
+TEST(SettleTimer, TicksDuringATextTransferDoNotCount) {
+    test::Harness h;
+    // A transfer lasting ten ticks in the middle of the first period.
+    const int ticks =
+        ticksUntilReady(h, [&](int tick) { h.w.state.TextTransferBusy = tick >= 5 && tick < 15; });
+    EXPECT_EQ(ticks, 32);
+}
+
+TEST(SkipComOption, GivesThePortOfItsFirstCharacter) {
+    const struct {
+        const char* commandLine;
+        int expected;
+    } cases[] = {{"", -1},        {"skipcom 4", 4},         {"SKIPCOM12", 1},
+                 {"SKIPCOMX", 0}, {"other SKIPCOM   ", -1}, {"-x SKIPCOM 3 SKIPCOM 5", 3}};
+    for (const auto& c : cases) EXPECT_EQ(parseSkipCom(c.commandLine), c.expected) << c.commandLine;
+}
+
+TEST(Unload, OpenPortDropsDtrThenRtsThenCloses) {
+    test::Harness h;
+    h.serial.present = {1};
+    h.serial.setCommPort(1);
+    h.serial.setPortOpen(true);
+    h.windows.aboutIsLoaded = true;
+    h.serial.calls.clear();
+    h.program.Form_Unload();
+    EXPECT_EQ(h.serial.calls,
+              (std::vector<std::string>{"setDTREnable(false)", "setRTSEnable(false)",
+                                        "setPortOpen(false)"}));
+    EXPECT_FALSE(h.serial.portOpen());
+    EXPECT_EQ(h.windows.events, std::vector<std::string>{"unloadAbout"});
+    EXPECT_FALSE(h.w.tmr_Delay.enabled());
+    EXPECT_FALSE(h.w.tmrComInit.enabled());
+}
+
+TEST(Unload, PortNeverOpenedIsLeftAlone) {
+    test::Harness h;
+    h.program.Form_Unload();
+    EXPECT_TRUE(h.serial.calls.empty());
+    EXPECT_TRUE(h.windows.events.empty());
+    EXPECT_FALSE(h.w.frameError.visible());
+}
+
+TEST(Menus, ManualOpensThePdfBesideTheProgram) {
+    test::Harness h;
+    h.program.Form_Load();
+    h.program.mnuManual_Click();
+    EXPECT_EQ(h.shell.opened, std::vector<std::string>{"/opt/vq72/VQ72_OSD_Manual.pdf"});
+}
+
+TEST(Menus, ProgramAtTheRootKeepsBothSeparators) {
+    test::Harness h;
+    h.app.folder = "/";
+    h.program.Form_Load();
+    h.program.mnuManual_Click();
+    EXPECT_EQ(h.shell.opened, std::vector<std::string>{"//VQ72_OSD_Manual.pdf"});
+}
+
+TEST(Menus, AManualThatCannotBeOpenedIsNamedInAReport) {
+    test::Harness h;
+    h.program.Form_Load();
+    h.shell.result = failure_number::kShellNoAssociation;
+    h.program.mnuManual_Click();
+    EXPECT_EQ(h.w.lblErrMsg.text(),
+              "No program to open PDF files was found. The manual is "
+              "/opt/vq72/VQ72_OSD_Manual.pdf.");
+    h.shell.result = failure_number::kShellFileNotFound;
+    h.program.mnuManual_Click();
+    EXPECT_EQ(h.w.frameError.text(), "Manual");
+    EXPECT_NE(h.w.lblErrMsg.text().find("/opt/vq72/VQ72_OSD_Manual.pdf is missing"),
+              std::string::npos);
+}
+
+TEST(Menus, StartDocReturnsTheShellResultOrReportsAndReturnsZero) {
+    test::Harness h;
+    EXPECT_EQ(h.program.helpMenu().StartDoc("/x.pdf"), 42);
+    h.shell.fails = true;
+    EXPECT_EQ(h.program.helpMenu().StartDoc("/x.pdf"), 0);
+    EXPECT_EQ(h.w.frameError.text(), "StartDoc");
+    EXPECT_EQ(h.w.lblErrMsg.text(), "File not found");
+}
+
+}  // namespace
+}  // namespace vq72

@@ -1,0 +1,182 @@
+// The OSD text side of the window: the text box, the options, the buttons and the transfer.
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "support/osd_rig.h"
+
+namespace vq72 {
+namespace {
+
+struct KeyCase {
+    const char* what;
+    std::string boxText;
+    int selection;
+    int key;
+    int expected;
+};
+
+TEST(TextInputKeyPress, FiltersAndUpperCasesTypedKeys) {
+    const std::string full(20, 'A');
+    const KeyCase cases[] = {
+        {"lower-case letter becomes upper case", "", 0, 'a', 'A'},
+        {"z is the last accepted character", "", 0, 'z', 'Z'},
+        {"digit unchanged", "", 0, '7', '7'},
+        {"open brace refused", "", 0, '{', 0},
+        {"tilde refused", "", 0, '~', 0},
+        {"DEL refused", "", 0, 127, 0},
+        {"accented letter refused", "", 0, 0xE9, 0},
+        {"clipboard shortcut passes for the view", "", 0, 22, 22},
+        {"nineteen characters take one more", std::string(19, 'A'), 0, 'b', 'B'},
+        {"full box refuses a letter", full, 0, 'b', 0},
+        {"full box refuses a clipboard shortcut", full, 0, 22, 0},
+        {"full box takes backspace", full, 0, 8, 8},
+        {"full box with a selection lets a key replace it", full, 3, 'b', 'B'},
+    };
+    for (const KeyCase& c : cases) {
+        test::OsdRig r;
+        r.w.Text_input.setText(c.boxText);
+        r.w.Text_input.setSelectionLength(c.selection);
+        int key = c.key;
+        r.entry.Text_input_KeyPress(key);
+        EXPECT_EQ(key, c.expected) << c.what;
+    }
+}
+
+TEST(TextInputInsert, PastedTextLosesControlCharactersAndEverythingAboveLowerZ) {
+    const struct {
+        const char* what;
+        std::string pasted;
+        std::string inserted;
+    } cases[] = {
+        {"control characters that would end the command",
+         "A\x13"
+         "B\r\nC\tD\x14",
+         "ABCD"},
+        {"lower case becomes upper case", "hello world", "HELLO WORLD"},
+        {"the four symbols the label names, and DEL", "a{b}c|d~e\x7f", "ABCDE"},
+        {"every byte of multi-byte UTF-8",
+         "caf\xC3\xA9 \xE2\x82\xAC"
+         "5",
+         "CAF 5"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(TextEntry::Text_input_Insert(c.pasted), c.inserted) << c.what;
+    }
+}
+
+const std::string kDLE(1, '\x10');
+const std::string kACK(1, '\x06');
+
+// The options run row by row (top, middle, bottom), each row left, centre, right; the box
+// aligns the text as the device will place it.
+TEST(OptLocationClick, EachPositionSetsItsRowColumnCodeAndAlignsTheBox) {
+    const TextAlign byColumn[] = {TextAlign::Left, TextAlign::Centre, TextAlign::Right};
+    for (int index = 0; index < 9; ++index) {
+        test::OsdRig r;
+        // Leave the start-up choice first, so that every index is reached by a change.
+        r.w.opt_location[index == 0 ? 8 : 0].setValue(true);
+        r.w.opt_location[index].setValue(true);
+        const std::string code = std::to_string(index / 3 + 1) + std::to_string(index % 3 + 1);
+        EXPECT_EQ(r.w.state.LocationCode, kDLE + code) << "index " << index;
+        EXPECT_EQ(r.w.Text_input.alignment(), byColumn[index % 3]) << "index " << index;
+        EXPECT_EQ(r.w.state.TextAlignment, static_cast<int>(byColumn[index % 3]));
+    }
+}
+
+TEST(OptBkWtClick, BlackOnWhiteThenWhiteOnBlackGiveEightThenSeven) {
+    test::OsdRig r;
+    r.w.opt_BK_WT[1].setValue(true);
+    EXPECT_EQ(r.w.state.ColorCode, kACK + "8");
+    r.w.opt_BK_WT[0].setValue(true);
+    EXPECT_EQ(r.w.state.ColorCode, kACK + "7");
+    r.w.state.ColorCode = "untouched";
+    r.options.opt_BK_WT_Click(0);
+    EXPECT_EQ(r.w.state.ColorCode, "untouched");
+}
+
+using Strings = std::vector<std::string>;
+
+TEST(CmdButtonClick, SaveSendsTheTypedTextWithSaveAndExitDisabledMeanwhile) {
+    test::OsdRig r;
+    r.w.Text_input.setText("  HELLO ");
+    std::vector<bool> enabledDuringSend;
+    r.send.onSend = [&] {
+        for (const Control& b : r.w.cmd_button) enabledDuringSend.push_back(b.enabled());
+    };
+    r.buttons.cmd_button_Click(ActionButtons::kSave);
+
+    const std::string expected = std::string("CTT\x14") + std::string(7, ' ') + "HELLO" +
+                                 std::string(8, ' ') +
+                                 "\x10"
+                                 "12\x06"
+                                 "3\x06"
+                                 "4\x13\r\n";
+    EXPECT_EQ(r.send.commands, Strings{expected});
+    EXPECT_EQ(r.status.texts, (Strings{"Programming", "Sending Text.", "Transfer Done."}));
+    EXPECT_EQ(enabledDuringSend, (std::vector<bool>{false, false, true}));  // SAVE, EXIT, BLANK
+    for (const Control& b : r.w.cmd_button) EXPECT_TRUE(b.enabled());
+    EXPECT_EQ(r.w.Text_input.text(), "  HELLO ");
+}
+
+TEST(CmdButtonClick, ExitShowsExitingAndClosesTheMainWindow) {
+    test::OsdRig r;
+    r.buttons.cmd_button_Click(ActionButtons::kExit);
+    EXPECT_EQ(r.status.texts, Strings{"Exiting"});
+    EXPECT_EQ(r.windows.events, Strings{"closeMainWindow"});
+    EXPECT_TRUE(r.send.commands.empty());
+}
+
+TEST(OsdTransfer, WhileTheWindowLoadsNothingHappens) {
+    test::OsdRig r;
+    r.w.state.FormLoading = true;
+    std::string text = "  HI ";
+    r.transfer.String_2_VQ7240(r.w.state.LocationCode, r.w.state.ColorCode, text);
+    EXPECT_TRUE(r.send.commands.empty());
+    EXPECT_TRUE(r.status.texts.empty());
+    EXPECT_EQ(text, "  HI ");
+    EXPECT_EQ(r.w.state.TextSentPending, 0);
+    EXPECT_TRUE(r.app.events.empty());
+}
+
+TEST(OsdTransfer, WrittenCommandShowsTransferDoneAndAwaitsTheAcknowledgement) {
+    test::OsdRig r;
+    bool busyDuringSend = false;
+    MousePointer pointerDuringSend = MousePointer::Default;
+    r.send.onSend = [&] {
+        busyDuringSend = r.w.state.TextTransferBusy;
+        pointerDuringSend = r.w.mousePointer();
+    };
+    bool busyAtDoEvents = true;
+    r.app.onDoEvents = [&] { busyAtDoEvents = r.w.state.TextTransferBusy; };
+
+    std::string text = " HI  ";
+    r.transfer.String_2_VQ7240(r.w.state.LocationCode, r.w.state.ColorCode, text);
+
+    EXPECT_EQ(text, "HI");
+    ASSERT_EQ(r.send.commands.size(), 1u);
+    EXPECT_EQ(r.send.commands[0].substr(4, 20), std::string(9, ' ') + "HI" + std::string(9, ' '));
+    EXPECT_EQ(r.status.texts, (Strings{"Sending Text.", "Transfer Done."}));
+    EXPECT_EQ(r.w.state.TextSentPending, 1);
+    EXPECT_TRUE(busyDuringSend);
+    EXPECT_EQ(pointerDuringSend, MousePointer::Busy);
+    EXPECT_FALSE(r.w.state.TextTransferBusy);
+    EXPECT_EQ(r.w.mousePointer(), MousePointer::Default);
+    EXPECT_EQ(r.doEventsCount(), 1);
+    EXPECT_FALSE(busyAtDoEvents);
+}
+
+TEST(OsdTransfer, CommandNotWrittenShowsNoComPortAndAwaitsNothing) {
+    test::OsdRig r;
+    r.send.writes = false;
+    std::string text = "HI";
+    r.transfer.String_2_VQ7240(r.w.state.LocationCode, r.w.state.ColorCode, text);
+    EXPECT_EQ(r.status.texts, (Strings{"Sending Text.", "No Com Port"}));
+    EXPECT_EQ(r.w.state.TextSentPending, 0);
+    EXPECT_FALSE(r.w.state.TextTransferBusy);
+    EXPECT_EQ(r.w.mousePointer(), MousePointer::Default);
+    EXPECT_EQ(r.doEventsCount(), 1);
+}
+
+}  // namespace
+}  // namespace vq72
