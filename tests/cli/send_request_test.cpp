@@ -1,8 +1,13 @@
-// The sender's command line: what each valid line asks for, and the bad ones, each refused
-// with an error that names the argument at fault.
+// The sender's command line: what each valid line asks for and the bad ones refused naming
+// the argument at fault, the port it picks, the bytes it writes and how it prints outside text.
 #include "cli/send_request.h"
+#include "cli/send_command.h"
+#include "cli/send_target.h"
+#include "cli/terminal_text.h"
 
 #include <gtest/gtest.h>
+
+#include "support/fakes.h"
 
 namespace vq72::cli {
 namespace {
@@ -83,6 +88,72 @@ TEST(SendRequest, ABadLineIsRefusedNamingTheArgument) {
         const ParsedSendArguments parsed = parseSendArguments(c.arguments);
         EXPECT_EQ(parsed.error.substr(0, c.errorStart.size()), c.errorStart) << parsed.error;
     }
+}
+
+// Which port the sender uses and how it names it in messages, and the words of each ending.
+const std::string kComPortPath = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Flarn\\VQ72_OSD\\FormInit\\ComPort";
+
+TEST(SendTarget, PicksThePortAndNamesIt) {
+    const struct {
+        const char* name;
+        std::vector<std::string> arguments;
+        const char* environment;
+        std::optional<std::string> savedComPort;
+        std::string label;  // empty: no target
+    } cases[] = {{"device as given",
+                  {"--device", "/dev/ttyUSB3", "X"},
+                  "1=/dev/pts/1",
+                  " 1",
+                  "/dev/ttyUSB3"},
+                 {"environment map", {"--port", "2", "X"}, "2=/dev/pts/7", {}, "COM2 (/dev/pts/7)"},
+                 {"default map", {"--port", "5", "X"}, nullptr, {}, "COM5 (/dev/ttyUSB0)"},
+                 {"saved port", {"X"}, "4=/dev/pts/2", " 4", "COM4 (/dev/pts/2)"},
+                 {"nothing saved", {"X"}, nullptr, {}, ""},
+                 {"saved port out of range", {"X"}, nullptr, " 0", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::FakeSettingsBacking settings;
+        if (c.savedComPort) settings.values[kComPortPath] = *c.savedComPort;
+        const SendRequest request = parseSendArguments(c.arguments).request;
+        const ResolvedTarget resolved = resolveTarget(request, c.environment, settings);
+        if (c.label.empty()) {
+            EXPECT_FALSE(resolved.target);
+            EXPECT_NE(resolved.error.find("--port N or --device PATH"), std::string::npos);
+        } else {
+            ASSERT_TRUE(resolved.target) << resolved.error;
+            EXPECT_EQ(resolved.target->label(), c.label);
+        }
+        EXPECT_TRUE(settings.writes.empty()) << "the sender never writes settings";
+    }
+}
+
+// The bytes the sender writes for a command line; the frame itself is proven with the framing.
+TEST(SendCommandTest, ArgumentsChooseTextPlaceAndColourOfTheFrame) {
+    const ParsedSendArguments parsed = parseSendArguments(
+        {"--dry-run", "--position", "bottom-right", "--color", "black-on-white", "  ab "});
+    ASSERT_EQ(parsed.error, "");
+    EXPECT_EQ(hexBytes(osdCommandFor(parsed.request)),
+              "43 54 54 14 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 41 42 "
+              "10 33 33 06 33 06 34 06 38 13 0D 0A");
+    EXPECT_EQ(hexBytes(std::string("\x00\x0a\xff", 3)), "00 0A FF");
+}
+
+// Text from outside as the sender prints it: control characters escaped, characters counted.
+TEST(TerminalTextTest, ControlCharactersAndBrokenUtf8AreEscapedTheRestKept) {
+    EXPECT_EQ(printable("a\x1b]0;t\x07"
+                        "b\n\r\t\x7f"),
+              "a\\x1B]0;t\\x07b\\n\\r\\t\\x7F");
+    EXPECT_EQ(printable("\xc2\x9b"
+                        "31m"),
+              "\\u009B31m");  // CSI as a C1 control
+    EXPECT_EQ(printable("x\x9b\xff\xc3"), "x\\x9B\\xFF\\xC3");
+    EXPECT_EQ(printable("日本語 é ~"), "日本語 é ~");
+}
+
+TEST(TerminalTextTest, CountsCharactersNotBytes) {
+    EXPECT_EQ(characterCount("日本語テキスト"), 7u);
+    EXPECT_EQ(characterCount("ab\xff\xc3"), 4u);
+    EXPECT_EQ(characterCount(""), 0u);
 }
 
 }  // namespace

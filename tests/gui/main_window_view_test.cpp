@@ -1,11 +1,12 @@
-// The main window view over the real logic: layout, focus, text entry, menus, model changes
-// and the routes of clicks and closing to the handlers.
+// The main window view over the real logic: layout, focus, text entry, menus, model changes,
+// the routes of clicks and closing to the handlers, and the timers on QTimer.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 
 #include "gui/gui_test_registry.h"
@@ -13,6 +14,7 @@
 #include "gui/view_fixture.h"
 #include "osd/action_buttons.h"
 #include "support/harness.h"
+#include "ui/timer_driver.h"
 
 namespace vq72::test {
 namespace {
@@ -131,6 +133,33 @@ private slots:
         QVERIFY(!f.w.tmr_Delay.enabled());
         f.view.close();
         QCOMPARE(unloaded.count(), 1);
+    }
+
+    // The model's timers on QTimer: they follow the model's enabled flag and keep their phase
+    // when enabled again.
+    void timersFollowTheModel() {
+        ViewFixture f;
+        TimerDriver driver(f.w, f.program);
+        const QTimer* tick = driver.timerFor(f.w.tmr_Delay);
+        const QTimer* settle = driver.timerFor(f.w.tmrComInit);
+        const QTimer* splash = driver.timerFor(f.w.tmrSplash);
+        QVERIFY(tick->isActive());
+        QCOMPARE(tick->interval(), 25);
+        QCOMPARE(tick->timerType(), Qt::PreciseTimer);
+        QVERIFY(!settle->isActive());
+        QVERIFY(!splash->isActive());
+        QCOMPARE(settle->interval(), 100);
+
+        f.w.tmrComInit.setEnabled(true);
+        QVERIFY(settle->isActive());
+        const int id = settle->timerId();
+        // Enabling an enabled timer must not restart it (QTimer::start() would).
+        f.w.tmrComInit.setEnabled(true);
+        QCOMPARE(settle->timerId(), id);
+        f.w.tmrComInit.setEnabled(false);
+        QVERIFY(!settle->isActive());
+        f.w.tmr_Delay.setEnabled(false);
+        QVERIFY(!tick->isActive());
     }
 };
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "support/ready_link.h"
-#include "support/report_spy.h"
 
 namespace vq72 {
 namespace {
@@ -25,22 +24,11 @@ std::vector<long> ctsSteps(Harness& h, int steps) {
     return at;
 }
 
-// A loaded program with a ready port, a blank status and a green port box.
-struct ReadyState {
-    bool prepare() {
-        if (!test::loadWithReadyPort(h, 3) || h.program.supervision().PollTicks != 0) return false;
-        h.w.lbl_txt_status.setText("");
-        h.w.txtCom.setBackColour(kGreen);
-        h.w.mnuUpLoadLogo.setEnabled(true);
-        spy.reports.clear();
-        return true;
+struct ReadyTick : ::testing::Test, test::ReadyProgram {
+    void SetUp() override {
+        ASSERT_TRUE(prepare());
+        ASSERT_EQ(h.program.supervision().PollTicks, 0);
     }
-    Harness h;
-    ReportSpy spy{h.w};
-};
-
-struct ReadyTick : ::testing::Test, ReadyState {
-    void SetUp() override { ASSERT_TRUE(prepare()); }
 };
 
 TEST(Watchdog, ActsOnTheCountTheTickReaches) {
@@ -54,7 +42,7 @@ TEST(Watchdog, ActsOnTheCountTheTickReaches) {
                  {1200, false, true, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.count);
-        ReadyState ready;
+        test::ReadyProgram ready;
         ASSERT_TRUE(ready.prepare());
         Harness& h = ready.h;
         h.w.state.TicksSinceReply = c.count - 1;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "support/ready_link.h"
-#include "support/report_spy.h"
 
 namespace vq72 {
 namespace {
@@ -11,25 +10,13 @@ namespace {
 using test::Harness;
 using test::ReportSpy;
 
-constexpr int kPort = 1;
-
-// A running program whose port is ready and whose screen shows nothing of a reply yet.
-struct ReadyLink : ::testing::Test {
-    void SetUp() override {
-        ASSERT_TRUE(test::loadWithReadyPort(h, kPort));
-        h.w.lbl_txt_status.setText("");
-        h.w.setCaption("");
-        h.serial.calls.clear();
-        h.app.events.clear();
-        spy.reports.clear();
-    }
+struct ReadyLink : ::testing::Test, test::ReadyProgram {
+    void SetUp() override { ASSERT_TRUE(prepare()); }
     // Delivers bytes as the device sends them, then lets the quiet time run out.
     void reply(const std::string& bytes, int quietTicks = 2) {
         h.serial.arrive(bytes);
         h.clock.run(quietTicks);
     }
-    Harness h;
-    ReportSpy spy{h.w};
 };
 
 using ReplyBatch = ReadyLink;

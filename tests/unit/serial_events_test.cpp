@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "support/ready_link.h"
-#include "support/report_spy.h"
 
 namespace vq72 {
 namespace {
@@ -11,16 +10,11 @@ namespace {
 using test::Harness;
 using test::ReportSpy;
 
-struct SerialEvent : ::testing::Test {
+struct SerialEvent : ::testing::Test, test::ReadyProgram {
     void SetUp() override {
-        ASSERT_TRUE(test::loadWithReadyPort(h, 2));
+        ASSERT_TRUE(prepare());
         h.w.lbl_txt_status.setText("VQ72xx Found");
-        h.w.txtCom.setBackColour(kGreen);
-        h.serial.calls.clear();
-        spy.reports.clear();
     }
-    Harness h;
-    ReportSpy spy{h.w};
 };
 
 TEST_F(SerialEvent, CodesOtherThanReceiveAndTransmitFullChangeNothingVisible) {
