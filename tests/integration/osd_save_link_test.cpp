@@ -8,21 +8,12 @@
 
 #include "osd/action_buttons.h"
 #include "program_on_simulator.h"
+#include "sim/frame_log.h"
 
 namespace vq72::test {
 namespace {
 
 using OsdSaveLink = ProgramOnSimulator;
-
-std::string logLineOf(const std::string& kind, const std::string& bytes) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string line = kind;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        line += {' ', kHex[byte >> 4], kHex[byte & 0x0F]};
-    }
-    return line;
-}
 
 TEST_F(OsdSaveLink, SaveDuringAReplysQuietTimeReachesTheDeviceWholeAndIsAcknowledged) {
     sim::Options options;
@@ -63,7 +54,7 @@ TEST_F(OsdSaveLink, SaveDuringAReplysQuietTimeReachesTheDeviceWholeAndIsAcknowle
 
     const auto log = device().log();
     ASSERT_EQ(log.size(), serial.written.size());
-    EXPECT_EQ(log.back(), logLineOf("OSD", command));
+    EXPECT_EQ(log.back(), sim::formatLogLine({sim::FrameKind::Osd, command, {}}));
     for (const std::string& line : log) EXPECT_NE(line.substr(0, 3), "BAD") << line;
     EXPECT_EQ(device().screen().text, "       HELLO        ");  // "Top Center" centres it
     EXPECT_EQ(std::vector<std::string>(status.texts.begin() + shownBefore, status.texts.end()),

@@ -58,6 +58,7 @@ public:
     std::vector<std::string> calls;    // every operation, e.g. "setPortOpen(true)"
     std::vector<std::string> written;  // each Output, as given
     std::string received;              // bytes waiting to be read
+    std::function<void()> onOutput;    // runs inside each Output, to look at the window meanwhile
     int event = 0;
 
     void setCommPort(int port) override { port_ = recorded("setCommPort", port); }
@@ -102,6 +103,7 @@ public:
         return out;
     }
     void output(const std::string& bytes) override {
+        if (onOutput) onOutput();
         record("output");
         written.push_back(bytes);
     }
@@ -259,25 +261,6 @@ public:
     void unloadAbout() override {
         events.push_back("unloadAbout");
         aboutIsLoaded = false;
-    }
-};
-
-// The command channel's write as the OSD transfer sees it: records each command and answers
-// whether it was written.
-class FakeSendCom {
-public:
-    std::vector<std::string> commands;  // every command handed over, written or not
-    bool writes = true;
-    FailureTable failures;         // "sendCom" makes the call throw
-    std::function<void()> onSend;  // runs inside the call, to look at the window meanwhile
-
-    std::function<bool(const std::string&)> function() {
-        return [this](const std::string& command) {
-            if (onSend) onSend();
-            failures.check("sendCom");
-            commands.push_back(command);
-            return writes;
-        };
     }
 };
 

@@ -1,24 +1,27 @@
 // The OSD text side of the window: the text box, the options, the buttons and the transfer.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "support/osd_rig.h"
+#include "osd/action_buttons.h"
+#include "osd/display_options.h"
+#include "osd/text_entry.h"
+#include "support/ready_link.h"
+#include "support/status_history.h"
 
 namespace vq72 {
 namespace {
 
-struct KeyCase {
-    const char* what;
-    std::string boxText;
-    int selection;
-    int key;
-    int expected;
-};
-
 TEST(TextInputKeyPress, FiltersAndUpperCasesTypedKeys) {
     const std::string full(20, 'A');
-    const KeyCase cases[] = {
+    const struct {
+        const char* what;
+        std::string boxText;
+        int selection;
+        int key;
+        int expected;
+    } cases[] = {
         {"lower-case letter becomes upper case", "", 0, 'a', 'A'},
         {"z is the last accepted character", "", 0, 'z', 'Z'},
         {"digit unchanged", "", 0, '7', '7'},
@@ -33,12 +36,13 @@ TEST(TextInputKeyPress, FiltersAndUpperCasesTypedKeys) {
         {"full box takes backspace", full, 0, 8, 8},
         {"full box with a selection lets a key replace it", full, 3, 'b', 'B'},
     };
-    for (const KeyCase& c : cases) {
-        test::OsdRig r;
-        r.w.Text_input.setText(c.boxText);
-        r.w.Text_input.setSelectionLength(c.selection);
+    for (const auto& c : cases) {
+        MainWindowModel w;
+        TextEntry entry{w.Text_input};
+        w.Text_input.setText(c.boxText);
+        w.Text_input.setSelectionLength(c.selection);
         int key = c.key;
-        r.entry.Text_input_KeyPress(key);
+        entry.Text_input_KeyPress(key);
         EXPECT_EQ(key, c.expected) << c.what;
     }
 }
@@ -73,38 +77,56 @@ const std::string kACK(1, '\x06');
 TEST(OptLocationClick, EachPositionSetsItsRowColumnCodeAndAlignsTheBox) {
     const TextAlign byColumn[] = {TextAlign::Left, TextAlign::Centre, TextAlign::Right};
     for (int index = 0; index < 9; ++index) {
-        test::OsdRig r;
+        test::Harness h;
+        h.program.Form_Load();
         // Leave the start-up choice first, so that every index is reached by a change.
-        r.w.opt_location[index == 0 ? 8 : 0].setValue(true);
-        r.w.opt_location[index].setValue(true);
+        h.w.opt_location[index == 0 ? 8 : 0].setValue(true);
+        h.w.opt_location[index].setValue(true);
         const std::string code = std::to_string(index / 3 + 1) + std::to_string(index % 3 + 1);
-        EXPECT_EQ(r.w.state.LocationCode, kDLE + code) << "index " << index;
-        EXPECT_EQ(r.w.Text_input.alignment(), byColumn[index % 3]) << "index " << index;
-        EXPECT_EQ(r.w.state.TextAlignment, static_cast<int>(byColumn[index % 3]));
+        EXPECT_EQ(h.w.state.LocationCode, kDLE + code) << "index " << index;
+        EXPECT_EQ(h.w.Text_input.alignment(), byColumn[index % 3]) << "index " << index;
+        EXPECT_EQ(h.w.state.TextAlignment, static_cast<int>(byColumn[index % 3]));
     }
 }
 
 TEST(OptBkWtClick, BlackOnWhiteThenWhiteOnBlackGiveEightThenSeven) {
-    test::OsdRig r;
-    r.w.opt_BK_WT[1].setValue(true);
-    EXPECT_EQ(r.w.state.ColorCode, kACK + "8");
-    r.w.opt_BK_WT[0].setValue(true);
-    EXPECT_EQ(r.w.state.ColorCode, kACK + "7");
-    r.w.state.ColorCode = "untouched";
-    r.options.opt_BK_WT_Click(0);
-    EXPECT_EQ(r.w.state.ColorCode, "untouched");
+    MainWindowModel w;
+    DisplayOptions options{w.Text_input, w.state};
+    options.opt_BK_WT_Click(1);
+    EXPECT_EQ(w.state.ColorCode, kACK + "8");
+    options.opt_BK_WT_Click(0);
+    EXPECT_EQ(w.state.ColorCode, kACK + "7");
+    w.state.ColorCode = "untouched";
+    options.opt_BK_WT_Click(0);  // the choice already made
+    EXPECT_EQ(w.state.ColorCode, "untouched");
 }
 
 using Strings = std::vector<std::string>;
 
+// A loaded program whose port 1 is ready, the status line recorded from here on.
+struct ReadyOsd : test::ReadyProgram {
+    ReadyOsd() {
+        EXPECT_TRUE(prepare());
+        status.texts.clear();
+    }
+    test::StatusHistory status{h.w};
+    std::string transfer(std::string text) {
+        h.program.osdTransfer().String_2_VQ7240(h.w.state.LocationCode, h.w.state.ColorCode, text);
+        return text;
+    }
+    int doEventsCount() const {
+        return static_cast<int>(std::count(h.app.events.begin(), h.app.events.end(), "doEvents"));
+    }
+};
+
 TEST(CmdButtonClick, SaveSendsTheTypedTextWithSaveAndExitDisabledMeanwhile) {
-    test::OsdRig r;
-    r.w.Text_input.setText("  HELLO ");
+    ReadyOsd r;
+    r.h.w.Text_input.setText("  HELLO ");
     std::vector<bool> enabledDuringSend;
-    r.send.onSend = [&] {
-        for (const Control& b : r.w.cmd_button) enabledDuringSend.push_back(b.enabled());
+    r.h.serial.onOutput = [&] {
+        for (const Control& b : r.h.w.cmd_button) enabledDuringSend.push_back(b.enabled());
     };
-    r.buttons.cmd_button_Click(ActionButtons::kSave);
+    r.h.program.cmd_button_Click(ActionButtons::kSave);
 
     const std::string expected = std::string("CTT\x14") + std::string(7, ' ') + "HELLO" +
                                  std::string(8, ' ') +
@@ -112,69 +134,66 @@ TEST(CmdButtonClick, SaveSendsTheTypedTextWithSaveAndExitDisabledMeanwhile) {
                                  "12\x06"
                                  "3\x06"
                                  "4\x13\r\n";
-    EXPECT_EQ(r.send.commands, Strings{expected});
+    EXPECT_EQ(r.h.serial.written.back(), expected);
     EXPECT_EQ(r.status.texts, (Strings{"Programming", "Sending Text.", "Transfer Done."}));
     EXPECT_EQ(enabledDuringSend, (std::vector<bool>{false, false, true}));  // SAVE, EXIT, BLANK
-    for (const Control& b : r.w.cmd_button) EXPECT_TRUE(b.enabled());
-    EXPECT_EQ(r.w.Text_input.text(), "  HELLO ");
+    for (const Control& b : r.h.w.cmd_button) EXPECT_TRUE(b.enabled());
+    EXPECT_EQ(r.h.w.Text_input.text(), "  HELLO ");
 }
 
 TEST(CmdButtonClick, ExitShowsExitingAndClosesTheMainWindow) {
-    test::OsdRig r;
-    r.buttons.cmd_button_Click(ActionButtons::kExit);
+    ReadyOsd r;
+    const std::size_t written = r.h.serial.written.size();
+    r.h.program.cmd_button_Click(ActionButtons::kExit);
     EXPECT_EQ(r.status.texts, Strings{"Exiting"});
-    EXPECT_EQ(r.windows.events, Strings{"closeMainWindow"});
-    EXPECT_TRUE(r.send.commands.empty());
+    EXPECT_EQ(r.h.windows.events.back(), "closeMainWindow");
+    EXPECT_EQ(r.h.serial.written.size(), written);
 }
 
 TEST(OsdTransfer, WhileTheWindowLoadsNothingHappens) {
-    test::OsdRig r;
-    r.w.state.FormLoading = true;
-    std::string text = "  HI ";
-    r.transfer.String_2_VQ7240(r.w.state.LocationCode, r.w.state.ColorCode, text);
-    EXPECT_TRUE(r.send.commands.empty());
+    ReadyOsd r;
+    r.h.w.state.FormLoading = true;
+    const std::size_t written = r.h.serial.written.size();
+    EXPECT_EQ(r.transfer("  HI "), "  HI ");
+    EXPECT_EQ(r.h.serial.written.size(), written);
     EXPECT_TRUE(r.status.texts.empty());
-    EXPECT_EQ(text, "  HI ");
-    EXPECT_EQ(r.w.state.TextSentPending, 0);
-    EXPECT_TRUE(r.app.events.empty());
+    EXPECT_EQ(r.h.w.state.TextSentPending, 0);
+    EXPECT_TRUE(r.h.app.events.empty());
 }
 
 TEST(OsdTransfer, WrittenCommandShowsTransferDoneAndAwaitsTheAcknowledgement) {
-    test::OsdRig r;
+    ReadyOsd r;
     bool busyDuringSend = false;
     MousePointer pointerDuringSend = MousePointer::Default;
-    r.send.onSend = [&] {
-        busyDuringSend = r.w.state.TextTransferBusy;
-        pointerDuringSend = r.w.mousePointer();
+    r.h.serial.onOutput = [&] {
+        busyDuringSend = r.h.w.state.TextTransferBusy;
+        pointerDuringSend = r.h.w.mousePointer();
     };
     bool busyAtDoEvents = true;
-    r.app.onDoEvents = [&] { busyAtDoEvents = r.w.state.TextTransferBusy; };
+    r.h.app.onDoEvents = [&] { busyAtDoEvents = r.h.w.state.TextTransferBusy; };
 
-    std::string text = " HI  ";
-    r.transfer.String_2_VQ7240(r.w.state.LocationCode, r.w.state.ColorCode, text);
-
-    EXPECT_EQ(text, "HI");
-    ASSERT_EQ(r.send.commands.size(), 1u);
-    EXPECT_EQ(r.send.commands[0].substr(4, 20), std::string(9, ' ') + "HI" + std::string(9, ' '));
+    EXPECT_EQ(r.transfer(" HI  "), "HI");
+    EXPECT_EQ(r.h.serial.written.back().substr(4, 20),
+              std::string(9, ' ') + "HI" + std::string(9, ' '));
     EXPECT_EQ(r.status.texts, (Strings{"Sending Text.", "Transfer Done."}));
-    EXPECT_EQ(r.w.state.TextSentPending, 1);
+    EXPECT_EQ(r.h.w.state.TextSentPending, 1);
     EXPECT_TRUE(busyDuringSend);
     EXPECT_EQ(pointerDuringSend, MousePointer::Busy);
-    EXPECT_FALSE(r.w.state.TextTransferBusy);
-    EXPECT_EQ(r.w.mousePointer(), MousePointer::Default);
+    EXPECT_FALSE(r.h.w.state.TextTransferBusy);
+    EXPECT_EQ(r.h.w.mousePointer(), MousePointer::Default);
     EXPECT_EQ(r.doEventsCount(), 1);
     EXPECT_FALSE(busyAtDoEvents);
 }
 
 TEST(OsdTransfer, CommandNotWrittenShowsNoComPortAndAwaitsNothing) {
-    test::OsdRig r;
-    r.send.writes = false;
-    std::string text = "HI";
-    r.transfer.String_2_VQ7240(r.w.state.LocationCode, r.w.state.ColorCode, text);
-    EXPECT_EQ(r.status.texts, (Strings{"Sending Text.", "No Com Port"}));
-    EXPECT_EQ(r.w.state.TextSentPending, 0);
-    EXPECT_FALSE(r.w.state.TextTransferBusy);
-    EXPECT_EQ(r.w.mousePointer(), MousePointer::Default);
+    ReadyOsd r;
+    r.h.serial.failures.fail("output", 9005, "Input/output error");
+    r.transfer("HI");
+    EXPECT_EQ(r.status.texts.front(), "Sending Text.");
+    EXPECT_EQ(r.status.texts.back(), "No Com Port");
+    EXPECT_EQ(r.h.w.state.TextSentPending, 0);
+    EXPECT_FALSE(r.h.w.state.TextTransferBusy);
+    EXPECT_EQ(r.h.w.mousePointer(), MousePointer::Default);
     EXPECT_EQ(r.doEventsCount(), 1);
 }
 
