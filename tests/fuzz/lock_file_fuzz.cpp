@@ -8,13 +8,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
 
 #include "platform/port_lock.h"
 #include "platform/posix/port_lock_files.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -26,19 +26,10 @@ void check(bool condition) {
 }
 
 // A folder of the run's own, removed when the run ends.
-char folderName[] = "/tmp/vq72-lock-fuzz-XXXXXX";
-
-void removeFolder() {
-    std::filesystem::remove_all(folderName);
-}
-
 const std::string& lockFolder() {
-    static const std::string folder = [] {
-        check(::mkdtemp(folderName) != nullptr);
-        std::atexit(removeFolder);
-        return std::string(folderName);
-    }();
-    return folder;
+    static const vq72::test::ScratchFolder folder;
+    check(folder.valid());
+    return folder.path();
 }
 
 }  // namespace
