@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "lifecycle/start_up_splash.h"
 #include "platform/failure_numbers.h"
 #include "support/fakes.h"
 #include "support/harness.h"
@@ -62,37 +61,27 @@ TEST(StartUp, SecondStartClosesTheRunningInstanceAndShowsNoSplash) {
 
 using Strings = std::vector<std::string>;
 
-struct SplashRig {
-    MainWindowModel w;
-    test::FakeWindowSystem windows;
-    StartUpSplash splash{w.tmrSplash, w, w.state, windows};
-    bool dropsDuringModal = true;
-    bool fromMenuDuringModal = true;
-    bool timerDuringModal = true;
-
-    SplashRig() {
-        w.tmrSplash.setEnabled(true);
-        w.state.AboutFromMenu = true;  // left over from an earlier menu About
-        windows.duringModal = [this] {
-            dropsDuringModal = w.acceptsDrops();
-            fromMenuDuringModal = w.state.AboutFromMenu;
-            timerDuringModal = w.tmrSplash.enabled();
-        };
-    }
-};
-
 TEST(TmrSplashTimer, ShowsTheSplashModallyOnceAndRestoresDrops) {
-    SplashRig r;
-    r.splash.tmrSplash_Timer();
-    EXPECT_EQ(r.windows.events, (Strings{"showAboutModal", "unloadAbout"}));
-    EXPECT_FALSE(r.dropsDuringModal);
-    EXPECT_FALSE(r.fromMenuDuringModal);
-    EXPECT_FALSE(r.timerDuringModal);
-    EXPECT_TRUE(r.w.acceptsDrops());
+    test::Harness h;
+    h.program.Form_Load();
+    h.w.state.AboutFromMenu = true;  // left over from an earlier menu About
+    bool dropsDuringModal = true, fromMenuDuringModal = true, timerDuringModal = true;
+    h.windows.duringModal = [&] {
+        dropsDuringModal = h.w.acceptsDrops();
+        fromMenuDuringModal = h.w.state.AboutFromMenu;
+        timerDuringModal = h.w.tmrSplash.enabled();
+    };
+    ASSERT_TRUE(h.w.tmrSplash.enabled());
+    h.program.tmrSplash_Timer();
+    EXPECT_EQ(h.windows.events, (Strings{"showAboutModal", "unloadAbout"}));
+    EXPECT_FALSE(dropsDuringModal);
+    EXPECT_FALSE(fromMenuDuringModal);
+    EXPECT_FALSE(timerDuringModal);
+    EXPECT_TRUE(h.w.acceptsDrops());
 
-    r.w.tmrSplash.setEnabled(true);
-    r.splash.tmrSplash_Timer();
-    EXPECT_EQ(r.windows.events.size(), 2u);
+    h.w.tmrSplash.setEnabled(true);
+    h.program.tmrSplash_Timer();
+    EXPECT_EQ(h.windows.events.size(), 2u);
 }
 
 // Counts 100 ms ticks of tmrComInit until the port is declared ready.
@@ -164,14 +153,6 @@ TEST(Menus, ManualOpensThePdfBesideTheProgram) {
     h.program.Form_Load();
     h.program.mnuManual_Click();
     EXPECT_EQ(h.shell.opened, std::vector<std::string>{"/opt/vq72/VQ72_OSD_Manual.pdf"});
-}
-
-TEST(Menus, ProgramAtTheRootKeepsBothSeparators) {
-    test::Harness h;
-    h.app.folder = "/";
-    h.program.Form_Load();
-    h.program.mnuManual_Click();
-    EXPECT_EQ(h.shell.opened, std::vector<std::string>{"//VQ72_OSD_Manual.pdf"});
 }
 
 TEST(Menus, AManualThatCannotBeOpenedIsNamedInAReport) {

@@ -61,21 +61,6 @@ TEST(Watchdog, ActsOnTheCountTheTickReaches) {
     }
 }
 
-TEST_F(ReadyTick, AReplyInterpretedOnTheTickThatWouldReach800PreventsNoDevice) {
-    for (const bool inTime : {true, false}) {
-        h.w.lbl_txt_status.setText("");
-        // The reply is taken on the second tick after it arrives.
-        h.w.state.TicksSinceReply = inTime ? 798 : 799;
-        h.program.supervision().PollTicks = -1000;
-        h.serial.arrive("x BG001M 0\r\n");
-        h.clock.run(2);
-        EXPECT_EQ(h.w.lbl_txt_status.text(), inTime ? "" : "No Device") << inTime;
-        if (inTime) {
-            EXPECT_EQ(h.w.state.TicksSinceReply, 1);
-        }
-    }
-}
-
 TEST_F(ReadyTick, PresencePollOnThe51stEligibleTickAndEvery102After) {
     EXPECT_EQ(ctsSteps(h, 300), (std::vector<long>{51, 153, 255}));
 }
