@@ -27,9 +27,6 @@ struct WindowOnLink : ProgramOnLink {
         const auto log = device().log();
         return std::find(log.begin(), log.end(), line) != log.end();
     }
-    bool statusBecomes(const std::string& text) {
-        return stepUntil([&] { return w.lbl_txt_status.text() == text; }, kTickBound);
-    }
 };
 
 }  // namespace
@@ -42,19 +39,19 @@ private slots:
         rig.start();
         rig.view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&rig.view));
-        QVERIFY(rig.statusBecomes("VQ72xx Found"));
+        QVERIFY(rig.statusWithin("VQ72xx Found", kTickBound));
 
         QTest::keyClicks(rig.widget("Text_input"), "hello");
         QTest::mouseClick(rig.widget("opt_location", 8), Qt::LeftButton);
         QTest::mouseClick(rig.widget("opt_BK_WT", 1), Qt::LeftButton);
         QTest::mouseClick(rig.widget("cmd_button", 0), Qt::LeftButton);
-        QVERIFY(rig.statusBecomes("Done"));
+        QVERIFY(rig.statusWithin("Done", kTickBound));
         QCOMPARE(rig.w.lbl_txt_status.backColour(), kGreen);
         QVERIFY(rig.logged(kHelloBottomRightBlackOnWhite));
 
         // BLANK clears the device's text at the same place; the box keeps what was typed.
         QTest::mouseClick(rig.widget("cmd_button", 2), Qt::LeftButton);
-        QVERIFY(rig.statusBecomes("Done"));
+        QVERIFY(rig.statusWithin("Done", kTickBound));
         QVERIFY(rig.logged(kBlankBottomRightBlackOnWhite));
         QCOMPARE(qobject_cast<QLineEdit*>(rig.widget("Text_input"))->text(), QString("HELLO"));
         QVERIFY(!rig.lineFailed());

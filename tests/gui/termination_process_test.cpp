@@ -3,8 +3,8 @@
 // leaves no lock file behind. (The three end signals themselves: the sender's process test.)
 #include <QtTest>
 
-#include <sys/stat.h>
 #include <csignal>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -17,11 +17,6 @@ namespace vq72::test {
 namespace {
 
 constexpr int kBoundMs = 10000;
-
-bool exists(const std::string& path) {
-    struct stat status {};
-    return ::lstat(path.c_str(), &status) == 0;
-}
 
 }  // namespace
 
@@ -53,7 +48,7 @@ private slots:
         program.setProcessEnvironment(environment);
         program.start(VQ72_OSD_PROGRAM, {"--no-splash"});
         QVERIFY(program.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(exists(lockFile), kBoundMs);
+        QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(lockFile), kBoundMs);
 
         // processId() is 0 for a program that is not running, and kill(0) would signal this
         // test's whole process group.
@@ -62,7 +57,7 @@ private slots:
         QVERIFY(program.waitForFinished(kBoundMs));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
-        QVERIFY(!exists(lockFile));
+        QVERIFY(!std::filesystem::exists(lockFile));
         device.stop();
     }
 };

@@ -1,5 +1,5 @@
 // The integration tests run inside a QCoreApplication, so that the serial control's events can
-// be delivered by processEvents().
+// be delivered by processEvents() and QProcess can run the sender.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>

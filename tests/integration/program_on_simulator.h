@@ -30,10 +30,6 @@ protected:
     bool portSettles() {
         return stepUntil([&] { return w.state.PortReady; }, kSettleLimitTicks);
     }
-    // Ticks until the status line shows `text`.
-    bool statusWithin(const std::string& text, int limit) {
-        return stepUntil([&] { return w.lbl_txt_status.text() == text; }, limit);
-    }
     // Ticks until the program writes its next command.
     bool nextWriteWithin(int limit) {
         const std::size_t before = serial.written.size();

@@ -110,20 +110,6 @@ TEST_F(QtSerialControlTest, OpeningApplies9600N81AndKeepsModemLinesAsSet) {
     EXPECT_FALSE(c.rtsEnable());
 }
 
-TEST_F(QtSerialControlTest, MissingPathAndUnmappedNumbersFailAs8002) {
-    QtSerialControl& c = makeControl();  // no device started: the link does not exist
-    for (const int port : {kPort, 2, 0, 17}) {
-        c.setCommPort(port);
-        try {
-            c.setPortOpen(true);
-            ADD_FAILURE() << "port " << port << " opened";
-        } catch (const Failure& f) {
-            EXPECT_EQ(f.number(), failure_number::kNoSuchPort) << port;
-        }
-        EXPECT_FALSE(c.portOpen());
-    }
-}
-
 TEST_F(QtSerialControlTest, FloodKeepsTheReceiveBufferBoundedAndLosesNothing) {
     startDevice();
     QtSerialControl& c = openControl();

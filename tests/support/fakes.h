@@ -63,10 +63,7 @@ public:
 
     void setCommPort(int port) override { port_ = recorded("setCommPort", port); }
     int commPort() const override { return port_; }
-    void setSettings(const std::string& s) override {
-        record("setSettings(" + s + ")");
-        settings = s;
-    }
+    void setSettings(const std::string& s) override { record("setSettings(" + s + ")"); }
     void setHandshaking(int mode) override { recorded("setHandshaking", mode); }
     void setInputMode(int mode) override { recorded("setInputMode", mode); }
     void setDTREnable(bool on) override { dtr_ = recorded("setDTREnable", on); }
@@ -138,7 +135,6 @@ public:
         return n;
     }
 
-    std::string settings;
     int inputLen = 2500;
     int threshold = 11;
     int opens = 0;
@@ -201,9 +197,7 @@ class FakeShell : public Shell {
 public:
     std::vector<std::string> opened;
     long result = failure_number::kShellOpened;
-    bool fails = false;
     long open(const std::string& target) override {
-        if (fails) throw Failure(53, "File not found");
         opened.push_back(target);
         return result;
     }

@@ -22,9 +22,6 @@ public:
     int eventCount(int code) const {
         return static_cast<int>(std::count(events.begin(), events.end(), code));
     }
-    int writtenCount(const std::string& command) const {
-        return static_cast<int>(std::count(written.begin(), written.end(), command));
-    }
 
     void setCommPort(int port) override { real_.setCommPort(port); }
     int commPort() const override { return real_.commPort(); }

@@ -40,17 +40,14 @@ public:
     ProgramOnLink(const ProgramOnLink&) = delete;
     ProgramOnLink& operator=(const ProgramOnLink&) = delete;
 
-    static std::string settingPath(const std::string& name) {
-        return SettingsStore::buildPath(kAppTitle, kFormInitSection, name);
-    }
-
     // Starts the device with `options` on the port's link and loads the program with port 1
     // saved as "ComPort".
     void start(sim::Options options = {}) {
         options.linkPath = link();
         device_ = std::make_unique<sim::SimulatedDevice>(std::move(options));
         device_->start();
-        settings.write(settingPath("ComPort"), " " + std::to_string(kPort));
+        settings.write(SettingsStore::buildPath(kAppTitle, kFormInitSection, "ComPort"),
+                       " " + std::to_string(kPort));
         program.Form_Load();
     }
     sim::SimulatedDevice& device() { return *device_; }
@@ -58,6 +55,10 @@ public:
     // Ticks until `done` holds; false when it did not within `limit` ticks.
     bool stepUntil(const std::function<bool()>& done, int limit) {
         return clock.runUntil(done, limit) >= 0;
+    }
+    // Ticks until the status line shows `text`.
+    bool statusWithin(const std::string& text, int limit) {
+        return stepUntil([&] { return w.lbl_txt_status.text() == text; }, limit);
     }
     // The clock's hook between ticks. After one wait has failed, the test goes on without
     // waiting, to its own failures; lineFailed() tells.

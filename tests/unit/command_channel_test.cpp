@@ -18,27 +18,6 @@ void selectPort(Harness& h, bool open) {
     h.serial.calls.clear();
 }
 
-TEST(CommandChannel, NothingReachesThePortWhileTheWindowLoads) {
-    Harness h;
-    selectPort(h, true);
-    h.w.state.FormLoading = true;
-    EXPECT_FALSE(h.program.channel().SendCom("XYZ"));
-    h.program.channel().CmdTree(CommandChannel::kPresencePoll, "    ");
-    EXPECT_TRUE(h.serial.calls.empty());
-    EXPECT_FALSE(h.w.state.ReopenBeforeSend);
-}
-
-TEST(CommandChannel, WithNoPortSelectedNothingChangesOnScreen) {
-    Harness h;
-    h.w.state.AppName = kAppTitle;
-    const Colour colour = h.w.txtCom.backColour();
-    EXPECT_FALSE(h.program.channel().SendCom("CTS"));
-    EXPECT_EQ(h.w.txtCom.backColour(), colour);
-    EXPECT_EQ(h.w.lbl_txt_status.text(), h.w.lbl_txt_status.spec().text);
-    EXPECT_EQ(h.w.caption(), "");
-    EXPECT_TRUE(h.serial.written.empty());
-}
-
 TEST(CommandChannel, AnOpenPortWithoutDtrShowsNoComPortAndWritesNothing) {
     Harness h;
     h.serial.failures.fail("setDTREnable(true)", 9100, "Inappropriate ioctl for device");

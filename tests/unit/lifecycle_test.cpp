@@ -31,22 +31,6 @@ TEST(StartUp, FirstRunWritesDefaultsAndEndsWithDefaultOptions) {
     EXPECT_FALSE(h.w.frameError.visible()) << h.w.lblErrMsg.text();
 }
 
-// Records, at each option click, whether the load was still in progress.
-TEST(StartUp, DefaultOptionsAreSelectedAfterLoadingEnds) {
-    test::Harness h;
-    std::vector<std::string> seen;
-    h.w.setLocationClickHandler([&](int i) {
-        seen.push_back("location " + std::to_string(i) + (h.w.state.FormLoading ? " loading" : ""));
-    });
-    h.w.setColourClickHandler([&](int i) {
-        seen.push_back("colour " + std::to_string(i) + (h.w.state.FormLoading ? " loading" : ""));
-    });
-    h.w.Text_input.setText("left over");
-    h.program.Form_Load();
-    EXPECT_EQ(seen, (std::vector<std::string>{"location 1", "colour 0"}));
-    EXPECT_EQ(h.w.Text_input.text(), "");
-}
-
 TEST(StartUp, SecondStartClosesTheRunningInstanceAndShowsNoSplash) {
     test::Harness h;
     h.app.otherInstance = true;
@@ -140,14 +124,6 @@ TEST(Unload, OpenPortDropsDtrThenRtsThenCloses) {
     EXPECT_FALSE(h.w.tmrComInit.enabled());
 }
 
-TEST(Unload, PortNeverOpenedIsLeftAlone) {
-    test::Harness h;
-    h.program.Form_Unload();
-    EXPECT_TRUE(h.serial.calls.empty());
-    EXPECT_TRUE(h.windows.events.empty());
-    EXPECT_FALSE(h.w.frameError.visible());
-}
-
 TEST(Menus, ManualOpensThePdfBesideTheProgram) {
     test::Harness h;
     h.program.Form_Load();
@@ -168,15 +144,6 @@ TEST(Menus, AManualThatCannotBeOpenedIsNamedInAReport) {
     EXPECT_EQ(h.w.frameError.text(), "Manual");
     EXPECT_NE(h.w.lblErrMsg.text().find("/opt/vq72/VQ72_OSD_Manual.pdf is missing"),
               std::string::npos);
-}
-
-TEST(Menus, StartDocReturnsTheShellResultOrReportsAndReturnsZero) {
-    test::Harness h;
-    EXPECT_EQ(h.program.helpMenu().StartDoc("/x.pdf"), 42);
-    h.shell.fails = true;
-    EXPECT_EQ(h.program.helpMenu().StartDoc("/x.pdf"), 0);
-    EXPECT_EQ(h.w.frameError.text(), "StartDoc");
-    EXPECT_EQ(h.w.lblErrMsg.text(), "File not found");
 }
 
 }  // namespace

@@ -147,17 +147,6 @@ TEST(CmdButtonClick, ExitShowsExitingAndClosesTheMainWindow) {
     EXPECT_EQ(r.h.serial.written.size(), written);
 }
 
-TEST(OsdTransfer, WhileTheWindowLoadsNothingHappens) {
-    ReadyOsd r;
-    r.h.w.state.FormLoading = true;
-    const std::size_t written = r.h.serial.written.size();
-    EXPECT_EQ(r.transfer("  HI "), "  HI ");
-    EXPECT_EQ(r.h.serial.written.size(), written);
-    EXPECT_TRUE(r.status.texts.empty());
-    EXPECT_EQ(r.h.w.state.TextSentPending, 0);
-    EXPECT_TRUE(r.h.app.events.empty());
-}
-
 TEST(OsdTransfer, WrittenCommandShowsTransferDoneAndAwaitsTheAcknowledgement) {
     ReadyOsd r;
     bool busyDuringSend = false;

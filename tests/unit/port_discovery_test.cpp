@@ -191,7 +191,7 @@ TEST(StoredComPort, StartUpRestoresAndOpensIt) {
     }
 }
 
-TEST(ComMenuSelection, OpensSavesBlankPrefixedAndShowsThePort) {
+TEST(ComMenuSelection, OpensSavesBlankPrefixedAndShowsThePortOrSaysWhyItIsNotSaved) {
     Harness h;
     h.serial.present = {2, 9};
     h.program.ports().FindComs();
@@ -204,23 +204,20 @@ TEST(ComMenuSelection, OpensSavesBlankPrefixedAndShowsThePort) {
     EXPECT_EQ(h.w.txtCom.text(), "9");
     EXPECT_TRUE(h.serial.portOpen());
     EXPECT_EQ(h.w.lbl_txt_status.text(), "Finding COM Ports");
-}
 
-TEST(ComMenuSelection, APortThatCannotBeStoredIsSaidOnceWithTheSettingsFile) {
-    Harness h;
-    h.serial.present = {2, 9};
-    h.program.ports().FindComs();
+    // A port that cannot be stored is said once, with the settings file, and used all the same.
     h.settings.writeFails = true;
-    h.program.mnuCOMsel_Click(2);
+    h.program.mnuCOMsel_Click(1);
+    EXPECT_EQ(h.w.state.ComPortNumber, 2);
     EXPECT_EQ(h.w.frameError.text(), "Settings");
     EXPECT_EQ(h.w.lblErrMsg.text(),
-              "COM9 will not be remembered for the next start: the settings file " +
+              "COM2 will not be remembered for the next start: the settings file " +
                   std::string(test::FakeSettingsBacking::kLocation) +
                   " cannot be written. Check that it and its folder are writable.");
     h.program.cmdErrOK_Click();
-    h.program.mnuCOMsel_Click(1);
+    h.program.mnuCOMsel_Click(2);
     EXPECT_FALSE(h.w.frameError.visible());
-    EXPECT_EQ(h.w.state.ComPortNumber, 2) << "the port is used all the same";
+    EXPECT_EQ(h.w.state.ComPortNumber, 9);
 }
 
 }  // namespace

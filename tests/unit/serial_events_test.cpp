@@ -17,17 +17,6 @@ struct SerialEvent : ::testing::Test, test::ReadyProgram {
     }
 };
 
-TEST_F(SerialEvent, CodesOtherThanReceiveAndTransmitFullChangeNothingVisible) {
-    for (const int code : {1, 3, 4, 5, 6, 7, 1001, 1002, 1003, 1004, 1006, 1007, 1008, 1009, 1011,
-                           comm_event::kPortLost, 1005, 42}) {
-        h.serial.raise(code);
-        EXPECT_TRUE(spy.reports.empty()) << code;
-        EXPECT_TRUE(h.serial.calls.empty()) << code;
-        EXPECT_EQ(h.w.lbl_txt_status.text(), "VQ72xx Found") << code;
-        EXPECT_EQ(h.w.txtCom.backColour(), kGreen) << code;
-    }
-}
-
 TEST_F(SerialEvent, TransmitBufferFullClosesThePortLowersDtrAndReports) {
     h.serial.raise(comm_event::kTxFull);
     EXPECT_EQ(h.serial.calls,

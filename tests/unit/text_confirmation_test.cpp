@@ -52,9 +52,7 @@ TEST_P(TextConfirmation, OnlyTheTextsOwnReplyShowsDone) {
     h.clock.between = [&] { device.step(h.clock.steps()); };
 
     const auto polls = [&] {
-        int n = 0;
-        for (const auto& bytes : h.serial.written) n += bytes == "CTS";
-        return n;
+        return std::count(h.serial.written.begin(), h.serial.written.end(), "CTS");
     };
     ASSERT_GE(h.clock.runUntil([&] { return polls() == 1; }, 200), 0);
     // Polls go out every 102 ticks: the next one comes `offset` ticks after the write.

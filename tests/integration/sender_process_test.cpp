@@ -3,10 +3,10 @@
 // Lock files live in a folder of the test's own (VQ72_LOCK_DIR).
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QProcess>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 
@@ -31,11 +31,6 @@ struct SenderRun {
     std::string out;
     std::string err;
 };
-
-bool exists(const std::string& path) {
-    struct stat status {};
-    return ::lstat(path.c_str(), &status) == 0;
-}
 
 class SenderProcessTest : public testing::Test {
 protected:
@@ -163,7 +158,7 @@ TEST_F(SenderProcessTest, EndSignalsCloseThePortAndRemoveTheLockFile) {
         for (int i = 0; i < 500 && device.log().empty(); ++i) ::usleep(10'000);
         ASSERT_EQ(device.log().size(), 1u) << "the command never arrived";
         const std::string lock = lockOf(device.portPath());
-        EXPECT_TRUE(exists(lock)) << "the port is held under " << lock;
+        EXPECT_TRUE(std::filesystem::exists(lock)) << "the port is held under " << lock;
         // processId() is 0 for a sender that is not running, and kill(0) would signal this
         // test's whole process group.
         ASSERT_GT(process.processId(), 0);
@@ -173,7 +168,7 @@ TEST_F(SenderProcessTest, EndSignalsCloseThePortAndRemoveTheLockFile) {
         EXPECT_EQ(run.exitCode, 128 + number);
         EXPECT_EQ(run.err,
                   "vq72-osd-send: ended by signal " + std::to_string(number) + "; port closed\n");
-        EXPECT_FALSE(exists(lock)) << lock << " was left behind";
+        EXPECT_FALSE(std::filesystem::exists(lock)) << lock << " was left behind";
     }
 }
 
