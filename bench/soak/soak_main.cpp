@@ -300,8 +300,11 @@ private:
     void recover(Fault fault) {
         if (fault == Fault::Vanish) {
             // The port goes right after the answer and comes back under the same link; the
-            // control has closed the old one by then.
+            // control has closed the old one by then. A command written as the port went (a poll
+            // right after the answer) is lost with it: written off now, it keeps no later wait
+            // for the device from running out while the program's ticks stand still.
             ioWait([&] { return device_->portPath().empty(); });
+            writeOffUnseen();
             device_->setFaults({});
             ioWait([&] { return !device_->portPath().empty() && !control_->portOpen(); });
             return;
