@@ -25,6 +25,7 @@ public:
     std::function<void()> opened;
     std::function<bool()> reachesDevice;
     unsigned long commandsLost = 0;  // written where no device could read them
+    unsigned long opens = 0;         // opens that succeeded
 
     void setCommPort(int port) override { inner_.setCommPort(port); }
     int commPort() const override { return inner_.commPort(); }
@@ -40,7 +41,9 @@ public:
     void setRThreshold(int bytes) override { inner_.setRThreshold(bytes); }
     void setPortOpen(bool open) override {
         inner_.setPortOpen(open);
-        if (open && inner_.portOpen() && opened) opened();
+        if (!open || !inner_.portOpen()) return;
+        ++opens;
+        if (opened) opened();
     }
     bool portOpen() const override { return inner_.portOpen(); }
     int inBufferCount() const override { return inner_.inBufferCount(); }

@@ -271,6 +271,7 @@ private:
             ioWait([&] { return !control_->portOpen(); });
             return;
         }
+        vanishesBefore_ = device_->vanishes();
         device_->setFaults(deviceOptions(fault, random_));
         if (fault == Fault::Silence) {
             // Answers already on their way (a delayed one, a poll's) would count for this
@@ -299,14 +300,20 @@ private:
 
     void recover(Fault fault) {
         if (fault == Fault::Vanish) {
-            // The port goes right after the answer and comes back under the same link; the
-            // control has closed the old one by then. A command written as the port went (a poll
-            // right after the answer) is lost with it: written off now, it keeps no later wait
-            // for the device from running out while the program's ticks stand still.
-            ioWait([&] { return device_->portPath().empty(); });
+            // The port goes right after the answer and comes back under the same link. A command
+            // written as the port went (a poll right after the answer) is lost with it: written
+            // off now, it keeps no later wait for the device from running out while the
+            // program's ticks stand still. The vanishing is counted, as the port may be back
+            // already; then the control must have let go of the old port: closed, or opened
+            // again since (the old path was gone by then).
+            ioWait([&] { return device_->vanishes() > vanishesBefore_; });
+            const unsigned long opensBefore = serial_->opens;
             writeOffUnseen();
             device_->setFaults({});
-            ioWait([&] { return !device_->portPath().empty() && !control_->portOpen(); });
+            ioWait([&] {
+                return !device_->portPath().empty() &&
+                       (!control_->portOpen() || serial_->opens > opensBefore);
+            });
             return;
         }
         if (fault == Fault::Unplug) startDevice();
@@ -522,8 +529,9 @@ private:
     std::atomic<unsigned long> progress_{0};  // grows with every tick
     std::string openedPath_;                  // the device port the control opened last
     bool realTime_ = false;
-    long pausedUntilStep_ = 0;      // steps before this one also wait 1 ms for I/O
-    unsigned long framesLost_ = 0;  // commands written that no device ever read
+    long pausedUntilStep_ = 0;          // steps before this one also wait 1 ms for I/O
+    unsigned long vanishesBefore_ = 0;  // the device's vanishings when the fault was set
+    unsigned long framesLost_ = 0;      // commands written that no device ever read
     QElapsedTimer pace_;
     QElapsedTimer tick_;
     qint64 longestTickMs_ = 0;

@@ -279,6 +279,7 @@ private:
 
     void vanish() {
         closePort();
+        ++d_.vanishes_;
         if (o_.returnAfter) returnAt_ = Clock::now() + *o_.returnAfter;
     }
 

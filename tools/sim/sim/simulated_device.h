@@ -37,6 +37,8 @@ public:
     Screen screen() const;
     // Grows by one whenever the screen or the port path changes.
     unsigned long changes() const { return changes_.load(); }
+    // How often the port has vanished (the vanishing fault), whether or not it came back since.
+    unsigned long vanishes() const { return vanishes_.load(); }
     // Called on the device's thread after each change; set it before start().
     void setChangeListener(std::function<void()> listener);
     // The frame log lines so far (since the last takeLog()).
@@ -72,6 +74,7 @@ private:
     std::optional<Options> newFaults_;
     std::function<void()> listener_;
     std::atomic<unsigned long> changes_{0};
+    std::atomic<unsigned long> vanishes_{0};
     std::atomic<int> pendingBursts_{0};
     std::atomic<int> pendingAnswers_{0};
     int slaveFd_ = -1;  // the device's own descriptor of the slave, under mutex_
