@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include <algorithm>
+
 namespace vq72 {
 
 // Each procedure group gets only the controls and the parts of the window state it uses;
@@ -20,9 +22,8 @@ Program::Program(Platform platform)
       reader_(link_, frm_VQ72xx.state, frm_VQ72xx.state, frm_VQ72xx.state, report_, settings_,
               platform.serial, platform.app),
       serialEvents_(report_, platform.serial, reader_, ports_),
-      supervision_(link_, frm_VQ72xx.Text_input, frm_VQ72xx.lbl_count, frm_VQ72xx.state,
-                   frm_VQ72xx.state, frm_VQ72xx.state, report_, platform.serial, reader_, ports_,
-                   channel_),
+      supervision_(link_, frm_VQ72xx.state, frm_VQ72xx.state, frm_VQ72xx.state, report_,
+                   platform.serial, reader_, ports_, channel_),
       startUp_(frm_VQ72xx.Text_input, frm_VQ72xx.opt_location, frm_VQ72xx.opt_BK_WT,
                frm_VQ72xx.tmrSplash, frm_VQ72xx, frm_VQ72xx.state, frm_VQ72xx.state, report_,
                settings_, platform.app, [this] { ports_.portStartUp(); }),
@@ -87,6 +88,15 @@ void Program::tmr_Delay_Timer() {
 }
 void Program::MSComm1_OnComm() {
     serialEvents_.MSComm1_OnComm();
+}
+
+DueTicks Program::ticksUntilDue() const {
+    DueTicks due;
+    if (frm_VQ72xx.tmr_Delay.enabled())
+        due.delay = std::min(supervision_.ticksUntilDue(), report_.ticksUntilDue());
+    if (frm_VQ72xx.tmrComInit.enabled()) due.slow = settle_.ticksUntilDue();
+    if (frm_VQ72xx.tmrSplash.enabled()) due.slow = 1;  // the splash shows on its first tick
+    return due;
 }
 
 }  // namespace vq72

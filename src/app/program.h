@@ -12,6 +12,7 @@
 #include "lifecycle/start_up.h"
 #include "lifecycle/start_up_splash.h"
 #include "osd/action_buttons.h"
+#include "osd/character_count.h"
 #include "osd/display_options.h"
 #include "osd/osd_transfer.h"
 #include "osd/text_entry.h"
@@ -63,6 +64,7 @@ public:
     void tmrComInit_Timer() override;
     void tmr_Delay_Timer() override;
     void MSComm1_OnComm() override;
+    DueTicks ticksUntilDue() const override;
 
     ReportRoutine& report() { return report_; }
     SettingsStore& settings() { return settings_; }
@@ -95,6 +97,7 @@ private:
     DisplayOptions displayOptions_;
     ActionButtons actionButtons_;
     StartUpSplash startUpSplash_;
+    CharacterCount characterCount_{frm_VQ72xx};
 };
 
 }  // namespace vq72

@@ -1,6 +1,6 @@
 #include "protocol/link_supervision.h"
 
-#include <string>
+#include <algorithm>
 
 #include "window/guard.h"
 
@@ -11,7 +11,6 @@ void LinkSupervision::tmr_Delay_Timer() {
 }
 
 void LinkSupervision::tick() {
-    lbl_count_.setText(std::to_string(Text_input_.text().size()));
     if (flags_.RxWaitTicks > 0) {
         --flags_.RxWaitTicks;
         reader_.RecvData();
@@ -76,6 +75,36 @@ void LinkSupervision::poll() {
     } else {
         PollPhase = 0;
     }
+}
+
+long LinkSupervision::ticksUntilDue() const {
+    // The batch is taken when the quiet time ends. (A tick of the quiet time that reads bytes
+    // arriving meanwhile still runs before they are read: the timer driver runs the ticks due
+    // before it handles any event.)
+    long due = flags_.RxWaitTicks > 0 ? flags_.RxWaitTicks : ticksUntilWatchdogActs();
+    // A passing reply deadline shows "No Reply" for a text; otherwise it only forgets the replies
+    // owed, which nothing reads before the next tick or event runs it.
+    if (flags_.ReplyDeadlineTicks > 0 && transfer_.TextSentPending > 0)
+        due = std::min<long>(due, flags_.ReplyDeadlineTicks);
+    if (!flags_.PortReady) due = std::min<long>(due, PortRetryTicks > 1 ? PortRetryTicks : 1);
+    if (!transfer_.TextTransferBusy && flags_.PortReady) {
+        due = std::min(due, selection_.RefreshPortsPending ? 1 : ticksUntilPoll());
+    }
+    return due;
+}
+
+// The next count at which the watchdog shows "No Device" or drops the port. (Its re-open
+// requests only mark the next write, which runs in a tick or an event after them.)
+long LinkSupervision::ticksUntilWatchdogActs() const {
+    const long count = flags_.TicksSinceReply;
+    return (count < kNoDeviceTicks ? kNoDeviceTicks : kPortDroppedTicks) - count;
+}
+
+// The tick that sends the next "CTS": the end of this phase when the next one sends, else the
+// end of the one after.
+long LinkSupervision::ticksUntilPoll() const {
+    const long toPhaseEnd = kPollPhaseTicks - std::min(PollTicks, kPollPhaseTicks) + 1;
+    return PollPhase + 1 == kPollSendPhase ? toPhaseEnd : toPhaseEnd + kPollPhaseTicks + 1;
 }
 
 }  // namespace vq72

@@ -1,14 +1,14 @@
-// The 25 ms supervision tick tmr_Delay_Timer: character count, reply quiet time, port retry
-// while not ready, the link watchdog, the error panel countdown, the presence poll and the
-// port rescan asked for from the Com menu.
+// The 25 ms supervision tick tmr_Delay_Timer: reply quiet time, port retry while not ready, the
+// link watchdog, the error panel countdown, the presence poll and the port rescan asked for from
+// the Com menu. (The character count follows the text itself: osd/character_count.h.)
 #pragma once
 
 #include "platform/serial_control.h"
 #include "protocol/command_channel.h"
 #include "protocol/reply_reader.h"
 #include "serial/port_discovery.h"
-#include "window/control.h"
 #include "window/link_indicators.h"
+#include "window/main_window_events.h"
 #include "window/report.h"
 #include "window/window_state.h"
 
@@ -30,13 +30,10 @@ public:
     static constexpr int kPollSendPhase = 1;
     static constexpr const char* kPollText = "    ";
 
-    LinkSupervision(LinkIndicators& link, const Control& Text_input, Control& lbl_count,
-                    LinkFlags& flags, PortSelection& selection, const TransferFlags& transfer,
-                    ReportRoutine& report, SerialControl& serial, ReplyReader& reader,
-                    PortDiscovery& ports, CommandChannel& channel)
+    LinkSupervision(LinkIndicators& link, LinkFlags& flags, PortSelection& selection,
+                    const TransferFlags& transfer, ReportRoutine& report, SerialControl& serial,
+                    ReplyReader& reader, PortDiscovery& ports, CommandChannel& channel)
         : link_(link),
-          Text_input_(Text_input),
-          lbl_count_(lbl_count),
           flags_(flags),
           selection_(selection),
           transfer_(transfer),
@@ -48,6 +45,8 @@ public:
 
     // A failing tick is reported and the rest of that tick is skipped.
     void tmr_Delay_Timer();
+    // Ticks until one of them may act (see DueTicks): the ticks before only count.
+    long ticksUntilDue() const;
 
     int PortRetryTicks = 0;
     int PollTicks = 0;
@@ -59,9 +58,10 @@ private:
     void watchdog();
     void poll();
 
+    long ticksUntilWatchdogActs() const;
+    long ticksUntilPoll() const;
+
     LinkIndicators& link_;
-    const Control& Text_input_;
-    Control& lbl_count_;
     LinkFlags& flags_;
     PortSelection& selection_;
     const TransferFlags& transfer_;

@@ -1,49 +1,74 @@
 #include "ui/timer_driver.h"
 
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <algorithm>
+#include <memory>
+
 namespace vq72 {
+namespace {
+
+TimerDriver::Clock monotonicClock() {
+    auto since = std::make_shared<QElapsedTimer>();
+    since->start();
+    return [since] { return since->elapsed(); };
+}
+
+}  // namespace
 
 TimerDriver::TimerDriver(MainWindowModel& model, MainWindowEvents& events, QObject* parent)
-    : QObject(parent), model_(model) {
-    // The supervision tick counts protocol time in 25 ms steps: keep it as exact as Qt can.
-    bind(model.tmr_Delay, Qt::PreciseTimer, [&events] { events.tmr_Delay_Timer(); });
-    bind(model.tmrComInit, Qt::CoarseTimer, [&events] { events.tmrComInit_Timer(); });
-    bind(model.tmrSplash, Qt::CoarseTimer, [&events] { events.tmrSplash_Timer(); });
-    model_.addListener(this);
+    : TimerDriver(model, events, monotonicClock(), parent) {}
+
+TimerDriver::TimerDriver(MainWindowModel& model, MainWindowEvents& events, Clock nowMs,
+                         QObject* parent)
+    : QObject(parent), clock_(model, events), nowMs_(std::move(nowMs)) {
+    wake_.setSingleShot(true);
+    // The ticks count protocol time in 25 ms steps: keep the wake-up as exact as Qt can.
+    wake_.setTimerType(Qt::PreciseTimer);
+    connect(&wake_, &QTimer::timeout, this, [this] {
+        ++timerWakeUps_;
+        catchUp();
+    });
+    QCoreApplication::instance()->installEventFilter(this);
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TimerDriver::arm);
+    arm();
 }
 
 TimerDriver::~TimerDriver() {
-    model_.removeListener(this);
+    QCoreApplication::instance()->removeEventFilter(this);
 }
 
-void TimerDriver::bind(const Timer& model, Qt::TimerType type, std::function<void()> handler) {
-    auto* timer = new QTimer(this);
-    timer->setInterval(model.intervalMs());
-    timer->setTimerType(type);
-    connect(timer, &QTimer::timeout, this, std::move(handler));
-    bindings_.push_back({&model, timer});
-    follow(bindings_.back());
+void TimerDriver::catchUp() {
+    clock_.runTo(dueTick());
+    arm();
 }
 
-void TimerDriver::timerChanged(const Timer& timer) {
-    for (const Binding& binding : bindings_) {
-        if (binding.model == &timer) follow(binding);
+bool TimerDriver::eventFilter(QObject* /*watched*/, QEvent* /*event*/) {
+    clock_.runTo(dueTick());
+    return false;
+}
+
+// The number of the last tick whose time has come.
+long TimerDriver::dueTick() {
+    const long due = static_cast<long>(nowMs_() / TickClock::kTickMs) - droppedTicks_;
+    const long late = due - clock_.steps() - kMostLateTicks;
+    if (late > 0) droppedTicks_ += late;
+    return due - std::max(0L, late);
+}
+
+void TimerDriver::arm() {
+    const long next = clock_.nextDueTick();
+    if (next >= DueTicks::kNever) {
+        wake_.stop();
+        armedFor_ = -1;
+        return;
     }
-}
-
-// Enabling a running timer keeps its phase; QTimer::start() would restart it.
-void TimerDriver::follow(const Binding& binding) {
-    if (!binding.model->enabled()) {
-        binding.timer->stop();
-    } else if (!binding.timer->isActive()) {
-        binding.timer->start();
-    }
-}
-
-const QTimer* TimerDriver::timerFor(const Timer& timer) const {
-    for (const Binding& binding : bindings_) {
-        if (binding.model == &timer) return binding.timer;
-    }
-    return nullptr;
+    if (next == armedFor_ && wake_.isActive()) return;
+    armedFor_ = next;
+    const qint64 at = (next + droppedTicks_) * TickClock::kTickMs;
+    wake_.start(static_cast<int>(std::max<qint64>(0, at - nowMs_())));
 }
 
 }  // namespace vq72

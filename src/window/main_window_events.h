@@ -5,6 +5,16 @@
 
 namespace vq72 {
 
+// How many ticks may pass before a timer's handler can change anything observable (a text, a
+// colour, a write, a closed port, a shown window, a state that brings one of those forward): in
+// ticks of tmr_Delay (25 ms) and in ticks of the 100 ms timers tmrComInit and tmrSplash. The
+// tick that may act is included: 1 means the very next tick.
+struct DueTicks {
+    static constexpr long kNever = 1L << 40;
+    long delay = kNever;
+    long slow = kNever;
+};
+
 class MainWindowEvents {
 public:
     virtual ~MainWindowEvents() = default;
@@ -33,6 +43,9 @@ public:
     virtual void tmr_Delay_Timer() = 0;
 
     virtual void MSComm1_OnComm() = 0;
+
+    // Asked by the timer driver after the ticks and events it ran, to know when to wake.
+    virtual DueTicks ticksUntilDue() const = 0;
 };
 
 }  // namespace vq72

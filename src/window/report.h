@@ -5,6 +5,7 @@
 #include <string>
 
 #include "window/control.h"
+#include "window/main_window_events.h"
 
 namespace vq72 {
 
@@ -24,6 +25,10 @@ public:
 
     // Ticks left until the panel hides; -1 once hidden by the countdown.
     int ErrorPanelTicks = 0;
+    // Ticks until the countdown acts: the tick that finds 0 hides the panel.
+    long ticksUntilDue() const {
+        return ErrorPanelTicks < 0 ? DueTicks::kNever : ErrorPanelTicks + 1L;
+    }
 
 private:
     Control& frameError_;

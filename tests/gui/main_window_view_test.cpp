@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
-#include <QTimer>
 #include <QtTest>
 
 #include "gui/gui_test_registry.h"
@@ -122,31 +121,25 @@ private slots:
         QCOMPARE(unloaded.count(), 1);
     }
 
-    // The model's timers on QTimer: they follow the model's enabled flag and keep their phase
-    // when enabled again.
-    void timersFollowTheModel() {
+    // The timer driver on the event loop: any event first runs the ticks due by then (here by
+    // the test's clock), and the wake-up is set for the next tick that may act.
+    void timerDriverRunsTheDueTicksFirstAndSleepsUntilTheNextThatMayAct() {
         ViewFixture f;
-        TimerDriver driver(f.w, f.program);
-        const QTimer* tick = driver.timerFor(f.w.tmr_Delay);
-        const QTimer* settle = driver.timerFor(f.w.tmrComInit);
-        const QTimer* splash = driver.timerFor(f.w.tmrSplash);
-        QVERIFY(tick->isActive());
-        QCOMPARE(tick->interval(), 25);
-        QCOMPARE(tick->timerType(), Qt::PreciseTimer);
-        QVERIFY(!settle->isActive());
-        QVERIFY(!splash->isActive());
-        QCOMPARE(settle->interval(), 100);
-
-        f.w.tmrComInit.setEnabled(true);
-        QVERIFY(settle->isActive());
-        const int id = settle->timerId();
-        // Enabling an enabled timer must not restart it (QTimer::start() would).
-        f.w.tmrComInit.setEnabled(true);
-        QCOMPARE(settle->timerId(), id);
-        f.w.tmrComInit.setEnabled(false);
-        QVERIFY(!settle->isActive());
-        f.w.tmr_Delay.setEnabled(false);
-        QVERIFY(!tick->isActive());
+        f.load();
+        qint64 now = 0;
+        TimerDriver driver(f.w, f.program, [&now] { return now; });
+        QEvent anything(QEvent::User);
+        now = 10 * TickClock::kTickMs + 5;
+        QCoreApplication::sendEvent(&f.view, &anything);
+        QCOMPARE(driver.clock().steps(), 10L);
+        driver.catchUp();
+        const long next = driver.clock().nextDueTick();
+        QVERIFY(next > 11);
+        QCOMPARE(driver.wakeUpIntervalMs(), int(next * TickClock::kTickMs - now));
+        // Far behind (a suspended machine): the ticks beyond the most it runs late are dropped.
+        now += 3600 * 1000;
+        QCoreApplication::sendEvent(&f.view, &anything);
+        QCOMPARE(driver.clock().steps(), 10 + TimerDriver::kMostLateTicks);
     }
 };
 
