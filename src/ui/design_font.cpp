@@ -31,6 +31,9 @@ QFont designFont(const FontSpec& spec) {
     installSubstitutes();
     QFont font(QString::fromStdString(spec.family));
     font.setStyleHint(QFont::SansSerif);
+    // Full width stated rather than left open: captions are measured at full width to fit them
+    // (caption_fit), and Qt loads a separate font engine for each stretch asked for.
+    font.setStretch(QFont::Unstretched);
     font.setPointSizeF(spec.points);
     font.setBold(spec.bold);
     font.setUnderline(spec.underline);
