@@ -1,5 +1,6 @@
 #include "ui/design_font.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace vq72 {
@@ -25,11 +26,22 @@ void installSubstitutes() {
     (void)installed;
 }
 
+// The first of `family` and its substitutes that is installed (`family` when none is): the face
+// Qt would end up with, asked for at once. Every family that Qt looks for in vain costs it a
+// fontconfig search for that family's fallbacks.
+QString installedFamily(const QString& family) {
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& candidate : QStringList{family} + QFont::substitutes(family)) {
+        if (installed.contains(candidate, Qt::CaseInsensitive)) return candidate;
+    }
+    return family;
+}
+
 }  // namespace
 
 QFont designFont(const FontSpec& spec) {
     installSubstitutes();
-    QFont font(QString::fromStdString(spec.family));
+    QFont font(installedFamily(QString::fromStdString(spec.family)));
     font.setStyleHint(QFont::SansSerif);
     // Full width stated rather than left open: captions are measured at full width to fit them
     // (caption_fit), and Qt loads a separate font engine for each stretch asked for.
