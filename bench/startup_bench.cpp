@@ -1,5 +1,6 @@
 // Runs start-up probes in turn and prints the median start-up time and peak memory of the
-// first as ratios to the others; the targets apply to the first reference.
+// first as ratios to the others, with the targets against the first two references (bench/run
+// passes the empty window, then the window with a menu bar and a label).
 // Usage: startup_bench RUNS PROBE REFERENCE [REFERENCE...]
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -9,13 +10,18 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr double kTimeTarget = 1.5;
-constexpr double kMemoryTarget = 1.3;
+// Highest ratios to a reference; 0 where there is none.
+struct Targets {
+    double time;
+    double memory;
+};
+constexpr Targets kTargets[] = {{1.5, 1.3}, {1.25, 0}};
 
 struct Sample {
     double milliseconds = 0;
@@ -109,10 +115,15 @@ int main(int argc, char** argv) {
                               static_cast<double>(median(reference.peakKilobytes));
         std::printf("  against %-24s time %.2fx   RSS %.2fx", baseName(reference.program).c_str(),
                     time, memory);
-        if (i == 1) {
-            std::printf("   (targets: time <= %.1fx %s, RSS <= %.1fx %s)", kTimeTarget,
-                        time <= kTimeTarget ? "met" : "missed", kMemoryTarget,
-                        memory <= kMemoryTarget ? "met" : "missed");
+        if (i <= std::size(kTargets)) {
+            const Targets& target = kTargets[i - 1];
+            std::printf("   (target: time <= %.2fx %s", target.time,
+                        time <= target.time ? "met" : "missed");
+            if (target.memory > 0) {
+                std::printf(", RSS <= %.2fx %s", target.memory,
+                            memory <= target.memory ? "met" : "missed");
+            }
+            std::printf(")");
         }
         std::printf("\n");
     }
