@@ -33,8 +33,7 @@ Application::Application(const LaunchOptions& options)
       serial_(portMapFor(demo_.get(), settings_)),
       app_(toQStringList(options.commandLine)),
       program_(Platform{serial_, settings_, shell_, app_, mainWindowHost_, aboutSlot_}),
-      view_(program_.frm_VQ72xx, program_),
-      timers_(program_.frm_VQ72xx, program_) {
+      view_(program_.frm_VQ72xx, program_) {
     mainWindowHost_.attach(&view_);
     about_ = std::make_unique<QtAboutHost>(program_.frm_VQ72xx.state, shell_, &view_);
     aboutSlot_.attach(about_.get());
@@ -67,6 +66,7 @@ void Application::start() {
     if (!splash_) program_.frm_VQ72xx.tmrSplash.setEnabled(false);
     // A termination signal handled while the start-up let events run has unloaded the window.
     if (unloaded_) return;
+    timers_ = std::make_unique<TimerDriver>(program_.frm_VQ72xx, program_);
     view_.show();
     if (monitor_) {
         monitor_->move(view_.frameGeometry().topRight() + QPoint(16, 0));

@@ -49,7 +49,9 @@ private:
     std::unique_ptr<QtAboutHost> about_;
     Program program_;
     MainWindowView view_;
-    TimerDriver timers_;
+    // Started once the window has loaded: no tick runs during the load, so the splash (or
+    // --no-splash) is settled before the first one.
+    std::unique_ptr<TimerDriver> timers_;
     TerminationSignals termination_;
     std::unique_ptr<SimulatedMonitorView> monitor_;
     bool unloaded_ = false;
