@@ -50,10 +50,11 @@ bool TimerDriver::eventFilter(QObject* /*watched*/, QEvent* /*event*/) {
     return false;
 }
 
-// The number of the last tick whose time has come.
+// The number of the last tick whose time has come. The ticks up to the one the wake-up was set
+// for were skipped by plan; a wake-up later than that by more than kMostLateTicks drops the rest.
 long TimerDriver::dueTick() {
     const long due = static_cast<long>(nowMs_() / TickClock::kTickMs) - droppedTicks_;
-    const long late = due - clock_.steps() - kMostLateTicks;
+    const long late = due - std::max(clock_.steps(), armedFor_) - kMostLateTicks;
     if (late > 0) droppedTicks_ += late;
     return due - std::max(0L, late);
 }

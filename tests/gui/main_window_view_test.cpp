@@ -136,10 +136,11 @@ private slots:
         const long next = driver.clock().nextDueTick();
         QVERIFY(next > 11);
         QCOMPARE(driver.wakeUpIntervalMs(), int(next * TickClock::kTickMs - now));
-        // Far behind (a suspended machine): the ticks beyond the most it runs late are dropped.
+        // Far behind its wake-up (a suspended machine): the ticks beyond the most it runs late
+        // are dropped.
         now += 3600 * 1000;
         QCoreApplication::sendEvent(&f.view, &anything);
-        QCOMPARE(driver.clock().steps(), 10 + TimerDriver::kMostLateTicks);
+        QCOMPARE(driver.clock().steps(), next + TimerDriver::kMostLateTicks);
     }
 };
 
