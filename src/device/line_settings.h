@@ -19,6 +19,8 @@ struct LineSettings {
     // Nothing when the text is not of that form: a positive baud rate, N/E/O/M/S (either case),
     // 5 to 8 data bits, and 1, 1.5 or 2 stop bits.
     static std::optional<LineSettings> parse(const std::string& text);
+
+    bool operator==(const LineSettings&) const = default;
 };
 
 }  // namespace vq72

@@ -81,11 +81,15 @@ void QtSerialControl::setSettings(const std::string& settings) {
         throw Failure(failure_number::kInvalidPropertyValue,
                       "Invalid port settings \"" + settings + "\" (expected e.g. 9600,N,8,1).");
     }
+    // The same settings again change nothing on the line (the window sets them after every
+    // open, that is with every poll): no termios round trip for them.
+    if (*parsed == settings_) return;
     settings_ = *parsed;
     if (port_.isOpen()) applyLineSettings();
 }
 
 void QtSerialControl::setHandshaking(int mode) {
+    if (mode == handshaking_) return;
     handshaking_ = mode;
     if (port_.isOpen()) applyLineSettings();
 }
