@@ -71,12 +71,17 @@ private slots:
         QCOMPARE(focus(), f.view.widgetFor("opt_BK_WT", 0));
     }
 
-    void pasteLeavesOutWhatTheDeviceCannotShowAndKeepsTwentyCharacters() {
+    void pasteAndInputMethodsLeaveOutWhatTheDeviceCannotShowAndKeepTwentyCharacters() {
         ViewFixture f;
         f.serial.present = {1};
         f.settings.values[Harness::path("ComPort")] = " 1";
         f.load();
         auto* box = f.widget<QLineEdit>("Text_input");
+        QInputMethodEvent composed;  // text that an input method commits
+        composed.setCommitString(QString::fromUtf8("a{\u00e9"));
+        QCoreApplication::sendEvent(box, &composed);
+        QCOMPARE(box->text(), QString("A"));
+        box->clear();
         QApplication::clipboard()->setText(QString::fromUtf8("ab\u65e5\u672c\u00e9cd") +
                                            QString(30, QLatin1Char('7')));
         box->setFocus();
