@@ -81,7 +81,8 @@ long LinkSupervision::ticksUntilDue() const {
     // The batch is taken when the quiet time ends. (A tick of the quiet time that reads bytes
     // arriving meanwhile still runs before they are read: the timer driver runs the ticks due
     // before it handles any event.)
-    long due = flags_.RxWaitTicks > 0 ? flags_.RxWaitTicks : ticksUntilWatchdogActs();
+    long due = ticksUntilWatchdogActs();
+    if (flags_.RxWaitTicks > 0) due = std::min<long>(due, flags_.RxWaitTicks);
     // A passing reply deadline shows "No Reply" for a text; otherwise it only forgets the replies
     // owed, which nothing reads before the next tick or event runs it.
     if (flags_.ReplyDeadlineTicks > 0 && transfer_.TextSentPending > 0)
