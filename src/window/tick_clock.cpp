@@ -6,15 +6,13 @@ namespace vq72 {
 
 void TickClock::step() {
     ++steps_;
-    if (w_.tmr_Delay.enabled()) {
+    if (runsOn(w_.tmr_Delay, steps_)) {
         inDelayTick_ = true;
         e_.tmr_Delay_Timer();
         inDelayTick_ = false;
     }
-    if (steps_ % kSlowTimerEvery == 0) {
-        if (w_.tmrComInit.enabled()) e_.tmrComInit_Timer();
-        if (w_.tmrSplash.enabled()) e_.tmrSplash_Timer();
-    }
+    if (runsOn(w_.tmrComInit, steps_)) e_.tmrComInit_Timer();
+    if (runsOn(w_.tmrSplash, steps_)) e_.tmrSplash_Timer();
 }
 
 void TickClock::runTo(long tick) {
@@ -27,9 +25,10 @@ long TickClock::nextDueTick() const {
     long next = DueTicks::kNever;
     if (due.delay < DueTicks::kNever) next = steps_ + due.delay;
     if (due.slow < DueTicks::kNever) {
-        // The slow timers' next tick, then every 4th after it.
-        const long firstSlow = (steps_ / kSlowTimerEvery + 1) * kSlowTimerEvery;
-        next = std::min(next, firstSlow + (due.slow - 1) * kSlowTimerEvery);
+        // The slow timers' next tick, then one every interval after it.
+        const long every = ticksPer(w_.tmrComInit);
+        const long firstSlow = (steps_ / every + 1) * every;
+        next = std::min(next, firstSlow + (due.slow - 1) * every);
     }
     return next;
 }

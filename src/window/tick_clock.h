@@ -1,5 +1,6 @@
-// The main window's timers as one count of 25 ms ticks: tmr_Delay runs on every tick, the
-// 100 ms timers tmrComInit and tmrSplash on every 4th, each only while enabled. The timer
+// The main window's timers as one count of 25 ms ticks: each timer runs on every tick that its
+// interval is a multiple of (tmr_Delay on every one, the 100 ms timers tmrComInit and tmrSplash on
+// every 4th), only while enabled. The timer
 // driver runs it against the wall clock and the tests tick by tick; both see the same ticks.
 // It also says which tick is the next that can change anything, so that a driver may sleep
 // until then and run the ticks in between late: they only count.
@@ -13,7 +14,6 @@ namespace vq72 {
 class TickClock {
 public:
     static constexpr int kTickMs = 25;
-    static constexpr int kSlowTimerEvery = 4;  // 100 ms
 
     TickClock(MainWindowModel& window, MainWindowEvents& events) : w_(window), e_(events) {}
 
@@ -30,6 +30,12 @@ public:
     long nextDueTick() const;
 
 private:
+    // Whether `timer` runs on tick `tick`.
+    static bool runsOn(const Timer& timer, long tick) {
+        return timer.enabled() && tick % ticksPer(timer) == 0;
+    }
+    static long ticksPer(const Timer& timer) { return timer.intervalMs() / kTickMs; }
+
     MainWindowModel& w_;
     MainWindowEvents& e_;
     long steps_ = 0;
