@@ -1,6 +1,7 @@
 #include "ui/design_font.h"
 
 #include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 
 namespace vq72 {
@@ -29,12 +30,20 @@ void installSubstitutes() {
 // The first of `family` and its substitutes that is installed (`family` when none is): the face
 // Qt would end up with, asked for at once. Every family that Qt looks for in vain costs it a
 // fontconfig search for that family's fallbacks.
+// Found once per family: every control asks.
 QString installedFamily(const QString& family) {
+    static QHash<QString, QString> found;
+    if (const auto it = found.constFind(family); it != found.constEnd()) return *it;
     const QStringList installed = QFontDatabase::families();
+    QString chosen = family;
     for (const QString& candidate : QStringList{family} + QFont::substitutes(family)) {
-        if (installed.contains(candidate, Qt::CaseInsensitive)) return candidate;
+        if (installed.contains(candidate, Qt::CaseInsensitive)) {
+            chosen = candidate;
+            break;
+        }
     }
-    return family;
+    found.insert(family, chosen);
+    return chosen;
 }
 
 }  // namespace
