@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "device/network_port.h"
 #include "device/program_identity.h"
 
 namespace vq72 {
@@ -58,6 +59,9 @@ void PortMap::setEntry(const std::string& number, const std::string& device,
                             "\" is not a port number 1 to 16");
     } else if (device.empty()) {
         problems_.push_back(source + ": " + entry + " left out: it names no device");
+    } else if (isNetworkEntry(device) && !parseNetworkPort(device).port) {
+        problems_.push_back(source + ": " + entry +
+                            " left out: " + parseNetworkPort(device).problem);
     } else {
         set(port, device);
     }

@@ -1,6 +1,7 @@
 // Device facts: the OSD frame, the receive buffer, numbers, line settings, settings paths and the
 // port map.
 #include "device/line_settings.h"
+#include "device/network_port.h"
 #include "device/number_text.h"
 #include "device/port_map.h"
 #include "device/receive_buffer.h"
@@ -147,6 +148,35 @@ TEST(PortMap, EnvironmentEntriesThatCannotBeUsedAreLeftOutAndNamed) {
                   "VQ72_OSD_PORTS: \"99=/dev/x\" left out: \"99\" is not a port number 1 to 16",
                   "VQ72_OSD_PORTS: \"nothing\" left out: an entry is N=DEVICE, N a port number 1 "
                   "to 16"}));
+}
+
+TEST(PortMap, NetworkEntriesAreReadOrRefusedButNeverTakenForPaths) {
+    const PortMap map = PortMap::parse(
+        "1=tcp://127.0.0.1:3000,2=rfc2217://[::1]:65535,3=tcp://:3000,4=tcp://h,5=tcp://h:0,"
+        "6=tcp://h:65536,7=ssh://h:22,8=tcp://a b:1,9=tcp://::1:1,10=tcp://[::1]3000,11=tcp://h:");
+    const auto one = parseNetworkPort(map.device(1)).port;
+    ASSERT_TRUE(one);
+    EXPECT_EQ(one->protocol, NetworkPort::Protocol::RawTcp);
+    EXPECT_EQ(one->hostAndPort(), "127.0.0.1:3000");
+    const auto two = parseNetworkPort(map.device(2)).port;
+    ASSERT_TRUE(two);
+    EXPECT_EQ(two->protocol, NetworkPort::Protocol::Rfc2217);
+    EXPECT_EQ(two->host, "::1");
+    EXPECT_EQ(two->hostAndPort(), "[::1]:65535");
+    for (int port = 3; port <= 11; ++port) EXPECT_EQ(map.device(port), "") << port;
+    ASSERT_EQ(map.problems().size(), 9u);
+    EXPECT_EQ(map.problems()[0], "VQ72_OSD_PORTS: \"3=tcp://:3000\" left out: it names no host");
+    EXPECT_EQ(map.problems()[1],
+              "VQ72_OSD_PORTS: \"4=tcp://h\" left out: it names no port (HOST:PORT)");
+    EXPECT_NE(map.problems()[2].find("\"0\" is not a TCP port number 1 to 65535"),
+              std::string::npos);
+    EXPECT_NE(map.problems()[3].find("\"65536\" is not a TCP port"), std::string::npos);
+    EXPECT_NE(map.problems()[4].find("\"ssh://\" is not a network port kind"), std::string::npos);
+    EXPECT_NE(map.problems()[5].find("\"a b\" is not a host name"), std::string::npos);
+    EXPECT_NE(map.problems()[6].find("IPv6 address must be written in brackets"),
+              std::string::npos);
+    EXPECT_NE(map.problems()[7].find("\":PORT\" must follow"), std::string::npos);
+    EXPECT_NE(map.problems()[8].find("\"\" is not a TCP port"), std::string::npos);
 }
 
 TEST(PortMap, StoredEntriesReplaceDefaultsAndBadOnesKeepTheDefault) {
