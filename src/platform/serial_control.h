@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace vq72 {
 
@@ -72,6 +73,12 @@ public:
     // Read timeouts of the open port in milliseconds; a control may ignore them when its reads
     // are event driven and never wait.
     virtual void setReadTimeouts(int interval, int totalMultiplier, int totalConstant) = 0;
+
+    // A port scan opens the given ports one after another and closes each again. A control may
+    // prepare them all at once (network ports connect side by side) and bound the scan's
+    // waiting as a whole, until endPortScan().
+    virtual void beginPortScan(const std::vector<int>& /*ports*/) {}
+    virtual void endPortScan() {}
 
     // The device behind a port number, for tool tips and messages; empty when none.
     virtual std::string devicePath(int port) const = 0;

@@ -1,5 +1,7 @@
 #include "serial/port_discovery.h"
 
+#include <vector>
+
 #include "device/number_text.h"
 #include "device/port_map.h"
 #include "device/port_messages.h"
@@ -59,9 +61,13 @@ void PortDiscovery::FindComs() {
         if (serial_.portOpen()) serial_.setPortOpen(false);
     });
 
-    int n = 1;
+    std::vector<int> scanned;
     for (int i = PortMap::kFirstPort; i <= PortMap::kLastPort; ++i) {
-        if (i == selection_.SkipComPort) continue;
+        if (i != selection_.SkipComPort) scanned.push_back(i);
+    }
+    step([&] { serial_.beginPortScan(scanned); });
+    int n = 1;
+    for (const int i : scanned) {
         step([&] { serial_.setCommPort(i); });
         step([&] { serial_.setPortOpen(true); });
         bool opened = false;
@@ -81,6 +87,7 @@ void PortDiscovery::FindComs() {
             step([&] { entry.setToolTip(""); });
         }
     }
+    step([&] { serial_.endPortScan(); });
     for (int hidden = n; hidden <= ComMenu::kEntries; ++hidden) {
         step([&] { menu_.mnuCOMsel(hidden).setVisible(false); });
     }

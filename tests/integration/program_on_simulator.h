@@ -21,6 +21,9 @@ protected:
     static constexpr const char* kFound = "VQ72xx Found";
     using Report = ReportSpy::Report;
 
+    ProgramOnSimulator() = default;
+    explicit ProgramOnSimulator(std::string portEntry) : ProgramOnLink(std::move(portEntry)) {}
+
     void TearDown() override {
         EXPECT_FALSE(lineFailed())
             << "the device did not take every command, or its answers did not reach the program";

@@ -35,10 +35,17 @@ public:
     void setInputLen(int bytes) override { real_.setInputLen(bytes); }
     void setOutBufferSize(int bytes) override { real_.setOutBufferSize(bytes); }
     void setRThreshold(int bytes) override { real_.setRThreshold(bytes); }
-    void setPortOpen(bool open) override { real_.setPortOpen(open); }
+    void setPortOpen(bool open) override {
+        if (!open) dropped_ += static_cast<std::size_t>(real_.inBufferCount());
+        real_.setPortOpen(open);
+    }
     bool portOpen() const override { return real_.portOpen(); }
     int inBufferCount() const override { return real_.inBufferCount(); }
-    std::string input() override { return real_.input(); }
+    std::string input() override {
+        std::string bytes = real_.input();
+        taken_ += bytes.size();
+        return bytes;
+    }
     void output(const std::string& bytes) override {
         real_.output(bytes);
         written.push_back(bytes);
@@ -51,13 +58,25 @@ public:
             if (handler) handler();
         });
     }
-    void purge(PurgeScope scope) override { real_.purge(scope); }
+    void purge(PurgeScope scope) override {
+        dropped_ += static_cast<std::size_t>(real_.inBufferCount());
+        real_.purge(scope);
+    }
     void setReadTimeouts(int interval, int totalMultiplier, int totalConstant) override {
         real_.setReadTimeouts(interval, totalMultiplier, totalConstant);
     }
+    void beginPortScan(const std::vector<int>& ports) override { real_.beginPortScan(ports); }
+    void endPortScan() override { real_.endPortScan(); }
     std::string devicePath(int port) const override { return real_.devicePath(port); }
 
+    // Received bytes that reached the program: read, discarded, or waiting now.
+    std::size_t arrived() const {
+        return taken_ + dropped_ + static_cast<std::size_t>(real_.inBufferCount());
+    }
+
 private:
+    std::size_t taken_ = 0;
+    std::size_t dropped_ = 0;
     SerialControl& real_;
 };
 

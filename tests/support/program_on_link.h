@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QSettings>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -29,7 +30,10 @@ class ProgramOnLink {
 public:
     static constexpr int kPort = 1;
 
-    ProgramOnLink() {
+    ProgramOnLink() : ProgramOnLink(std::string()) {}
+    // `portEntry` (a network port in front of the device) replaces the link as port 1's device;
+    // the line has then settled only once every byte the device sent has reached the program.
+    explicit ProgramOnLink(std::string portEntry) : portEntry_(std::move(portEntry)) {
         app.onDoEvents = [] { QCoreApplication::processEvents(); };
         clock.between = [this] { letTheLineSettle(); };
     }
@@ -69,6 +73,8 @@ public:
     }
     // Whether the device failed to take every command, or its answers to reach the program.
     bool lineFailed() const { return lineFailed_; }
+    // The device's port, as a symbolic link.
+    std::string link() const { return folder_.path("port"); }
 
 private:
     static std::string settingsFolder(const ScratchFolder& folder) {
@@ -76,17 +82,23 @@ private:
                            QString::fromStdString(folder.folder("config")));
         return folder.path("config");
     }
-    std::string link() const { return folder_.path("port"); }
     bool lineRead() const { return device_->unreadByHost() == 0 || !control_.portOpen(); }
     bool answersDelivered() const {
-        return device_->log().size() >= serial.written.size() && device_->pendingAnswers() == 0 &&
-               lineRead();
+        const auto log = device_->log();
+        const auto frames = std::count_if(log.begin(), log.end(), [](const std::string& line) {
+            return line.rfind("LINE ", 0) != 0;
+        });
+        return static_cast<std::size_t>(frames) >= serial.written.size() &&
+               device_->pendingAnswers() == 0 && lineRead() &&
+               (portEntry_.empty() || serial.arrived() >= device_->sentBytes());
     }
 
     ScratchFolder folder_;
     std::string settingsFolder_ = settingsFolder(folder_);
-    QtSerialControl control_{PortMap::parse(std::to_string(kPort) + "=" + link()),
-                             folder_.folder("locks")};
+    std::string portEntry_;
+    QtSerialControl control_{
+        PortMap::parse(std::to_string(kPort) + "=" + (portEntry_.empty() ? link() : portEntry_)),
+        folder_.folder("locks")};
     std::unique_ptr<sim::SimulatedDevice> device_;
     bool lineFailed_ = false;
 

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QMetaObject>
+#include <QTimer>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -85,12 +86,14 @@ void QtSerialControl::setSettings(const std::string& settings) {
     // open, that is with every poll): no termios round trip for them.
     if (*parsed == settings_) return;
     settings_ = *parsed;
+    if (network_) network_->setLineSettings(settings_, handshaking_);
     if (port_.isOpen()) applyLineSettings();
 }
 
 void QtSerialControl::setHandshaking(int mode) {
     if (mode == handshaking_) return;
     handshaking_ = mode;
+    if (network_) network_->setLineSettings(settings_, handshaking_);
     if (port_.isOpen()) applyLineSettings();
 }
 
@@ -110,12 +113,14 @@ void QtSerialControl::applyLineSettings() {
 }
 
 void QtSerialControl::setDTREnable(bool on) {
-    dtr_ = on && port_.isOpen();
+    dtr_ = on && portOpen();
+    if (network_) network_->setModemLine(true, on);
     if (port_.isOpen()) driveModemLine(true, on);
 }
 
 void QtSerialControl::setRTSEnable(bool on) {
-    rts_ = on && port_.isOpen();
+    rts_ = on && portOpen();
+    if (network_) network_->setModemLine(false, on);
     if (port_.isOpen()) driveModemLine(false, on);
 }
 
@@ -140,8 +145,12 @@ void QtSerialControl::setPortOpen(bool open) {
 
 void QtSerialControl::open() {
     const std::string path = map_.device(commPort_);
-    if (port_.isOpen()) {
+    if (portOpen()) {
         throw Failure(failure_number::kPortInUse, path + " is already open.");
+    }
+    if (isNetworkEntry(path)) {
+        openNetwork(path);
+        return;
     }
     if (auto failure = unusablePortFailure(commPort_, path)) throw *failure;
     // QSerialPort gets the device itself: its lock file then carries the device's name whatever
@@ -176,10 +185,79 @@ void QtSerialControl::open() {
         ownLock_.reset();
         throw openFailure(attempt);
     }
+    kept_.reset();
     dtr_ = rts_ = false;
     driveModemLine(true, false);
     driveModemLine(false, false);
     lineErrors_ = readLineErrorCounts(static_cast<int>(port_.handle()));
+}
+
+void QtSerialControl::openNetwork(const std::string& entry) {
+    const ParsedNetworkPort parsed = parseNetworkPort(entry);
+    if (!parsed.port) {
+        throw Failure(failure_number::kNoSuchPort,
+                      "\"" + entry + "\" is not a usable network port: " + parsed.problem + ".");
+    }
+    if (kept_ && keptEntry_ == entry && !kept_->lost()) {
+        // What arrived while the port was closed is not for the program.
+        network_ = std::move(kept_);
+        network_->discardReceived();
+        networkEntry_ = entry;
+        dtr_ = rts_ = false;
+        return;
+    }
+    kept_.reset();
+    auto prepared = scanConnections_.find(commPort_);
+    std::unique_ptr<network::NetworkConnection> connection;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kConnectWaitMs);
+    if (prepared != scanConnections_.end()) {
+        connection = std::move(prepared->second);
+        scanConnections_.erase(prepared);
+        deadline = scanDeadline_;
+    } else {
+        connection = connectTo(*parsed.port);
+    }
+    connection->waitOpen(deadline);
+    network_ = std::move(connection);
+    networkEntry_ = entry;
+    dtr_ = rts_ = false;
+    network_->setLineSettings(settings_, handshaking_);
+    network_->setModemLine(true, false);
+    network_->setModemLine(false, false);
+}
+
+std::unique_ptr<network::NetworkConnection> QtSerialControl::connectTo(const NetworkPort& server) {
+    // Called on gensio's thread: the event is handled on this object's.
+    return std::make_unique<network::NetworkConnection>(server, [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { takeNetworkEvent(); }, Qt::QueuedConnection);
+    });
+}
+
+void QtSerialControl::beginPortScan(const std::vector<int>& ports) {
+    scanConnections_.clear();
+    scanDeadline_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(kConnectWaitMs);
+    for (const int port : ports) {
+        // The kept connection serves its port: a second one may be refused.
+        const std::string entry = map_.device(port);
+        const ParsedNetworkPort parsed = parseNetworkPort(entry);
+        if (parsed.port && !(kept_ && entry == keptEntry_)) {
+            scanConnections_[port] = connectTo(*parsed.port);
+        }
+    }
+}
+
+void QtSerialControl::endPortScan() {
+    scanConnections_.clear();
+}
+
+void QtSerialControl::keepConnection() {
+    kept_ = std::move(network_);
+    keptEntry_ = networkEntry_;
+    const unsigned generation = ++keptGeneration_;
+    QTimer::singleShot(kKeptConnectionMs, this, [this, generation] {
+        if (generation == keptGeneration_) kept_.reset();
+    });
 }
 
 void QtSerialControl::lockPort(const std::string& path, const std::string& device) {
@@ -202,28 +280,38 @@ void QtSerialControl::lockPort(const std::string& path, const std::string& devic
 
 void QtSerialControl::close() {
     dtr_ = rts_ = false;
+    if (network_ && !network_->lost()) keepConnection();
+    network_.reset();
     if (port_.isOpen()) port_.close();
     ownLock_.reset();
     port_.clearError();
 }
 
 int QtSerialControl::inBufferCount() const {
-    if (!port_.isOpen()) return 0;
-    return static_cast<int>(std::clamp<qint64>(port_.bytesAvailable(), 0, kMostCountedBytes));
+    if (!portOpen()) return 0;
+    const qint64 waiting =
+        network_ ? static_cast<qint64>(network_->waiting()) : port_.bytesAvailable();
+    return static_cast<int>(std::clamp<qint64>(waiting, 0, kMostCountedBytes));
 }
 
 std::string QtSerialControl::input() {
-    if (!port_.isOpen()) return {};
-    qint64 wanted = port_.bytesAvailable();
+    if (!portOpen()) return {};
+    qint64 wanted = network_ ? static_cast<qint64>(network_->waiting()) : port_.bytesAvailable();
     if (inputLen_ > 0) wanted = std::min<qint64>(wanted, inputLen_);
+    if (network_) return network_->take(static_cast<std::size_t>(wanted));
     return port_.read(wanted).toStdString();
 }
 
 void QtSerialControl::output(const std::string& bytes) {
-    if (!port_.isOpen()) throw Failure(failure_number::kPortNotOpen, "The port is not open.");
+    if (!portOpen()) throw Failure(failure_number::kPortNotOpen, "The port is not open.");
     const auto size = static_cast<qint64>(bytes.size());
-    if (port_.bytesToWrite() + size > outBufferSize_) {
+    const qint64 unsent = network_ ? 0 : port_.bytesToWrite();
+    if (unsent + size > outBufferSize_) {
         raiseLater(comm_event::kTxFull);
+        return;
+    }
+    if (network_) {
+        network_->write(bytes, std::chrono::milliseconds(kWriteWaitMs));
         return;
     }
     if (port_.write(bytes.data(), size) != size) {
@@ -239,6 +327,8 @@ void QtSerialControl::output(const std::string& bytes) {
 }
 
 void QtSerialControl::purge(PurgeScope scope) {
+    // A network port's output is with gensio once output() returns: only input is waiting.
+    if (network_) network_->discardReceived();
     if (!port_.isOpen()) return;
     port_.clear(scope == PurgeScope::Both ? QSerialPort::AllDirections : QSerialPort::Input);
 }
@@ -264,6 +354,18 @@ void QtSerialControl::takeError(QSerialPort::SerialPortError error) {
     if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError) return;
     close();
     raiseLater(comm_event::kPortLost);
+}
+
+void QtSerialControl::takeNetworkEvent() {
+    if (!network_) return;
+    if (network_->lost()) {
+        close();
+        raise(comm_event::kPortLost);
+        return;
+    }
+    if (rThreshold_ > 0 && network_->waiting() >= static_cast<std::size_t>(rThreshold_)) {
+        raise(comm_event::kReceive);
+    }
 }
 
 void QtSerialControl::raise(int code) {

@@ -1,17 +1,21 @@
-// The serial control over QSerialPort: port numbers reach devices through the port map, events
-// are raised on the thread that owns this object, and a device that vanishes closes the port and
-// is reported once as comm_event::kPortLost. A port whose lock file names a live process, or
-// whose lock path holds anything but a lock file, is never opened (kPortInUse); stale lock files
-// are taken over.
+// The serial control over QSerialPort, and over a network connection for the port map's network
+// entries (tcp://, rfc2217://): port numbers reach devices through the port map, events are
+// raised on the thread that owns this object, and a device that vanishes (or a connection that
+// drops) closes the port and is reported once as comm_event::kPortLost. A port whose lock file
+// names a live process, or whose lock path holds anything but a lock file, is never opened
+// (kPortInUse); stale lock files are taken over.
 #pragma once
 
 #include <QObject>
 #include <QSerialPort>
+#include <chrono>
+#include <map>
 #include <memory>
 #include <optional>
 
 #include "device/line_settings.h"
 #include "device/port_map.h"
+#include "platform/network/network_connection.h"
 #include "platform/posix/port_lock_files.h"
 #include "platform/qt/line_error_counters.h"
 #include "platform/serial_control.h"
@@ -25,6 +29,12 @@ public:
     static constexpr qint64 kReadBufferBytes = 4096;  // most bytes kept waiting to be read
     static constexpr int kMostCountedBytes = 32767;   // InBufferCount is a 16-bit count
     static constexpr int kWriteWaitMs = 200;          // bound on handing an Output to the system
+    // Longest wait for a network port to connect: for one port, and for all of a scan's.
+    static constexpr int kConnectWaitMs = 300;
+    // How long a closed network port keeps its connection for a reopen (the poll's close and
+    // reopen, a scan's probe and the open after it): a server such as ser2net may refuse a new
+    // connection while it still lets go of the last one.
+    static constexpr int kKeptConnectionMs = 1000;
 
     // Lock files live in the run's lock folder (posix::portLockFolder()).
     explicit QtSerialControl(PortMap map, QObject* parent = nullptr);
@@ -46,7 +56,7 @@ public:
     void setRThreshold(int bytes) override { rThreshold_ = bytes; }
 
     void setPortOpen(bool open) override;
-    bool portOpen() const override { return port_.isOpen(); }
+    bool portOpen() const override { return network_ != nullptr || port_.isOpen(); }
 
     int inBufferCount() const override;
     std::string input() override;
@@ -60,10 +70,18 @@ public:
     void setReadTimeouts(int /*interval*/, int /*totalMultiplier*/,
                          int /*totalConstant*/) override {}
 
+    void beginPortScan(const std::vector<int>& ports) override;
+    void endPortScan() override;
+
     std::string devicePath(int port) const override { return map_.device(port); }
 
 private:
     void open();
+    void openNetwork(const std::string& entry);
+    std::unique_ptr<network::NetworkConnection> connectTo(const NetworkPort& server);
+    void takeNetworkEvent();
+    // Keeps the open network connection for kKeptConnectionMs.
+    void keepConnection();
     // Checks the port's lock files before QSerialPort sees them and takes the port's lock in our
     // lock folder when QSerialPort does not (tests use a folder of their own). Throws
     // kPortInUse naming the holder or the lock path.
@@ -82,6 +100,15 @@ private:
     bool qtLocksHere_;  // QSerialPort's own lock file, in the system folder, is the port's lock
     std::unique_ptr<posix::OwnLockFile> ownLock_;
     QSerialPort port_;
+    std::unique_ptr<network::NetworkConnection> network_;  // set while a network port is open
+    std::string networkEntry_;                             // the entry network_ connects
+    // The connection of the network port closed last, kept for a reopen.
+    std::unique_ptr<network::NetworkConnection> kept_;
+    std::string keptEntry_;
+    unsigned keptGeneration_ = 0;
+    // Connections a port scan started, by port number, and when the scan stops waiting.
+    std::map<int, std::unique_ptr<network::NetworkConnection>> scanConnections_;
+    std::chrono::steady_clock::time_point scanDeadline_;
     int commPort_ = 1;
     LineSettings settings_;
     int handshaking_ = 0;

@@ -23,7 +23,10 @@ FrameLog::FrameLog(const std::string& path) {
 }
 
 void FrameLog::add(const Frame& frame) {
-    const std::string line = formatLogLine(frame);
+    addLine(formatLogLine(frame));
+}
+
+void FrameLog::addLine(const std::string& line) {
     std::lock_guard lock(mutex_);
     lines_.push_back(line);
     if (file_.is_open()) file_ << line << std::endl;

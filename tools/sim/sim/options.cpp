@@ -22,6 +22,7 @@ std::string usage() {
            "  --reply-delay MS    answer MS milliseconds after a frame\n"
            "  --silent            never answer\n"
            "  --ignore-text       answer \"CTS\" but never an OSD text command\n"
+           "  --log-line-settings log the host's line settings (LINE 9600,N,8,1) as they change\n"
            "  --short             answer \"CT-OK\" CR LF (7 bytes) instead of the full reply\n"
            "  --garbage           send bursts of random bytes between exchanges\n"
            "  --banner            send the banner before the first reply\n"
@@ -63,6 +64,8 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments) {
             o.garbage = true;
         } else if (name == "--banner") {
             o.banner = true;
+        } else if (name == "--log-line-settings") {
+            o.logLineSettings = true;
         } else if (name == "--link" || name == "--log" || name == "--notice") {
             if (!needValue()) break;
             ++i;

@@ -19,6 +19,7 @@ struct Options {
     bool shortReply = false;
     bool garbage = false;              // random noise between exchanges
     bool banner = false;               // banner before the first reply of the run
+    bool logLineSettings = false;      // log "LINE 9600,N,8,1" whenever the host changed them
     std::vector<std::string> notices;  // each sent once, after the next reply, in that order
     int vanishAfter = 0;               // close the port after this many frames; 0: never
     std::optional<std::chrono::milliseconds> returnAfter;  // bring a vanished port back

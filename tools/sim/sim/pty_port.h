@@ -23,6 +23,8 @@ public:
     int master() const { return master_; }
     int slave() const { return slave_; }  // the device's own descriptor of the slave
     const std::string& slavePath() const { return slavePath_; }
+    // The line settings the host gave the port, "9600,N,8,1"; empty when they cannot be read.
+    std::string lineSettings() const;
 
 private:
     int master_ = -1;

@@ -212,7 +212,15 @@ private:
                 notices_.pop_front();
             }
         }
+        if (o_.logLineSettings) logLineSettings();
         d_.log_.add(frame);
+    }
+
+    void logLineSettings() {
+        const std::string settings = port_.lineSettings();
+        if (settings == loggedLineSettings_) return;
+        loggedLineSettings_ = settings;
+        d_.log_.addLine("LINE " + settings);
     }
 
     void queue(Burst burst) {
@@ -240,6 +248,7 @@ private:
             const std::size_t count = o_.pace ? 1 : burst.bytes.size();
             const ssize_t written = ::write(port_.master(), burst.bytes.data(), count);
             if (written <= 0) return;  // the host's receive queue is full: try again later
+            d_.sentBytes_ += static_cast<unsigned long>(written);
             if (o_.pace) nextWriteAt_ = nextByteTime(nextWriteAt_, now);
             burst.bytes.erase(0, static_cast<std::size_t>(written));
             if (!burst.bytes.empty()) continue;
@@ -324,6 +333,7 @@ private:
     std::mt19937 random_;
     std::deque<std::string> notices_;
     bool bannerSent_ = false;
+    std::string loggedLineSettings_;
     long frames_ = 0;
     long vanishAt_ = 0;  // frame count at which the port vanishes; 0: never
     std::optional<Clock::time_point> returnAt_;

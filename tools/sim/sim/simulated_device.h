@@ -59,6 +59,8 @@ public:
     int pendingAnswers() const { return pendingAnswers_.load(); }
     // Bytes on the line that no reader of the port has taken yet; 0 while the port is gone.
     int unreadByHost() const;
+    // Bytes the device has put on the line since it started.
+    unsigned long sentBytes() const { return sentBytes_.load(); }
 
 private:
     class Engine;
@@ -75,6 +77,7 @@ private:
     std::function<void()> listener_;
     std::atomic<unsigned long> changes_{0};
     std::atomic<unsigned long> vanishes_{0};
+    std::atomic<unsigned long> sentBytes_{0};
     std::atomic<int> pendingBursts_{0};
     std::atomic<int> pendingAnswers_{0};
     int slaveFd_ = -1;  // the device's own descriptor of the slave, under mutex_

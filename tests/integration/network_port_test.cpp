@@ -1,0 +1,208 @@
+// Network serial ports through a real serial device server: Debian's ser2net on the loopback
+// address, in front of the simulated device's pseudo-terminal, as a raw TCP port and as a Telnet
+// COM Port Control (RFC 2217) port.
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <algorithm>
+#include <string>
+
+#include "osd/action_buttons.h"
+#include "platform/failure.h"
+#include "program_on_simulator.h"
+#include "sim/frame_log.h"
+
+namespace vq72::test {
+namespace {
+
+// A TCP socket on 127.0.0.1; `listening` with the smallest backlog.
+class LoopbackSocket {
+public:
+    LoopbackSocket() : fd_(::socket(AF_INET, SOCK_STREAM, 0)) {}
+    ~LoopbackSocket() { ::close(fd_); }
+    LoopbackSocket(const LoopbackSocket&) = delete;
+    LoopbackSocket& operator=(const LoopbackSocket&) = delete;
+
+    // Binds to a port the system chooses and returns it.
+    int bindAnyPort() {
+        sockaddr_in address = loopback(0);
+        socklen_t size = sizeof address;
+        ::bind(fd_, reinterpret_cast<sockaddr*>(&address), size);
+        ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &size);
+        return ntohs(address.sin_port);
+    }
+    // Whether something listens on `port`, asked without connecting (a connection would make
+    // ser2net open and close the device, and refuse the next client meanwhile).
+    // (SO_REUSEADDR: the closed connections' TIME_WAIT does not count.)
+    static bool taken(int port) {
+        LoopbackSocket probe;
+        const int on = 1;
+        ::setsockopt(probe.fd_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+        sockaddr_in address = loopback(port);
+        return ::bind(probe.fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0;
+    }
+    void listenFull() { ::listen(fd_, 0); }
+    bool connectTo(int port) {
+        sockaddr_in address = loopback(port);
+        return ::connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    }
+
+private:
+    static sockaddr_in loopback(int port) {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(static_cast<uint16_t>(port));
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        return address;
+    }
+    int fd_;
+};
+
+int unusedPort() {
+    return LoopbackSocket().bindAnyPort();
+}
+
+// ser2net serving one device on 127.0.0.1, its line at 19200 baud until a client says otherwise.
+class Ser2net {
+public:
+    Ser2net(const std::string& accepter, const std::string& device, const std::string& pidFile)
+        : arguments_{
+              "-n",
+              "-u",
+              "-P",
+              QString::fromStdString(pidFile),
+              "-Y",
+              QString::fromStdString("connection: &port#  accepter: " + accepter +
+                                     "#  connector: serialdev," + device + ",19200n81,local")} {}
+    ~Ser2net() { stop(); }
+
+    // Starts the server and waits until it takes connections.
+    bool start(int port) {
+        QString program = QStandardPaths::findExecutable("ser2net");
+        if (program.isEmpty()) program = "/usr/sbin/ser2net";
+        process_.start(program, arguments_);
+        return process_.waitForStarted() &&
+               processEventsUntil([&] { return LoopbackSocket::taken(port); });
+    }
+    void stop() {
+        process_.terminate();
+        process_.waitForFinished();
+    }
+
+private:
+    QStringList arguments_;
+    QProcess process_;
+};
+
+template <bool kRfc2217>
+class ThroughSer2net : public ProgramOnSimulator {
+protected:
+    ThroughSer2net() : ThroughSer2net(unusedPort()) {}
+    explicit ThroughSer2net(int port)
+        : ProgramOnSimulator(scheme() + "://127.0.0.1:" + std::to_string(port)),
+          port_(port),
+          server_((kRfc2217 ? "telnet(rfc2217),tcp,127.0.0.1," : "tcp,127.0.0.1,") +
+                      std::to_string(port),
+                  link(), link() + ".pid") {}
+    static std::string scheme() { return kRfc2217 ? "rfc2217" : "tcp"; }
+
+    // Loads the program on port 1 behind the server, the device logging its line settings.
+    void startBehindServer() {
+        ASSERT_TRUE(server_.start(port_)) << "ser2net (installed by scripts/setup) did not start";
+        sim::Options options;
+        options.logLineSettings = true;
+        start(options);
+        ASSERT_TRUE(portSettles());
+        ASSERT_TRUE(statusWithin(kFound, kSettleLimitTicks));
+        EXPECT_EQ(w.mnuCOMsel(1).toolTip(), scheme() + "://127.0.0.1:" + std::to_string(port_));
+    }
+
+    void savesHello() {
+        w.Text_input.setText("HELLO");
+        program.cmd_button_Click(ActionButtons::kSave);
+        const std::string command = serial.written.back();
+        ASSERT_TRUE(statusWithin("Done", kPollLimitTicks));
+        const auto log = device().log();
+        EXPECT_NE(std::find(log.begin(), log.end(),
+                            sim::formatLogLine({sim::FrameKind::Osd, command, {}})),
+                  log.end());
+        for (const std::string& line : log) EXPECT_NE(line.substr(0, 3), "BAD") << line;
+    }
+    bool logged(const std::string& line) {
+        const auto log = device().log();
+        return std::find(log.begin(), log.end(), line) != log.end();
+    }
+
+    int port_;
+    Ser2net server_;
+};
+
+using RawTcpPort = ThroughSer2net<false>;
+using Rfc2217Port = ThroughSer2net<true>;
+
+TEST_F(Rfc2217Port, TextArrivesWholeAndTheServerSetsTheLineTo9600N81) {
+    startBehindServer();
+    savesHello();
+    EXPECT_TRUE(logged("LINE 9600,N,8,1"));
+    EXPECT_FALSE(logged("LINE 19200,N,8,1"));
+}
+
+TEST_F(RawTcpPort, TextArrivesWholeAndAServerThatStopsIsLostOnceAndFoundAgain) {
+    startBehindServer();
+    savesHello();
+    EXPECT_TRUE(logged("LINE 19200,N,8,1"));  // a raw port cannot tell the server its settings
+
+    server_.stop();
+    ASSERT_TRUE(statusWithin("No Com Port", kPollLimitTicks));
+    EXPECT_EQ(w.txtCom.backColour(), kRed);
+    for (int poll = 0; poll < 2; ++poll) {
+        w.lbl_txt_status.setText("");
+        ASSERT_TRUE(statusWithin("No Com Port", kPollLimitTicks)) << "poll " << poll;
+    }
+    const std::string server = "127.0.0.1:" + std::to_string(port_);
+    const std::vector<ReportSpy::Report> once{
+        {"StartCom 02", "The serial server " + server + " (tcp://" + server +
+                            ") refuses the connection. Check that the server runs and that its "
+                            "port number is right."}};
+    EXPECT_EQ(shownReports(), once);
+
+    ASSERT_TRUE(server_.start(port_));
+    ASSERT_TRUE(statusWithin(kFound, 2 * kPollLimitTicks));
+    EXPECT_EQ(shownReports(), once);
+}
+
+TEST(NetworkPort, AServerThatRefusesOrNeverAnswersFailsTheOpenNamingIt) {
+    LoopbackSocket full;
+    const int silent = full.bindAnyPort();
+    full.listenFull();
+    LoopbackSocket waiting;
+    waiting.connectTo(silent);  // fills the backlog: later connections get no answer
+    const int refusing = unusedPort();
+    QtSerialControl control(PortMap::parse("1=tcp://127.0.0.1:" + std::to_string(refusing) +
+                                           ",2=rfc2217://127.0.0.1:" + std::to_string(silent)));
+    const auto openFailure = [&](int port) {
+        control.setCommPort(port);
+        try {
+            control.setPortOpen(true);
+        } catch (const Failure& failure) {
+            return failure.description();
+        }
+        return std::string("opened");
+    };
+    EXPECT_EQ(openFailure(1), "The serial server 127.0.0.1:" + std::to_string(refusing) +
+                                  " (tcp://127.0.0.1:" + std::to_string(refusing) +
+                                  ") refuses the connection. Check that the server runs and that "
+                                  "its port number is right.");
+    EXPECT_EQ(openFailure(2), "The serial server 127.0.0.1:" + std::to_string(silent) +
+                                  " (rfc2217://127.0.0.1:" + std::to_string(silent) +
+                                  ") does not answer. Check that the host is on the network and "
+                                  "that the server runs.");
+    EXPECT_FALSE(control.portOpen());
+}
+
+}  // namespace
+}  // namespace vq72::test
