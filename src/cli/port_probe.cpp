@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/terminal_text.h"
+#include "device/network_port.h"
 #include "device/port_messages.h"
 
 namespace vq72::cli {
@@ -15,6 +16,9 @@ constexpr const char* kAvailable = "available";
 constexpr const char* kMissing = "missing";
 constexpr const char* kNotSerial = "not a serial port";
 constexpr const char* kNotMapped = "no device in the port map";
+constexpr const char* kNetworkPort = "network port";
+constexpr const char* kAnswered = ", VQ72xx answers";
+constexpr const char* kSilent = ", no answer to CTS";
 constexpr std::size_t kComColumn = 7;  // "COM16" and blanks
 
 std::string permissionDenied() {
@@ -52,6 +56,18 @@ std::string otherName(const std::string& path, const std::string& device,
     return {};
 }
 
+std::string answerText(const ProbeAnswer& answer) {
+    switch (answer.kind) {
+        case ProbeAnswer::Kind::Answered:
+            return kAnswered;
+        case ProbeAnswer::Kind::Silent:
+            return kSilent;
+        case ProbeAnswer::Kind::Failed:
+            break;
+    }
+    return ", could not be asked (" + answer.reason + ")";
+}
+
 }  // namespace
 
 PortReport probePort(const std::string& path, const FileSystemView& files) {
@@ -85,7 +101,7 @@ PortReport probePort(const std::string& path, const FileSystemView& files) {
     return report;
 }
 
-std::string listPorts(const PortMap& map, const FileSystemView& files) {
+std::string listPorts(const PortMap& map, const FileSystemView& files, const PortQuestion& ask) {
     std::string listing;
     for (int port = PortMap::kFirstPort; port <= PortMap::kLastPort; ++port) {
         const std::string path = map.device(port);
@@ -93,8 +109,14 @@ std::string listPorts(const PortMap& map, const FileSystemView& files) {
         line.resize(kComColumn, ' ');
         if (path.empty()) {
             line += std::string("-  ") + kNotMapped;
+        } else if (isNetworkEntry(path)) {
+            // Not a path: the serial control reaches no network port yet, so it is not asked.
+            line += printable(path) + "  " + kNetworkPort;
         } else {
-            const PortReport report = probePort(path, files);
+            PortReport report = probePort(path, files);
+            if (ask && report.status == kAvailable) {
+                if (const auto answer = ask(port)) report.status += answerText(*answer);
+            }
             line += printable(path) + "  " + printable(report.status);
             if (!report.identity.empty()) line += "  (" + printable(report.identity) + ")";
         }

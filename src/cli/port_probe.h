@@ -2,8 +2,11 @@
 // name of that device (the stable /dev/serial/by-id/ link of a USB adapter), and whether it is
 // available, missing, not a serial port, in use (by which process, when its lock file tells, or
 // what odd thing sits at its lock path), behind a stale lock file, or not allowed to us.
+// With --probe, the available ones are also asked whether a VQ72xx answers on them.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "cli/file_system_view.h"
@@ -18,11 +21,29 @@ struct PortReport {
     std::string identity;  // the device's other name, empty when none
 };
 
+// How long an asked port has to answer the presence question.
+inline constexpr int kProbeReplyMs = 300;
+
+// What a port said when asked the presence question.
+struct ProbeAnswer {
+    enum class Kind { Answered, Silent, Failed };
+    Kind kind = Kind::Silent;
+    std::string reason;  // why it could not be asked (Failed)
+};
+
+// Asks the port with that number; nothing when the port was not asked after all (the run is
+// ending).
+using PortQuestion = std::function<std::optional<ProbeAnswer>(int port)>;
+
 // The state of the device at `path` (not empty).
 PortReport probePort(const std::string& path, const FileSystemView& files);
 
 // One line per port number: "COM5   /dev/ttyUSB0  available  (/dev/serial/by-id/usb-...)";
-// paths and states are shown with printable(), so that each stays on its line.
-std::string listPorts(const PortMap& map, const FileSystemView& files);
+// paths and states are shown with printable(), so that each stays on its line. Network entries
+// are listed as such, without a look at the file system. With `ask`, each available port is
+// asked, one after the other, and its state says what it answered:
+// "available, VQ72xx answers". Nothing else is ever opened.
+std::string listPorts(const PortMap& map, const FileSystemView& files,
+                      const PortQuestion& ask = {});
 
 }  // namespace vq72::cli

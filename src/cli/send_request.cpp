@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "cli/port_probe.h"
 #include "cli/terminal_text.h"
 #include "device/blank_trim.h"
 #include "device/osd_frame.h"
@@ -81,9 +82,10 @@ std::string nothingToShow(const std::string& given, const SendRequest& r) {
 std::string conflicts(const Flags& f, const SendRequest& r) {
     if (f.help) return {};
     if (r.port && !r.device.empty()) return "--port and --device exclude each other";
+    if (r.probe && !f.listPorts) return "--probe goes with --list-ports only";
     if (f.listPorts) {
         if (f.text || r.blank || f.dryRun || f.simulate || !r.device.empty() || r.port) {
-            return "--list-ports takes no TEXT and no other option";
+            return "--list-ports takes no TEXT and no other option but --probe";
         }
         return {};
     }
@@ -116,7 +118,7 @@ std::string sendSynopsis() {
            "[--color white-on-black|black-on-white] [--blank] [--timeout SECONDS] [--dry-run] "
            "TEXT\n"
            "       vq72-osd-send --simulate [options] TEXT\n"
-           "       vq72-osd-send --list-ports\n";
+           "       vq72-osd-send --list-ports [--probe]\n";
 }
 
 std::string sendHelp() {
@@ -135,6 +137,10 @@ std::string sendHelp() {
            "  --dry-run          print the command's bytes in hexadecimal and send nothing\n"
            "  --simulate         send to the built-in simulated device and show its screen\n"
            "  --list-ports       show what each port number 1 to 16 leads to\n"
+           "  --probe            with --list-ports: write \"CTS\" to each available port and\n"
+           "                     mark those where a VQ72xx answers within " +
+           std::to_string(kProbeReplyMs) +
+           " ms\n"
            "Exit status: 0 done, 1 no reply, 2 port unusable, 64 bad arguments.\n";
 }
 
@@ -223,6 +229,8 @@ ParsedSendArguments parseSendArguments(const std::vector<std::string>& arguments
             if (noValue()) f.simulate = true;
         } else if (name == "--list-ports") {
             if (noValue()) f.listPorts = true;
+        } else if (name == "--probe") {
+            if (noValue()) r.probe = true;
         } else if (name == "--help" || name == "-h") {
             f.help = true;
         } else {

@@ -24,6 +24,7 @@ struct SendRequest {
     std::size_t droppedCharacters = 0;  // characters of TEXT that the filter refused
     int timeoutMs = kDefaultTimeoutMs;
     std::string timeoutText = "3";  // the timeout as given, for messages
+    bool probe = false;             // --list-ports also asks the available ports
 };
 
 struct ParsedSendArguments {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "device/reply_tokens.h"
 #include "platform/serial_control.h"
 #include "serial/port_discovery.h"
 #include "window/guard.h"
@@ -18,7 +19,7 @@ public:
     // CmdTree numbers: the presence poll sends "CTS"; any other number issues nothing.
     static constexpr int kPresencePoll = 22;
     static constexpr int kNoCommand = 17;
-    static constexpr const char* kPresencePollText = "CTS";
+    static constexpr const char* kPresencePollText = reply_tokens::kPresenceQuestion;
     // Every command written owes one "CT-OK"; what is still owed this many ticks after the
     // last write is given up. Shorter than the poll period, so that a device that answers the
     // polls but ignores a text cannot keep the text's confirmation open for ever.

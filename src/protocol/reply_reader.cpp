@@ -88,6 +88,10 @@ void ReplyReader::ProcessData(std::string line) {
     if (contains(line, kBannerToken)) return;
     if (contains(line, kAcknowledgement)) {
         step([&] { link_.lbl_txt_status.setBackColour(kGreen); });
+        step([&] {
+            const int port = serial_.commPort();
+            menu_.deviceAnswered(port, serial_.devicePath(port));
+        });
         const bool owed = flags_.RepliesOwed > 0;
         if (owed) --flags_.RepliesOwed;
         if (transfer_.TextSentPending != 0) {

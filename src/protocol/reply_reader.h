@@ -10,6 +10,7 @@
 #include "device/settings_store.h"
 #include "platform/app_services.h"
 #include "platform/serial_control.h"
+#include "window/com_menu.h"
 #include "window/guard.h"
 #include "window/link_indicators.h"
 #include "window/report.h"
@@ -33,10 +34,11 @@ public:
     // Shown when a text was written but the device never confirmed it.
     static constexpr const char* kNoReply = "No Reply";
 
-    ReplyReader(LinkIndicators& link, const StartUpFlags& startUp, LinkFlags& flags,
+    ReplyReader(LinkIndicators& link, ComMenu& menu, const StartUpFlags& startUp, LinkFlags& flags,
                 TransferFlags& transfer, ReportRoutine& report, SettingsStore& settings,
                 SerialControl& serial, AppServices& app)
         : link_(link),
+          menu_(menu),
           startUp_(startUp),
           flags_(flags),
           transfer_(transfer),
@@ -69,6 +71,7 @@ private:
     void processFailed(const FailureInfo& failure);
 
     LinkIndicators& link_;
+    ComMenu& menu_;  // notes the ports a VQ72xx answered on
     const StartUpFlags& startUp_;
     LinkFlags& flags_;
     TransferFlags& transfer_;

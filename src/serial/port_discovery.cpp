@@ -78,7 +78,7 @@ void PortDiscovery::FindComs() {
             step([&] { entry.setVisible(true); });
             step([&] { entry.setText("COM&" + std::to_string(i)); });
             step([&] { entry.setTag(blankPrefixed(i)); });
-            step([&] { entry.setToolTip(serial_.devicePath(i)); });
+            step([&] { entry.setToolTip(menu_.toolTip(i, serial_.devicePath(i))); });
             if (++n > ComMenu::kEntries) break;
         } else {
             step([&] { entry.setTag("0"); });

@@ -1,6 +1,10 @@
 // The Com menu's port entries mnuCOMsel(1..12): port discovery lists the usable ports in them.
+// Each entry's tool tip names its device and, once a VQ72xx has answered on that port in this
+// run, says so; the ports it answered on are remembered across rescans of the menu.
 #pragma once
 
+#include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -11,6 +15,7 @@ namespace vq72 {
 class ComMenu {
 public:
     static constexpr int kEntries = 12;
+    static constexpr const char* kAnsweredNote = " - VQ72xx answered here";
 
     explicit ComMenu(std::vector<Control> entries) : entries_(std::move(entries)) {}
 
@@ -20,8 +25,14 @@ public:
     }
     std::vector<Control>& entries() { return entries_; }
 
+    // The tool tip of an entry that lists `port`, reached at `devicePath`.
+    std::string toolTip(int port, const std::string& devicePath) const;
+    // A VQ72xx answered on `port`: the entry listing it says so, now and after any rescan.
+    void deviceAnswered(int port, const std::string& devicePath);
+
 private:
     std::vector<Control> entries_;
+    std::set<int> answeredPorts_;
 };
 
 }  // namespace vq72

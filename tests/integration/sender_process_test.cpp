@@ -1,5 +1,5 @@
 // vq72-osd-send as a process against the simulated device on a pseudo-terminal: acknowledged
-// sends, silence, a locked port and its listing, and ending by signal.
+// sends, silence, a locked port and its listing, asking the ports, and ending by signal.
 // Lock files live in a folder of the test's own (VQ72_LOCK_DIR).
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -144,6 +144,29 @@ TEST_F(SenderProcessTest, ALockedPortIsNeverSentToNorUnlockedAndItsHolderIsNamed
         << listing.out;
     EXPECT_EQ(test::snapshot(lock), before);
     EXPECT_TRUE(device.log().empty()) << "a locked port was written to";
+}
+
+// The listing alone writes to no port; --probe asks each available port "CTS" once and marks
+// only the one where a device answered. A missing path and a network entry are not asked.
+TEST_F(SenderProcessTest, ProbeAsksEachAvailablePortOnceAndMarksOnlyTheOneThatAnswered) {
+    sim::Options silent;
+    silent.silent = true;
+    const sim::SimulatedDevice& answering = startDevice("answering");
+    const sim::SimulatedDevice& quiet = startDevice("quiet", silent);
+    mapPorts("1=" + path("answering") + ",2=" + path("quiet") + ",3=" + path("none") +
+             ",4=tcp://127.0.0.1:9");
+    send({"--list-ports"});
+    EXPECT_TRUE(answering.log().empty() && quiet.log().empty()) << "the listing wrote to a port";
+
+    const SenderRun run = send({"--list-ports", "--probe"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, run.out.find("COM5")),
+              "COM1   " + path("answering") + "  available, VQ72xx answers  (" +
+                  answering.portPath() + ")\nCOM2   " + path("quiet") +
+                  "  available, no answer to CTS  (" + quiet.portPath() + ")\nCOM3   " +
+                  path("none") + "  missing\nCOM4   tcp://127.0.0.1:9  network port\n");
+    EXPECT_EQ(quiet.log(), std::vector<std::string>{"CTS 43 54 53"});
+    EXPECT_EQ(answering.log(), std::vector<std::string>{"CTS 43 54 53"});
 }
 
 TEST_F(SenderProcessTest, EndSignalsCloseThePortAndRemoveTheLockFile) {

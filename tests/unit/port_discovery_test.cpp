@@ -72,16 +72,21 @@ TEST(PortScan, ListsTheUsablePortsInOrderAndProbesNoMoreThanNeeded) {
     }
 }
 
-TEST(PortScanRescan, KeepsTheCheckMarkOnTheSameEntryIndex) {
+TEST(PortScanRescan, KeepsTheCheckMarkOnTheSameEntryIndexAndTheAnsweredMarkOnThePort) {
     Harness h;
     h.serial.present = {2, 5};
     h.program.ports().FindComs();
     h.program.mnuCOMsel_Click(1);
     ASSERT_EQ(h.w.state.ComPortNumber, 2);
+    h.program.reader().ProcessData("VQ7240 CT-OK\r");
+    EXPECT_EQ(h.w.mnuCOMsel(1).toolTip(), "/dev/fake2 - VQ72xx answered here");
 
     h.serial.present = {1, 2, 5};
     h.program.ports().FindComs();
     EXPECT_EQ(h.w.mnuCOMsel(1).text(), "COM&1");
+    EXPECT_EQ(h.w.mnuCOMsel(1).toolTip(), "/dev/fake1");
+    EXPECT_EQ(h.w.mnuCOMsel(2).toolTip(), "/dev/fake2 - VQ72xx answered here")
+        << "kept by the scan";
     EXPECT_EQ(checkedEntry(h.w), 1);
     EXPECT_TRUE(h.serial.portOpen()) << "the selected port 2 is reopened after the scan";
     EXPECT_EQ(h.serial.commPort(), 2);

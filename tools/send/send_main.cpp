@@ -1,6 +1,7 @@
 // vq72-osd-send: sends one line of OSD text to a VQ7240 from the command line and waits for
 // its acknowledgement; also prints the command's bytes (--dry-run), sends to the built-in
-// simulated device (--simulate) and lists the ports (--list-ports).
+// simulated device (--simulate) and lists the ports (--list-ports), asking each available one
+// whether a VQ72xx answers (--probe).
 #include <QCoreApplication>
 #include <cstdlib>
 #include <exception>
@@ -14,6 +15,7 @@
 #include "cli/terminal_text.h"
 #include "platform/posix/port_lock_files.h"
 #include "platform/qt/qt_settings_backing.h"
+#include "port_asker.h"
 #include "posix_file_system_view.h"
 #include "sender.h"
 #include "simulator_process.h"
@@ -37,15 +39,27 @@ int simulate(const SendRequest& request, const std::string& command) {
     return status;
 }
 
+int listPorts(const SendRequest& request, const char* environment) {
+    QtSettingsBacking settings;
+    const PortMap map = PortMap::forRun(environment, settings);
+    const send::PosixFileSystemView files(posix::portLockFolder());
+    if (!request.probe) {
+        std::cout << cli::listPorts(map, files) << std::flush;
+        return cli::kExitDone;
+    }
+    send::PortAsker asker(map);
+    std::cout << cli::listPorts(map, files, [&asker](int port) { return asker.ask(port); })
+              << std::flush;
+    if (asker.endSignal() == 0) return cli::kExitDone;
+    std::cerr << "vq72-osd-send: ended by signal " << asker.endSignal()
+              << "; ports after it were not asked" << std::endl;
+    return cli::kExitSignalBase + asker.endSignal();
+}
+
 int run(const SendRequest& request) {
     QtSettingsBacking settings;
     const char* environment = std::getenv(PortMap::kEnvironmentVariable);
-    if (request.mode == SendRequest::Mode::ListPorts) {
-        std::cout << cli::listPorts(PortMap::forRun(environment, settings),
-                                    send::PosixFileSystemView(posix::portLockFolder()))
-                  << std::flush;
-        return cli::kExitDone;
-    }
+    if (request.mode == SendRequest::Mode::ListPorts) return listPorts(request, environment);
 
     const std::string command = cli::osdCommandFor(request);
     if (request.droppedCharacters > 0) {

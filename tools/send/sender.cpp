@@ -3,12 +3,13 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <iostream>
+#include <memory>
 
 #include "cli/send_outcome.h"
 #include "cli/send_session.h"
 #include "platform/failure.h"
-#include "platform/qt/qt_serial_control.h"
 #include "platform/qt/termination_signals.h"
+#include "port_control.h"
 
 namespace vq72::send {
 
@@ -16,8 +17,8 @@ int sendAndWait(const cli::SendTarget& target, const std::string& command, int t
                 const std::string& timeoutText) {
     // Before the port opens: a signal from now on closes it in order.
     TerminationSignals termination;
-    QtSerialControl serial(target.map);
-    cli::SendSession session(serial);
+    const std::unique_ptr<SerialControl> serial = makePortControl(target.map);
+    cli::SendSession session(*serial);
     try {
         session.send(target.port, command);
     } catch (const Failure& failure) {

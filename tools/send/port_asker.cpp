@@ -1,0 +1,45 @@
+#include "port_asker.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include "cli/send_session.h"
+#include "device/reply_tokens.h"
+#include "platform/failure.h"
+#include "port_control.h"
+
+namespace vq72::send {
+
+PortAsker::PortAsker(const PortMap& map) : serial_(makePortControl(map)) {}
+
+std::optional<cli::ProbeAnswer> PortAsker::ask(int port) {
+    if (endSignal_ != 0) return std::nullopt;
+    using Kind = cli::ProbeAnswer::Kind;
+    cli::SendSession session(*serial_);
+    try {
+        session.send(port, reply_tokens::kPresenceQuestion);
+    } catch (const Failure& failure) {
+        return cli::ProbeAnswer{Kind::Failed, failure.description()};
+    }
+
+    QEventLoop loop;
+    session.setFinishedHandler([&loop] { loop.exit(); });
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, &loop, [&loop] { loop.exit(); });
+    const QMetaObject::Connection ending = QObject::connect(
+        &termination_, &TerminationSignals::terminationRequested, &loop, [&](int number) {
+            endSignal_ = number;
+            loop.exit();
+        });
+    timeout.start(cli::kProbeReplyMs);
+    loop.exec();
+    QObject::disconnect(ending);
+    session.close();
+
+    if (session.state() == cli::SendSession::State::Acknowledged) return {{Kind::Answered, {}}};
+    if (endSignal_ != 0) return std::nullopt;
+    return {{Kind::Silent, {}}};
+}
+
+}  // namespace vq72::send
