@@ -110,8 +110,12 @@ std::string listPorts(const PortMap& map, const FileSystemView& files, const Por
         if (path.empty()) {
             line += std::string("-  ") + kNotMapped;
         } else if (isNetworkEntry(path)) {
-            // Not a path: the serial control reaches no network port yet, so it is not asked.
-            line += printable(path) + "  " + kNetworkPort;
+            // Not a path: nothing to look at on this machine; only asking tells more.
+            std::string status = kNetworkPort;
+            if (ask) {
+                if (const auto answer = ask(port)) status += answerText(*answer);
+            }
+            line += printable(path) + "  " + printable(status);
         } else {
             PortReport report = probePort(path, files);
             if (ask && report.status == kAvailable) {

@@ -118,7 +118,8 @@ protected:
         start(options);
         ASSERT_TRUE(portSettles());
         ASSERT_TRUE(statusWithin(kFound, kSettleLimitTicks));
-        EXPECT_EQ(w.mnuCOMsel(1).toolTip(), scheme() + "://127.0.0.1:" + std::to_string(port_));
+        EXPECT_EQ(w.mnuCOMsel(1).toolTip(),
+                  scheme() + "://127.0.0.1:" + std::to_string(port_) + " - VQ72xx answered here");
     }
 
     void savesHello() {

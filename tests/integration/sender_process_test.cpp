@@ -147,7 +147,8 @@ TEST_F(SenderProcessTest, ALockedPortIsNeverSentToNorUnlockedAndItsHolderIsNamed
 }
 
 // The listing alone writes to no port; --probe asks each available port "CTS" once and marks
-// only the one where a device answered. A missing path and a network entry are not asked.
+// only the one where a device answered. A missing path is not asked; a network entry is, and a
+// server that refuses is named.
 TEST_F(SenderProcessTest, ProbeAsksEachAvailablePortOnceAndMarksOnlyTheOneThatAnswered) {
     sim::Options silent;
     silent.silent = true;
@@ -164,7 +165,10 @@ TEST_F(SenderProcessTest, ProbeAsksEachAvailablePortOnceAndMarksOnlyTheOneThatAn
               "COM1   " + path("answering") + "  available, VQ72xx answers  (" +
                   answering.portPath() + ")\nCOM2   " + path("quiet") +
                   "  available, no answer to CTS  (" + quiet.portPath() + ")\nCOM3   " +
-                  path("none") + "  missing\nCOM4   tcp://127.0.0.1:9  network port\n");
+                  path("none") +
+                  "  missing\nCOM4   tcp://127.0.0.1:9  network port, could not be asked (The "
+                  "serial server 127.0.0.1:9 (tcp://127.0.0.1:9) refuses the connection. Check "
+                  "that the server runs and that its port number is right.)\n");
     EXPECT_EQ(quiet.log(), std::vector<std::string>{"CTS 43 54 53"});
     EXPECT_EQ(answering.log(), std::vector<std::string>{"CTS 43 54 53"});
 }
