@@ -16,6 +16,14 @@ inline constexpr int kExitSignalBase = 128;  // ended by a signal: 128 + its num
 
 inline constexpr const char* kDoneText = "Done";
 
+// How one send ended: the exit status it stands for (kExitDone, kExitNoReply,
+// kExitPortUnusable, or kExitSignalBase + the signal) and the sender's words for it: "Done", or
+// why not.
+struct SendResult {
+    int status = kExitDone;
+    std::string message;
+};
+
 // "No reply from the device on <port> within N s".
 std::string noReplyMessage(const SendTarget& target, const std::string& timeoutText);
 

@@ -1,55 +1,14 @@
 #include "cli/send_request.h"
 
-#include <array>
 #include <charconv>
 #include <cmath>
 
 #include "cli/port_probe.h"
+#include "cli/send_fields.h"
 #include "cli/terminal_text.h"
-#include "device/blank_trim.h"
-#include "device/osd_frame.h"
-#include "device/osd_text_filter.h"
-#include "device/port_map.h"
-#include "device/screen_position.h"
 
 namespace vq72::cli {
 namespace {
-
-// Indexed like the window's position options.
-constexpr std::array<const char*, osd::kPositionCount> kPositionNames{
-    "top-left",     "top-center",  "top-right",     "middle-left", "middle-center",
-    "middle-right", "bottom-left", "bottom-center", "bottom-right"};
-constexpr std::array<const char*, osd::kColourSchemeCount> kColourNames{"white-on-black",
-                                                                        "black-on-white"};
-
-// A value from the command line inside a message, its control characters escaped.
-std::string quoted(const std::string& value) {
-    return "\"" + printable(value) + "\"";
-}
-
-template <std::size_t N>
-std::optional<int> indexOf(const std::array<const char*, N>& names, const std::string& name) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (name == names[i]) return static_cast<int>(i);
-    }
-    return std::nullopt;
-}
-
-template <std::size_t N>
-std::string oneOf(const std::array<const char*, N>& names) {
-    std::string list;
-    for (std::size_t i = 0; i < N; ++i)
-        list += (i == 0 ? "" : i + 1 == N ? " or " : ", ") + std::string(names[i]);
-    return list;
-}
-
-std::optional<int> portNumber(const std::string& text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    if (value < PortMap::kFirstPort || value > PortMap::kLastPort) return std::nullopt;
-    return value;
-}
 
 std::optional<int> timeoutMs(const std::string& text) {
     double seconds = 0;
@@ -66,21 +25,24 @@ struct Flags {
     bool simulate = false;
     bool listPorts = false;
     bool help = false;
+    bool batch = false;
+    bool placed = false;  // --position or --color given
     std::optional<std::string> text;
+    ShowableText shown;
 };
-
-// A TEXT that would clear the display: only --blank may do that.
-std::string nothingToShow(const std::string& given, const SendRequest& r) {
-    static constexpr const char* kWhatToDo = ": give a text to show, or --blank to clear the text";
-    if (given.empty()) return std::string("TEXT is empty") + kWhatToDo;
-    if (r.droppedCharacters == 0) return "TEXT " + quoted(given) + " is only blanks" + kWhatToDo;
-    return "TEXT " + quoted(given) + " has no character the device can show (" +
-           std::to_string(r.droppedCharacters) + " left out)" + kWhatToDo;
-}
 
 // The rules between options, checked once all are read.
 std::string conflicts(const Flags& f, const SendRequest& r) {
     if (f.help) return {};
+    if (f.batch) {
+        if (f.text || r.port || !r.device.empty() || f.placed || r.blank || f.dryRun ||
+            f.simulate || f.listPorts) {
+            return "--batch excludes TEXT, --port, --device, --position, --color, --blank, "
+                   "--dry-run, --simulate and --list-ports: each line of the file says where "
+                   "and what to send";
+        }
+        return {};
+    }
     if (r.port && !r.device.empty()) return "--port and --device exclude each other";
     if (r.probe && !f.listPorts) return "--probe goes with --list-ports only";
     if (f.listPorts) {
@@ -94,19 +56,9 @@ std::string conflicts(const Flags& f, const SendRequest& r) {
     }
     if (r.blank && f.text) return "--blank sends blanks: give no TEXT with it";
     if (!r.blank && !f.text) return "TEXT missing (or --blank to clear the text)";
-    if (!r.blank && trimBlanks(r.text).empty()) return nothingToShow(*f.text, r);
-    return {};
-}
-
-// TEXT as typed keys would leave it; an error when more than the field's 20 characters remain.
-std::string takeText(const std::string& given, SendRequest& r) {
-    r.text = osd::keepShowableText(given);
-    // What the filter keeps is ASCII: one byte a character.
-    r.droppedCharacters = characterCount(given) - r.text.size();
-    const std::string shown = trimBlanks(r.text);
-    if (shown.size() > osd::kTextFieldWidth) {
-        return "TEXT " + quoted(given) + " has " + std::to_string(shown.size()) +
-               " characters; the device shows at most " + std::to_string(osd::kTextFieldWidth);
+    if (!r.blank) {
+        return nothingToShow("TEXT", *f.text, f.shown,
+                             ": give a text to show, or --blank to clear the text");
     }
     return {};
 }
@@ -118,6 +70,7 @@ std::string sendSynopsis() {
            "[--color white-on-black|black-on-white] [--blank] [--timeout SECONDS] [--dry-run] "
            "TEXT\n"
            "       vq72-osd-send --simulate [options] TEXT\n"
+           "       vq72-osd-send --batch FILE|- [--timeout SECONDS]\n"
            "       vq72-osd-send --list-ports [--probe]\n";
 }
 
@@ -129,7 +82,7 @@ std::string sendHelp() {
            "  --port N           port number 1 to 16 of the port map (default: the saved port)\n"
            "  --device PATH      the serial device itself, e.g. /dev/ttyUSB0\n"
            "  --position NAME    " +
-           oneOf(kPositionNames) +
+           positionNames() +
            " (default top-center)\n"
            "  --color NAME       white-on-black or black-on-white (default: no colour field)\n"
            "  --blank            clear the text: send 20 blanks\n"
@@ -141,7 +94,15 @@ std::string sendHelp() {
            "                     mark those where a VQ72xx answers within " +
            std::to_string(kProbeReplyMs) +
            " ms\n"
-           "Exit status: 0 done, 1 no reply, 2 port unusable, 64 bad arguments.\n";
+           "  --batch FILE       send to many devices, one after another: each line of FILE\n"
+           "                     (- for standard input) is PORT,TEXT[,POSITION[,COLOR]] with\n"
+           "                     PORT a port number (5, COM5) or a device (/dev/ttyUSB0,\n"
+           "                     tcp://HOST:PORT, rfc2217://HOST:PORT); \"a,b\" quotes a comma\n"
+           "                     and \"\" is a quote in it; # starts a comment; a first line\n"
+           "                     such as port,text,position,color is a header\n"
+           "Exit status: 0 done, 1 no reply, 2 port unusable, 64 bad arguments; with --batch 0\n"
+           "when every device confirmed, 1 when some did not reply, 2 when a port was unusable,\n"
+           "64 when a line is bad (then nothing is sent).\n";
 }
 
 ParsedSendArguments parseSendArguments(const std::vector<std::string>& arguments) {
@@ -160,7 +121,10 @@ ParsedSendArguments parseSendArguments(const std::vector<std::string>& arguments
                 break;
             }
             f.text = argument;
-            error = takeText(argument, r);
+            f.shown = showableText(argument);
+            r.text = f.shown.text;
+            r.droppedCharacters = f.shown.droppedCharacters;
+            error = textTooLong("TEXT", argument, f.shown);
             continue;
         }
         if (argument == "--") {
@@ -198,19 +162,18 @@ ParsedSendArguments parseSendArguments(const std::vector<std::string>& arguments
         } else if (name == "--position") {
             const auto text = value();
             if (!text) break;
-            if (const auto index = indexOf(kPositionNames, *text)) {
+            f.placed = true;
+            if (const auto index = positionIndex(*text)) {
                 r.positionIndex = *index;
             } else {
-                error =
-                    "--position needs one of " + oneOf(kPositionNames) + ", not " + quoted(*text);
+                error = "--position needs one of " + positionNames() + ", not " + quoted(*text);
             }
         } else if (name == "--color") {
             const auto text = value();
             if (!text) break;
-            r.colourIndex = indexOf(kColourNames, *text);
-            if (!r.colourIndex) {
-                error = "--color needs " + oneOf(kColourNames) + ", not " + quoted(*text);
-            }
+            f.placed = true;
+            r.colourIndex = colourIndex(*text);
+            if (!r.colourIndex) error = "--color needs " + colourNames() + ", not " + quoted(*text);
         } else if (name == "--timeout") {
             const auto text = value();
             if (!text) break;
@@ -221,6 +184,12 @@ ParsedSendArguments parseSendArguments(const std::vector<std::string>& arguments
                 error = "--timeout needs a number of seconds above 0 and at most 3600, not " +
                         quoted(*text);
             }
+        } else if (name == "--batch") {
+            const auto file = value();
+            if (!file) break;
+            f.batch = true;
+            r.batchFile = *file;
+            if (r.batchFile.empty()) error = "--batch needs a file (or - for standard input)";
         } else if (name == "--blank") {
             if (noValue()) r.blank = true;
         } else if (name == "--dry-run") {
@@ -242,6 +211,8 @@ ParsedSendArguments parseSendArguments(const std::vector<std::string>& arguments
 
     if (f.help) {
         r.mode = SendRequest::Mode::Help;
+    } else if (f.batch) {
+        r.mode = SendRequest::Mode::Batch;
     } else if (f.listPorts) {
         r.mode = SendRequest::Mode::ListPorts;
     } else if (f.dryRun) {

@@ -12,7 +12,7 @@ inline constexpr int kDefaultTimeoutMs = 3000;
 inline constexpr double kLongestTimeoutSeconds = 3600;
 
 struct SendRequest {
-    enum class Mode { Send, DryRun, Simulate, ListPorts, Help };
+    enum class Mode { Send, DryRun, Simulate, ListPorts, Help, Batch };
 
     Mode mode = Mode::Send;
     std::optional<int> port;  // --port N
@@ -25,6 +25,7 @@ struct SendRequest {
     int timeoutMs = kDefaultTimeoutMs;
     std::string timeoutText = "3";  // the timeout as given, for messages
     bool probe = false;             // --list-ports also asks the available ports
+    std::string batchFile;          // --batch FILE ("-": standard input)
 };
 
 struct ParsedSendArguments {

@@ -1,12 +1,13 @@
 // vq72-osd-send: sends one line of OSD text to a VQ7240 from the command line and waits for
 // its acknowledgement; also prints the command's bytes (--dry-run), sends to the built-in
-// simulated device (--simulate) and lists the ports (--list-ports), asking each available one
-// whether a VQ72xx answers (--probe).
+// simulated device (--simulate), labels many devices from a file (--batch) and lists the ports
+// (--list-ports), asking each available one whether a VQ72xx answers (--probe).
 #include <QCoreApplication>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
 
+#include "batch_run.h"
 #include "cli/port_probe.h"
 #include "cli/send_command.h"
 #include "cli/send_outcome.h"
@@ -30,11 +31,18 @@ int usageError(const std::string& error) {
     return cli::kExitUsage;
 }
 
+// "Done" on standard output, anything else on standard error; returns the exit status.
+int report(const cli::SendResult& result) {
+    (result.status == cli::kExitDone ? std::cout : std::cerr) << result.message << std::endl;
+    return result.status;
+}
+
 int simulate(const SendRequest& request, const std::string& command) {
     send::SimulatorProcess device;
     std::cout << cli::hexBytes(command) << std::endl;
-    const int status = send::sendAndWait(cli::deviceTarget(device.portPath()), command,
-                                         request.timeoutMs, request.timeoutText);
+    send::Sender sender;
+    const int status = report(sender.send(cli::deviceTarget(device.portPath()), command,
+                                          request.timeoutMs, request.timeoutText));
     std::cout << device.stop() << std::flush;
     return status;
 }
@@ -60,6 +68,9 @@ int run(const SendRequest& request) {
     QtSettingsBacking settings;
     const char* environment = std::getenv(PortMap::kEnvironmentVariable);
     if (request.mode == SendRequest::Mode::ListPorts) return listPorts(request, environment);
+    if (request.mode == SendRequest::Mode::Batch) {
+        return send::runBatch(request, PortMap::forRun(environment, settings));
+    }
 
     const std::string command = cli::osdCommandFor(request);
     if (request.droppedCharacters > 0) {
@@ -80,7 +91,8 @@ int run(const SendRequest& request) {
         }
     }
     if (!resolved.target) return usageError(resolved.error);
-    return send::sendAndWait(*resolved.target, command, request.timeoutMs, request.timeoutText);
+    send::Sender sender;
+    return report(sender.send(*resolved.target, command, request.timeoutMs, request.timeoutText));
 }
 
 }  // namespace

@@ -2,62 +2,57 @@
 
 #include <QEventLoop>
 #include <QTimer>
-#include <iostream>
 #include <memory>
 
-#include "cli/send_outcome.h"
 #include "cli/send_session.h"
 #include "platform/failure.h"
-#include "platform/qt/termination_signals.h"
 #include "port_control.h"
 
 namespace vq72::send {
 
-int sendAndWait(const cli::SendTarget& target, const std::string& command, int timeoutMs,
-                const std::string& timeoutText) {
-    // Before the port opens: a signal from now on closes it in order.
-    TerminationSignals termination;
+Sender::Sender() {
+    QObject::connect(&termination_, &TerminationSignals::terminationRequested,
+                     [this](int number) { endSignal_ = number; });
+}
+
+cli::SendResult Sender::send(const cli::SendTarget& target, const std::string& command,
+                             int timeoutMs, const std::string& timeoutText) {
     const std::unique_ptr<SerialControl> serial = makePortControl(target.map);
     cli::SendSession session(*serial);
-    try {
-        session.send(target.port, command);
-    } catch (const Failure& failure) {
-        std::cerr << cli::unusablePortMessage(target, failure) << std::endl;
-        return cli::kExitPortUnusable;
+    QEventLoop loop;
+    // A signal that came while no send was under way is taken before the port opens.
+    loop.processEvents();
+    if (endSignal_ == 0) {
+        try {
+            session.send(target.port, command);
+        } catch (const Failure& failure) {
+            return {cli::kExitPortUnusable, cli::unusablePortMessage(target, failure)};
+        }
+        session.setFinishedHandler([&loop] { loop.exit(); });
+        QTimer timeout;
+        timeout.setSingleShot(true);
+        QObject::connect(&timeout, &QTimer::timeout, &loop, [&loop] { loop.exit(); });
+        QObject::connect(&termination_, &TerminationSignals::terminationRequested, &loop,
+                         [&loop] { loop.exit(); });
+        timeout.start(timeoutMs);
+        loop.exec();
+        session.close();
     }
 
-    QEventLoop loop;
-    session.setFinishedHandler([&loop] { loop.exit(); });
-    QTimer timeout;
-    timeout.setSingleShot(true);
-    QObject::connect(&timeout, &QTimer::timeout, &loop, [&loop] { loop.exit(); });
-    int endSignal = 0;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &loop,
-                     [&](int number) {
-                         endSignal = number;
-                         loop.exit();
-                     });
-    timeout.start(timeoutMs);
-    loop.exec();
-    session.close();
-
-    if (endSignal != 0) {
-        std::cerr << "vq72-osd-send: ended by signal " << endSignal << "; port closed" << std::endl;
-        return cli::kExitSignalBase + endSignal;
+    if (endSignal_ != 0) {
+        return {cli::kExitSignalBase + endSignal_,
+                "vq72-osd-send: ended by signal " + std::to_string(endSignal_) + "; port closed"};
     }
     switch (session.state()) {
         case cli::SendSession::State::Acknowledged:
-            std::cout << cli::kDoneText << std::endl;
-            return cli::kExitDone;
+            return {cli::kExitDone, cli::kDoneText};
         case cli::SendSession::State::PortLost:
-            std::cerr << cli::portLostMessage(target) << std::endl;
-            return cli::kExitNoReply;
+            return {cli::kExitNoReply, cli::portLostMessage(target)};
         case cli::SendSession::State::Idle:
         case cli::SendSession::State::AwaitingReply:
             break;
     }
-    std::cerr << cli::noReplyMessage(target, timeoutText) << std::endl;
-    return cli::kExitNoReply;
+    return {cli::kExitNoReply, cli::noReplyMessage(target, timeoutText)};
 }
 
 }  // namespace vq72::send

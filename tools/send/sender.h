@@ -1,16 +1,30 @@
-// One send on the Qt event loop: the session over the Qt serial control, the reply timeout and
-// the end signals. Prints the outcome and returns the exit status.
+// Sends on the Qt event loop: the session over the Qt serial control, the reply timeout and
+// the end signals. Each send returns its outcome; the caller prints it.
 #pragma once
 
 #include <string>
 
+#include "cli/send_outcome.h"
 #include "cli/send_target.h"
+#include "platform/qt/termination_signals.h"
 
 namespace vq72::send {
 
-// SIGTERM, SIGINT and SIGHUP end the wait early (exit status 128 + the signal's number); the
-// port is closed however the run ends.
-int sendAndWait(const cli::SendTarget& target, const std::string& command, int timeoutMs,
-                const std::string& timeoutText);
+class Sender {
+public:
+    // From now on SIGTERM, SIGINT and SIGHUP end the run: the send under way stops with the port
+    // closed, and later sends do not start.
+    Sender();
+
+    // Writes `command` to the target's port and waits for the acknowledgement at most
+    // `timeoutMs` (`timeoutText` seconds, for the message). The port is closed however the send
+    // ends; after an end signal the result's status is 128 + its number.
+    cli::SendResult send(const cli::SendTarget& target, const std::string& command, int timeoutMs,
+                         const std::string& timeoutText);
+
+private:
+    TerminationSignals termination_;
+    int endSignal_ = 0;
+};
 
 }  // namespace vq72::send
