@@ -84,7 +84,8 @@ TEST(SendRequest, ABadLineIsRefusedNamingTheArgument) {
         {{"\x1b]0;owned\x07" + std::string(20, 'X')},
          "TEXT \"\\x1B]0;owned\\x07XXXXXXXXXXXXXXXXXXXX\" has 28 characters"},
         {{"--list-ports", "X"}, "--list-ports takes no TEXT"},
-        {{"--probe", "X"}, "--probe goes with --list-ports only"}};
+        {{"--probe", "X"}, "--probe goes with --list-ports only"},
+        {{"--batch", "f", "--position", "top-left"}, "--batch excludes TEXT, --port,"}};
     for (const auto& c : cases) {
         const ParsedSendArguments parsed = parseSendArguments(c.arguments);
         EXPECT_EQ(parsed.error.substr(0, c.errorStart.size()), c.errorStart) << parsed.error;

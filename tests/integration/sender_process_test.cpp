@@ -1,5 +1,6 @@
 // vq72-osd-send as a process against the simulated device on a pseudo-terminal: acknowledged
-// sends, silence, a locked port and its listing, asking the ports, and ending by signal.
+// sends, silence, a locked port and its listing, asking the ports, ending by signal, and a batch
+// of devices.
 // Lock files live in a folder of the test's own (VQ72_LOCK_DIR).
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -197,6 +198,31 @@ TEST_F(SenderProcessTest, EndSignalsCloseThePortAndRemoveTheLockFile) {
                   "vq72-osd-send: ended by signal " + std::to_string(number) + "; port closed\n");
         EXPECT_FALSE(std::filesystem::exists(lock)) << lock << " was left behind";
     }
+}
+
+// Three devices from standard input, the second one silent: a line each as it completes, the
+// summary, and each device got its own text.
+TEST_F(SenderProcessTest, ABatchLabelsEachDeviceInTurnAndSumsUp) {
+    sim::SimulatedDevice& first = startDevice("a");
+    sim::Options silent;
+    silent.silent = true;
+    sim::SimulatedDevice& quiet = startDevice("b", silent);
+    sim::SimulatedDevice& third = startDevice("c");
+    mapPorts("2=" + path("a") + ",3=" + path("b"));
+    QProcess process;
+    start(process, {"--batch", "-", "--timeout", "2"});
+    process.write(("port,text\n2,hello,,white-on-black\nCOM3,quiet\n" + path("c") + ",x").c_str());
+    process.closeWriteChannel();
+    const SenderRun run = finish(process);
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    EXPECT_EQ(run.out, "line 2: COM2 (" + path("a") + "): Done\nline 3: COM3 (" + path("b") +
+                           "): No reply from the device on COM3 (" + path("b") +
+                           ") within 2 s\nline 4: " + path("c") +
+                           ": Done\n3 devices: 2 done, 1 no reply, 0 port unusable\n");
+    EXPECT_EQ(first.log(), std::vector<std::string>{kHelloFrame});
+    EXPECT_EQ(quiet.log().size() + third.log().size(), 2u);
+    EXPECT_EQ(quiet.screen().text + third.screen().text,
+              "       QUIET                 X          ");
 }
 
 }  // namespace
