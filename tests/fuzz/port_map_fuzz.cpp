@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (const std::string& problem : map.problems()) {
         const auto open = problem.find('"');
-        const auto close = problem.find("\" left out");
+        const auto close = problem.find("\" left out", open + 1);
         fuzz::check(close != std::string::npos &&
                     text.find(problem.substr(open + 1, close - open - 1)) != std::string::npos);
     }
