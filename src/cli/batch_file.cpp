@@ -1,5 +1,7 @@
 #include "cli/batch_file.h"
 
+#include <algorithm>
+
 #include "cli/send_fields.h"
 #include "cli/terminal_text.h"
 #include "device/network_port.h"
