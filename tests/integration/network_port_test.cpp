@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <algorithm>
 #include <string>
+#include <thread>
 
 #include "osd/action_buttons.h"
 #include "platform/failure.h"
@@ -46,6 +47,14 @@ public:
         return ::bind(probe.fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0;
     }
     void listenFull() { ::listen(fd_, 0); }
+    // Accepts one client and sends it blocks of bytes without a line end until it goes.
+    void floodOneClient() {
+        const int client = ::accept(fd_, nullptr, nullptr);
+        const std::string block(1000, 'x');
+        while (::send(client, block.data(), block.size(), MSG_NOSIGNAL) > 0) {
+        }
+        ::close(client);
+    }
     bool connectTo(int port) {
         sockaddr_in address = loopback(port);
         return ::connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
@@ -203,6 +212,23 @@ TEST(NetworkPort, AServerThatRefusesOrNeverAnswersFailsTheOpenNamingIt) {
                                   ") does not answer. Check that the host is on the network and "
                                   "that the server runs.");
     EXPECT_FALSE(control.portOpen());
+}
+
+TEST(NetworkPort, AServerThatFloodsIsReadNoFurtherThanTheReceiveBuffer) {
+    LoopbackSocket server;
+    const int port = server.bindAnyPort();
+    server.listenFull();
+    std::thread flood([&] { server.floodOneClient(); });
+    {
+        QtSerialControl control(PortMap::parse("1=tcp://127.0.0.1:" + std::to_string(port)));
+        control.setPortOpen(true);
+        const int limit = static_cast<int>(network::NetworkConnection::kReceiveLimit);
+        for (int round = 0; round < 3; ++round) {
+            ASSERT_TRUE(processEventsUntil([&] { return control.inBufferCount() == limit; }));
+            EXPECT_EQ(control.input().size(), static_cast<std::size_t>(limit));
+        }
+    }
+    flood.join();
 }
 
 }  // namespace
