@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <QTimer>
 #include <algorithm>
@@ -66,7 +67,8 @@ QtSerialControl::QtSerialControl(PortMap map, std::string lockFolder, QObject* p
     : QObject(parent),
       map_(std::move(map)),
       lockFolder_(std::move(lockFolder)),
-      qtLocksHere_(posix::isSystemLockFolder(lockFolder_)) {
+      qtLocksHere_(posix::isSystemLockFolder(lockFolder_)),
+      connector_(QCoreApplication::applicationDirPath().toStdString()) {
     port_.setReadBufferSize(kReadBufferBytes);
     connect(&port_, &QSerialPort::readyRead, this, &QtSerialControl::takeReceivedBytes);
     connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialControl::takeError);
@@ -228,7 +230,7 @@ void QtSerialControl::openNetwork(const std::string& entry) {
 
 std::unique_ptr<network::NetworkConnection> QtSerialControl::connectTo(const NetworkPort& server) {
     // Called on gensio's thread: the event is handled on this object's.
-    return std::make_unique<network::NetworkConnection>(server, [this] {
+    return connector_.connect(server, [this] {
         QMetaObject::invokeMethod(
             this, [this] { takeNetworkEvent(); }, Qt::QueuedConnection);
     });

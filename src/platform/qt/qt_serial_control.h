@@ -15,7 +15,7 @@
 
 #include "device/line_settings.h"
 #include "device/port_map.h"
-#include "platform/network/network_connection.h"
+#include "platform/network/network_connector.h"
 #include "platform/posix/port_lock_files.h"
 #include "platform/qt/line_error_counters.h"
 #include "platform/serial_control.h"
@@ -100,6 +100,7 @@ private:
     bool qtLocksHere_;  // QSerialPort's own lock file, in the system folder, is the port's lock
     std::unique_ptr<posix::OwnLockFile> ownLock_;
     QSerialPort port_;
+    network::NetworkConnector connector_;
     std::unique_ptr<network::NetworkConnection> network_;  // set while a network port is open
     std::string networkEntry_;                             // the entry network_ connects
     // The connection of the network port closed last, kept for a reopen.

@@ -1,4 +1,4 @@
-#include "platform/network/network_connection.h"
+#include "platform/gensio/gensio_connection.h"
 
 #include <gensio/gensio.h>
 #include <gensio/sergensio.h>
@@ -9,7 +9,7 @@
 
 #include "platform/failure.h"
 #include "platform/failure_numbers.h"
-#include "platform/network/gensio_runtime.h"
+#include "platform/gensio/gensio_runtime.h"
 
 namespace vq72::network {
 namespace {
@@ -56,7 +56,7 @@ unsigned int sergensioFlowControl(int handshaking) {
 // What gensio's thread and the owner share. gensio holds a reference until it is freed, so a
 // callback never outlives the state it writes. gensio is never called with `lock` held, except
 // from gensio's own callbacks, which it runs without its own locks.
-struct NetworkConnection::State {
+struct GensioConnection::State {
     enum class Phase { Connecting, Open, Failed, Lost, Closing };
 
     std::mutex lock;
@@ -160,7 +160,7 @@ struct NetworkConnection::State {
     }
 };
 
-NetworkConnection::NetworkConnection(const NetworkPort& server, std::function<void()> onChange)
+GensioConnection::GensioConnection(const NetworkPort& server, std::function<void()> onChange)
     : server_(server), state_(std::make_shared<State>()) {
     state_->onChange = std::move(onChange);
     gensio_os_funcs* os = gensioOsFuncs();
@@ -181,7 +181,7 @@ NetworkConnection::NetworkConnection(const NetworkPort& server, std::function<vo
     }
 }
 
-NetworkConnection::~NetworkConnection() {
+GensioConnection::~GensioConnection() {
     {
         std::lock_guard<std::mutex> calling(state_->notifying);
         state_->onChange = nullptr;
@@ -204,7 +204,7 @@ NetworkConnection::~NetworkConnection() {
     state_->endAfterOpen(state_->error);
 }
 
-void NetworkConnection::waitOpen(Clock::time_point deadline) {
+void GensioConnection::waitOpen(Clock::time_point deadline) {
     std::unique_lock<std::mutex> held(state_->lock);
     state_->changed.wait_until(held, deadline,
                                [&] { return state_->phase != State::Phase::Connecting; });
@@ -231,17 +231,17 @@ void NetworkConnection::waitOpen(Clock::time_point deadline) {
                                          "): " + gensio_err_to_str(error) + ".");
 }
 
-bool NetworkConnection::lost() const {
+bool GensioConnection::lost() const {
     std::lock_guard<std::mutex> held(state_->lock);
     return state_->phase == State::Phase::Lost;
 }
 
-std::size_t NetworkConnection::waiting() const {
+std::size_t GensioConnection::waiting() const {
     std::lock_guard<std::mutex> held(state_->lock);
     return state_->received.size();
 }
 
-std::string NetworkConnection::take(std::size_t most) {
+std::string GensioConnection::take(std::size_t most) {
     std::unique_lock<std::mutex> held(state_->lock);
     std::string bytes = state_->received.substr(0, most);
     state_->received.erase(0, bytes.size());
@@ -252,11 +252,11 @@ std::string NetworkConnection::take(std::size_t most) {
     return bytes;
 }
 
-void NetworkConnection::discardReceived() {
+void GensioConnection::discardReceived() {
     take(kReceiveLimit);
 }
 
-void NetworkConnection::write(const std::string& bytes, std::chrono::milliseconds wait) {
+void GensioConnection::write(const std::string& bytes, std::chrono::milliseconds wait) {
     const Clock::time_point deadline = Clock::now() + wait;
     std::size_t sent = 0;
     while (sent < bytes.size()) {
@@ -290,13 +290,13 @@ void NetworkConnection::write(const std::string& bytes, std::chrono::millisecond
     }
 }
 
-sergensio* NetworkConnection::serialLine() const {
+sergensio* GensioConnection::serialLine() const {
     std::lock_guard<std::mutex> held(state_->lock);
     if (state_->phase != State::Phase::Open) return nullptr;
     return gensio_to_sergensio(state_->io);
 }
 
-void NetworkConnection::setLineSettings(const LineSettings& settings, int handshaking) {
+void GensioConnection::setLineSettings(const LineSettings& settings, int handshaking) {
     sergensio* line = serialLine();
     if (line == nullptr) return;
     const unsigned int stopBits = settings.stopBits == LineSettings::StopBits::One ? 1 : 2;
@@ -307,7 +307,7 @@ void NetworkConnection::setLineSettings(const LineSettings& settings, int handsh
     sergensio_flowcontrol(line, sergensioFlowControl(handshaking), nullptr, nullptr);
 }
 
-void NetworkConnection::setModemLine(bool dtr, bool on) {
+void GensioConnection::setModemLine(bool dtr, bool on) {
     sergensio* line = serialLine();
     if (line == nullptr) return;
     if (dtr) {
@@ -318,3 +318,9 @@ void NetworkConnection::setModemLine(bool dtr, bool on) {
 }
 
 }  // namespace vq72::network
+
+// The module's entry point (see network_connection.h).
+extern "C" __attribute__((visibility("default"))) vq72::network::NetworkConnection*
+vq72_network_connect(const vq72::NetworkPort& server, std::function<void()> onChange) {
+    return new vq72::network::GensioConnection(server, std::move(onChange));
+}
