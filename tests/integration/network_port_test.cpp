@@ -112,12 +112,16 @@ class ThroughSer2net : public ProgramOnSimulator {
 protected:
     ThroughSer2net() : ThroughSer2net(unusedPort()) {}
     explicit ThroughSer2net(int port)
-        : ProgramOnSimulator(scheme() + "://127.0.0.1:" + std::to_string(port)),
+        : ProgramOnSimulator(entry(port)),
           port_(port),
           server_((kRfc2217 ? "telnet(rfc2217),tcp,127.0.0.1," : "tcp,127.0.0.1,") +
                       std::to_string(port),
                   link(), link() + ".pid") {}
     static std::string scheme() { return kRfc2217 ? "rfc2217" : "tcp"; }
+    // The Telnet port is named by a host name, which is looked up on a thread of its own.
+    static std::string entry(int port) {
+        return scheme() + (kRfc2217 ? "://localhost:" : "://127.0.0.1:") + std::to_string(port);
+    }
 
     // Loads the program on port 1 behind the server, the device logging its line settings.
     void startBehindServer() {
@@ -127,8 +131,7 @@ protected:
         start(options);
         ASSERT_TRUE(portSettles());
         ASSERT_TRUE(statusWithin(kFound, kSettleLimitTicks));
-        EXPECT_EQ(w.mnuCOMsel(1).toolTip(),
-                  scheme() + "://127.0.0.1:" + std::to_string(port_) + " - VQ72xx answered here");
+        EXPECT_EQ(w.mnuCOMsel(1).toolTip(), entry(port_) + " - VQ72xx answered here");
     }
 
     void savesHello() {

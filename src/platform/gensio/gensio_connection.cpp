@@ -1,11 +1,13 @@
 #include "platform/gensio/gensio_connection.h"
 
+#include <arpa/inet.h>
 #include <gensio/gensio.h>
 #include <gensio/sergensio.h>
 
 #include <cerrno>
 #include <condition_variable>
 #include <mutex>
+#include <thread>
 
 #include "platform/failure.h"
 #include "platform/failure_numbers.h"
@@ -22,6 +24,13 @@ constexpr long kConnectionLost = failure_number::kSystemErrorBase + ECONNRESET;
 std::string gensioAddress(const NetworkPort& server) {
     const std::string tcp = "tcp," + server.host + "," + std::to_string(server.port);
     return server.protocol == NetworkPort::Protocol::Rfc2217 ? "telnet(rfc2217)," + tcp : tcp;
+}
+
+// A numeric IPv4 or IPv6 address, which needs no lookup.
+bool isAddress(const std::string& host) {
+    in6_addr buffer{};
+    return ::inet_pton(AF_INET, host.c_str(), &buffer) == 1 ||
+           ::inet_pton(AF_INET6, host.c_str(), &buffer) == 1;
 }
 
 std::string schemeOf(const NetworkPort& server) {
@@ -106,6 +115,27 @@ struct GensioConnection::State {
 
     static void closed(gensio* /*io*/, void* data) { static_cast<State*>(data)->release(); }
 
+    // Makes the gensio and starts its open; a failure ends the connection as Failed.
+    static void start(State& state, gensio_os_funcs* os, const std::string& address) {
+        gensio* io = nullptr;
+        const int error = str_to_gensio(address.c_str(), os, &State::event, &state, &io);
+        std::unique_lock<std::mutex> held(state.lock);
+        if (error != 0) {
+            const bool closing = state.phase == Phase::Closing;
+            if (!closing) state.phase = Phase::Failed;
+            state.error = error;
+            state.openDone = true;
+            state.changed.notify_all();
+            auto last = std::move(state.keepAlive);
+            held.unlock();
+            return;
+        }
+        state.io = io;
+        held.unlock();
+        const int openError = gensio_open(io, &State::opened, &state);
+        if (openError != 0) opened(io, openError, &state);
+    }
+
     static void opened(gensio* /*io*/, int error, void* data) {
         auto* state = static_cast<State*>(data);
         std::unique_lock<std::mutex> held(state->lock);
@@ -164,20 +194,16 @@ GensioConnection::GensioConnection(const NetworkPort& server, std::function<void
     : server_(server), state_(std::make_shared<State>()) {
     state_->onChange = std::move(onChange);
     gensio_os_funcs* os = gensioOsFuncs();
-    const std::string address = gensioAddress(server);
-    int error = str_to_gensio(address.c_str(), os, &State::event, state_.get(), &state_->io);
-    if (error == 0) {
-        state_->keepAlive = state_;
-        error = gensio_open(state_->io, &State::opened, state_.get());
-        if (error != 0) {
-            gensio_free(state_->io);
-            state_->keepAlive.reset();
-        }
-    }
-    if (error != 0) {
-        state_->io = nullptr;
-        state_->phase = State::Phase::Failed;
-        state_->error = error;
+    state_->keepAlive = state_;
+    std::string address = gensioAddress(server);
+    if (isAddress(server.host)) {
+        State::start(*state_, os, address);
+    } else {
+        // gensio looks a name up before it connects, and a slow name server would hold the
+        // caller as long: the lookup runs on a thread of its own, within the same deadline.
+        std::thread([state = state_, os, address = std::move(address)] {
+            State::start(*state, os, address);
+        }).detach();
     }
 }
 
