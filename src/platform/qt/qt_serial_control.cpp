@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QMetaObject>
-#include <QTimer>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -72,6 +71,8 @@ QtSerialControl::QtSerialControl(PortMap map, std::string lockFolder, QObject* p
     port_.setReadBufferSize(kReadBufferBytes);
     connect(&port_, &QSerialPort::readyRead, this, &QtSerialControl::takeReceivedBytes);
     connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialControl::takeError);
+    keptExpiry_.setSingleShot(true);
+    connect(&keptExpiry_, &QTimer::timeout, this, [this] { kept_.reset(); });
 }
 
 QtSerialControl::~QtSerialControl() {
@@ -187,7 +188,7 @@ void QtSerialControl::open() {
         ownLock_.reset();
         throw openFailure(attempt);
     }
-    kept_.reset();
+    dropKeptConnection();
     dtr_ = rts_ = false;
     driveModemLine(true, false);
     driveModemLine(false, false);
@@ -202,13 +203,14 @@ void QtSerialControl::openNetwork(const std::string& entry) {
     }
     if (kept_ && keptEntry_ == entry && !kept_->lost()) {
         // What arrived while the port was closed is not for the program.
+        keptExpiry_.stop();
         network_ = std::move(kept_);
         network_->discardReceived();
         networkEntry_ = entry;
         dtr_ = rts_ = false;
         return;
     }
-    kept_.reset();
+    dropKeptConnection();
     auto prepared = scanConnections_.find(commPort_);
     std::unique_ptr<network::NetworkConnection> connection;
     auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kConnectWaitMs);
@@ -256,10 +258,12 @@ void QtSerialControl::endPortScan() {
 void QtSerialControl::keepConnection() {
     kept_ = std::move(network_);
     keptEntry_ = networkEntry_;
-    const unsigned generation = ++keptGeneration_;
-    QTimer::singleShot(kKeptConnectionMs, this, [this, generation] {
-        if (generation == keptGeneration_) kept_.reset();
-    });
+    keptExpiry_.start(kKeptConnectionMs);
+}
+
+void QtSerialControl::dropKeptConnection() {
+    keptExpiry_.stop();
+    kept_.reset();
 }
 
 void QtSerialControl::lockPort(const std::string& path, const std::string& device) {

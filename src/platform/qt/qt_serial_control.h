@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QSerialPort>
+#include <QTimer>
 #include <chrono>
 #include <map>
 #include <memory>
@@ -82,6 +83,7 @@ private:
     void takeNetworkEvent();
     // Keeps the open network connection for kKeptConnectionMs.
     void keepConnection();
+    void dropKeptConnection();
     // Checks the port's lock files before QSerialPort sees them and takes the port's lock in our
     // lock folder when QSerialPort does not (tests use a folder of their own). Throws
     // kPortInUse naming the holder or the lock path.
@@ -106,7 +108,7 @@ private:
     // The connection of the network port closed last, kept for a reopen.
     std::unique_ptr<network::NetworkConnection> kept_;
     std::string keptEntry_;
-    unsigned keptGeneration_ = 0;
+    QTimer keptExpiry_;  // stopped when the kept connection is taken again or dropped
     // Connections a port scan started, by port number, and when the scan stops waiting.
     std::map<int, std::unique_ptr<network::NetworkConnection>> scanConnections_;
     std::chrono::steady_clock::time_point scanDeadline_;
