@@ -195,77 +195,6 @@ void QtSerialControl::open() {
     lineErrors_ = readLineErrorCounts(static_cast<int>(port_.handle()));
 }
 
-void QtSerialControl::openNetwork(const std::string& entry) {
-    const ParsedNetworkPort parsed = parseNetworkPort(entry);
-    if (!parsed.port) {
-        throw Failure(failure_number::kNoSuchPort,
-                      "\"" + entry + "\" is not a usable network port: " + parsed.problem + ".");
-    }
-    if (kept_ && keptEntry_ == entry && !kept_->lost()) {
-        // What arrived while the port was closed is not for the program.
-        keptExpiry_.stop();
-        network_ = std::move(kept_);
-        network_->discardReceived();
-        networkEntry_ = entry;
-        dtr_ = rts_ = false;
-        return;
-    }
-    dropKeptConnection();
-    auto prepared = scanConnections_.find(commPort_);
-    std::unique_ptr<network::NetworkConnection> connection;
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kConnectWaitMs);
-    if (prepared != scanConnections_.end()) {
-        connection = std::move(prepared->second);
-        scanConnections_.erase(prepared);
-        deadline = scanDeadline_;
-    } else {
-        connection = connectTo(*parsed.port);
-    }
-    connection->waitOpen(deadline);
-    network_ = std::move(connection);
-    networkEntry_ = entry;
-    dtr_ = rts_ = false;
-    network_->setLineSettings(settings_, handshaking_);
-    network_->setModemLine(true, false);
-    network_->setModemLine(false, false);
-}
-
-std::unique_ptr<network::NetworkConnection> QtSerialControl::connectTo(const NetworkPort& server) {
-    // Called on gensio's thread: the event is handled on this object's.
-    return connector_.connect(server, [this] {
-        QMetaObject::invokeMethod(
-            this, [this] { takeNetworkEvent(); }, Qt::QueuedConnection);
-    });
-}
-
-void QtSerialControl::beginPortScan(const std::vector<int>& ports) {
-    scanConnections_.clear();
-    scanDeadline_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(kConnectWaitMs);
-    for (const int port : ports) {
-        // The kept connection serves its port: a second one may be refused.
-        const std::string entry = map_.device(port);
-        const ParsedNetworkPort parsed = parseNetworkPort(entry);
-        if (parsed.port && !(kept_ && entry == keptEntry_)) {
-            scanConnections_[port] = connectTo(*parsed.port);
-        }
-    }
-}
-
-void QtSerialControl::endPortScan() {
-    scanConnections_.clear();
-}
-
-void QtSerialControl::keepConnection() {
-    kept_ = std::move(network_);
-    keptEntry_ = networkEntry_;
-    keptExpiry_.start(kKeptConnectionMs);
-}
-
-void QtSerialControl::dropKeptConnection() {
-    keptExpiry_.stop();
-    kept_.reset();
-}
-
 void QtSerialControl::lockPort(const std::string& path, const std::string& device) {
     const PortLock lock = posix::clearStalePortLocks(lockFolder_, path);
     if (lock.state != PortLock::State::Free) {
@@ -360,18 +289,6 @@ void QtSerialControl::takeError(QSerialPort::SerialPortError error) {
     if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError) return;
     close();
     raiseLater(comm_event::kPortLost);
-}
-
-void QtSerialControl::takeNetworkEvent() {
-    if (!network_) return;
-    if (network_->lost()) {
-        close();
-        raise(comm_event::kPortLost);
-        return;
-    }
-    if (rThreshold_ > 0 && network_->waiting() >= static_cast<std::size_t>(rThreshold_)) {
-        raise(comm_event::kReceive);
-    }
 }
 
 void QtSerialControl::raise(int code) {
