@@ -69,6 +69,7 @@ TEST(SendRequest, ABadLineIsRefusedNamingTheArgument) {
         {{"--colour", "x", "X"}, "unknown option --colour"},
         {{"--port", "0", "X"}, "--port needs a port number from 1 to 16, not \"0\""},
         {{"--port", "17", "X"}, "--port needs a port number from 1 to 16, not \"17\""},
+        {{"--port", "2x", "X"}, "--port needs a port number from 1 to 16, not \"2x\""},
         {{"--port"}, "--port needs a value"},
         {{"--position", "centre", "X"}, "--position needs one of top-left,"},
         {{"--color", "red", "X"}, "--color needs white-on-black or black-on-white, not \"red\""},

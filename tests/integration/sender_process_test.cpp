@@ -211,10 +211,11 @@ TEST_F(SenderProcessTest, ABatchLabelsEachDeviceInTurnAndSumsUp) {
     mapPorts("2=" + path("a") + ",3=" + path("b"));
     QProcess process;
     start(process, {"--batch", "-", "--timeout", "2"});
-    process.write(("port,text\n2,hello,,white-on-black\nCOM3,quiet\n" + path("c") + ",x").c_str());
+    process.write(("port,text\n2,hello,,white-on-black\nCOM3,quiet\n" + path("c") + ",x~").c_str());
     process.closeWriteChannel();
     const SenderRun run = finish(process);
     EXPECT_EQ(run.exitCode, 1) << run.err;
+    EXPECT_NE(run.err.find("line 4: left out 1 character(s)"), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "line 2: COM2 (" + path("a") + "): Done\nline 3: COM3 (" + path("b") +
                            "): No reply from the device on COM3 (" + path("b") +
                            ") within 2 s\nline 4: " + path("c") +
