@@ -257,6 +257,11 @@ void GensioConnection::waitOpen(Clock::time_point deadline) {
                                          "): " + gensio_err_to_str(error) + ".");
 }
 
+bool GensioConnection::connecting() const {
+    std::lock_guard<std::mutex> held(state_->lock);
+    return state_->phase == State::Phase::Connecting;
+}
+
 bool GensioConnection::lost() const {
     std::lock_guard<std::mutex> held(state_->lock);
     return state_->phase == State::Phase::Lost;

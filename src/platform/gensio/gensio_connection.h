@@ -19,6 +19,7 @@ public:
     GensioConnection& operator=(const GensioConnection&) = delete;
 
     void waitOpen(Clock::time_point deadline) override;
+    bool connecting() const override;
     bool lost() const override;
     std::size_t waiting() const override;
     std::string take(std::size_t most) override;

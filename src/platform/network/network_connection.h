@@ -26,6 +26,8 @@ public:
     // Waits until the connection is made or `deadline` passes; throws Failure naming the server
     // when it is not made.
     virtual void waitOpen(Clock::time_point deadline) = 0;
+    // Not made yet, nor refused: the server has not answered so far.
+    virtual bool connecting() const = 0;
     // The server closed the connection, or the network failed, after it was made.
     virtual bool lost() const = 0;
 

@@ -105,10 +105,11 @@ private:
     network::NetworkConnector connector_;
     std::unique_ptr<network::NetworkConnection> network_;  // set while a network port is open
     std::string networkEntry_;                             // the entry network_ connects
-    // The connection of the network port closed last, kept for a reopen.
+    // The connection of the network port closed last, kept for a reopen (for kKeptConnectionMs),
+    // or one whose server has not answered yet, kept for the next try.
     std::unique_ptr<network::NetworkConnection> kept_;
     std::string keptEntry_;
-    QTimer keptExpiry_;  // stopped when the kept connection is taken again or dropped
+    QTimer keptExpiry_;  // runs for a closed port's connection only
     // Connections a port scan started, by port number, and when the scan stops waiting.
     std::map<int, std::unique_ptr<network::NetworkConnection>> scanConnections_;
     std::chrono::steady_clock::time_point scanDeadline_;

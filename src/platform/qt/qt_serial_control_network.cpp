@@ -16,30 +16,45 @@ void QtSerialControl::openNetwork(const std::string& entry) {
         throw Failure(failure_number::kNoSuchPort,
                       "\"" + entry + "\" is not a usable network port: " + parsed.problem + ".");
     }
-    if (kept_ && keptEntry_ == entry && !kept_->lost()) {
-        // What arrived while the port was closed is not for the program.
-        keptExpiry_.stop();
-        network_ = std::move(kept_);
-        network_->discardReceived();
-        networkEntry_ = entry;
-        dtr_ = rts_ = false;
-        return;
-    }
-    dropKeptConnection();
-    auto prepared = scanConnections_.find(commPort_);
     std::unique_ptr<network::NetworkConnection> connection;
     auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kConnectWaitMs);
-    if (prepared != scanConnections_.end()) {
-        connection = std::move(prepared->second);
-        scanConnections_.erase(prepared);
-        deadline = scanDeadline_;
+    bool setUp = false;  // made and told its line settings before
+    if (kept_ && keptEntry_ == entry && !kept_->lost()) {
+        // Made already, or still being made after an earlier wait: no new wait.
+        keptExpiry_.stop();
+        connection = std::move(kept_);
+        setUp = !connection->connecting();
+        deadline = std::chrono::steady_clock::now();
     } else {
-        connection = connectTo(*parsed.port);
+        dropKeptConnection();
+        const auto prepared = scanConnections_.find(commPort_);
+        if (prepared != scanConnections_.end()) {
+            connection = std::move(prepared->second);
+            scanConnections_.erase(prepared);
+            deadline = scanDeadline_;
+        } else {
+            connection = connectTo(*parsed.port);
+        }
     }
-    connection->waitOpen(deadline);
+    try {
+        connection->waitOpen(deadline);
+    } catch (const Failure&) {
+        // A server that has not answered yet: the attempt goes on, and the next open takes it
+        // without waiting again, so a host that is away does not hold every poll.
+        if (connection->connecting()) {
+            kept_ = std::move(connection);
+            keptEntry_ = entry;
+        }
+        throw;
+    }
     network_ = std::move(connection);
     networkEntry_ = entry;
     dtr_ = rts_ = false;
+    if (setUp) {
+        // What arrived while the port was closed is not for the program.
+        network_->discardReceived();
+        return;
+    }
     network_->setLineSettings(settings_, handshaking_);
     network_->setModemLine(true, false);
     network_->setModemLine(false, false);
