@@ -1,6 +1,7 @@
 #include "ui/main_window_view.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,7 +19,6 @@
 #include "ui/layout_area.h"
 #include "ui/model_text.h"
 #include "ui/option_button.h"
-#include "ui/program_icon.h"
 #include "ui/text_input_box.h"
 #include "ui/widget_mirror.h"
 #include "window/twips.h"
@@ -67,10 +67,12 @@ QString widgetName(const Control& control) {
 MainWindowView::MainWindowView(MainWindowModel& model, MainWindowEvents& events, QWidget* parent)
     : QMainWindow(parent), model_(model), events_(events) {
     const QSize layoutSize(MainWindowModel::kLayoutWidth, MainWindowModel::kLayoutHeight);
+    // The design font is also the application's: Qt lays a new line edit's empty text out in the
+    // application font before the widget's own applies, which would load a face nothing shows.
+    QApplication::setFont(designDefaultFont());
+    setFont(designDefaultFont());
     client_ = new QWidget(this);
     client_->setFixedSize(layoutSize);
-    setFont(designDefaultFont());
-    setWindowIcon(programIcon());
     area_ = new LayoutArea(
         layoutSize, [this] { events_.Form_MouseMove(); }, client_);
     setCentralWidget(client_);
@@ -331,9 +333,29 @@ void MainWindowView::applyWindow(WindowProperty property) {
 void MainWindowView::controlChanged(const Control& control, ControlProperty property) {
     const Key key{control.name(), control.index()};
     if (auto widget = widgets_.find(key); widget != widgets_.end()) {
-        applyToWidget(control, property, widget->second);
+        if (property == ControlProperty::BackColour) {
+            deferColour(control, widget->second);
+        } else {
+            applyToWidget(control, property, widget->second);
+        }
     } else if (auto action = actions_.find(key); action != actions_.end()) {
         applyToAction(control, property, action->second);
+    }
+}
+
+// A colour reaches its widget once the current event has been handled, and only the last one:
+// the presence poll re-opens the port, which turns the port box magenta and at once green again,
+// and the box need not be repainted for that every poll.
+void MainWindowView::deferColour(const Control& control, QWidget* widget) {
+    if (pendingColours_.empty()) {
+        QMetaObject::invokeMethod(this, &MainWindowView::applyPendingColours, Qt::QueuedConnection);
+    }
+    pendingColours_[widget] = &control;
+}
+
+void MainWindowView::applyPendingColours() {
+    for (const auto& [widget, control] : std::exchange(pendingColours_, {})) {
+        applyToWidget(*control, ControlProperty::BackColour, widget);
     }
 }
 

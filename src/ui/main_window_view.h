@@ -50,6 +50,8 @@ private:
     void applyToAction(const Control& control, ControlProperty property, QAction* action);
     void applyWindow(WindowProperty property);
     void controlChanged(const Control& control, ControlProperty property) override;
+    void deferColour(const Control& control, QWidget* widget);
+    void applyPendingColours();
     void windowChanged(WindowProperty property) override;
 
     MainWindowModel& model_;
@@ -59,6 +61,7 @@ private:
     std::map<Key, QWidget*> widgets_;
     std::map<Key, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;
+    std::map<QWidget*, const Control*> pendingColours_;
     bool unloaded_ = false;
 };
 
