@@ -6,6 +6,8 @@
 #include <iostream>
 
 #include "device/port_map.h"
+#include "platform/qt_widgets/after_first_frame.h"
+#include "ui/program_icon.h"
 
 namespace vq72 {
 namespace {
@@ -68,6 +70,8 @@ void Application::start() {
     if (unloaded_) return;
     timers_ = std::make_unique<TimerDriver>(program_.frm_VQ72xx, program_);
     view_.show();
+    // Reading the icon's picture is not needed for the first frame.
+    runAfterFirstFrame(&view_, [this] { view_.setWindowIcon(programIcon()); });
     if (monitor_) {
         monitor_->move(view_.frameGeometry().topRight() + QPoint(16, 0));
         monitor_->show();

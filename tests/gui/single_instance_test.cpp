@@ -14,6 +14,7 @@
 
 #include "gui/gui_test_registry.h"
 #include "gui/view_fixture.h"
+#include "platform/qt_widgets/instance_name.h"
 #include "platform/qt_widgets/qt_app_services.h"
 #include "support/report_spy.h"
 
@@ -50,7 +51,7 @@ private slots:
         ViewFixture first(&firstServices);
         firstServices.setMainWindow(&first.view);
         first.load();
-        QVERIFY(firstServices.serving());
+        QTRY_VERIFY(firstServices.serving());  // once the first frame is up
 
         QtAppServices secondServices({}, name);
         ViewFixture second(&secondServices);
@@ -71,6 +72,7 @@ private slots:
         ViewFixture first(&firstServices);
         firstServices.setMainWindow(&first.view);
         first.load();
+        QTRY_VERIFY(firstServices.serving());
         QDialog splash(&first.view);
         splash.setWindowModality(Qt::ApplicationModal);
         splash.show();
@@ -105,9 +107,10 @@ private slots:
         const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
         qputenv("XDG_RUNTIME_DIR", "/tmp/" + QByteArray(110, 'r'));
         const QString title = "vq72-test-" + QUuid::createUuid().toString(QUuid::Id128);
-        SingleInstance instance(title, SingleInstance::serverNameFor(title));
+        QtAppServices services({}, instanceServerName(title));
         qputenv("XDG_RUNTIME_DIR", runtime);
-        QVERIFY(instance.claim());
+        QVERIFY(!services.previousInstance());
+        QVERIFY(services.serving());  // without a window, at once
     }
 };
 

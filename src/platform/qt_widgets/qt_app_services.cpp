@@ -2,19 +2,46 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDebug>
+#include <QLibrary>
 #include <QMessageBox>
 
 #include "device/program_identity.h"
 #include "platform/failure.h"
 #include "platform/failure_numbers.h"
+#include "platform/qt_widgets/after_first_frame.h"
+#include "platform/qt_widgets/instance_name.h"
 
 namespace vq72 {
 
 QtAppServices::QtAppServices(QStringList arguments, QString serverName)
     : arguments_(std::move(arguments)),
-      instance_(QString::fromLatin1(kAppTitle),
-                serverName.isEmpty() ? SingleInstance::serverNameFor(QString::fromLatin1(kAppTitle))
-                                     : std::move(serverName)) {}
+      serverName_(serverName.isEmpty() ? instanceServerName(QString::fromLatin1(kAppTitle))
+                                       : std::move(serverName)) {}
+
+QtAppServices::~QtAppServices() = default;
+
+void QtAppServices::setMainWindow(QWidget* window) {
+    window_ = window;
+    if (link_) link_->setWindow(window);
+}
+
+InstanceLink* QtAppServices::link() {
+    if (link_ || linkFailed_) return link_.get();
+    // Never unloaded: the link's objects come from the module's code.
+    QLibrary module(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                    QLatin1String(kInstanceModuleFile));
+    const auto create = reinterpret_cast<InstanceLinkFactory>(module.resolve(kInstanceLinkFactory));
+    if (create == nullptr) {
+        linkFailed_ = true;
+        qWarning().noquote() << kAppTitle << "cannot find a running instance nor be found by a"
+                             << "later one:" << module.errorString();
+        return nullptr;
+    }
+    link_.reset(create(QString::fromLatin1(kAppTitle), serverName_));
+    link_->setWindow(window_);
+    return link_.get();
+}
 
 std::string QtAppServices::commandLine() const {
     return arguments_.join(QLatin1Char(' ')).toStdString();
@@ -25,13 +52,24 @@ std::string QtAppServices::programFolder() const {
 }
 
 bool QtAppServices::previousInstance() {
-    if (instance_.connectToRunning()) return true;
-    instance_.claim();
+    if (!instanceMayBeListening(serverName_)) {
+        runAfterFirstFrame(window_, [this] {
+            if (InstanceLink* instance = link()) instance->claim();
+        });
+        return false;
+    }
+    InstanceLink* instance = link();
+    if (instance == nullptr) return false;
+    if (instance->connectToRunning()) return true;
+    instance->claim();
     return false;
 }
 
 void QtAppServices::activate(const std::string& title) {
-    const auto answer = instance_.ask(instance_protocol::kActivate, QString::fromStdString(title));
+    InstanceLink* instance = link();
+    const auto answer = instance != nullptr ? instance->ask(instance_protocol::kActivate,
+                                                            QString::fromStdString(title))
+                                            : std::nullopt;
     if (answer != QByteArray(instance_protocol::kDone)) {
         throw Failure(failure_number::kInstanceNoAnswer,
                       "No running " + title + " window answered the request to come forward.");
@@ -39,8 +77,9 @@ void QtAppServices::activate(const std::string& title) {
 }
 
 AppServices::WindowLookup QtAppServices::findWindow(const std::string& title) {
-    if (!instance_.connectToRunning()) return WindowLookup::None;
-    const auto answer = instance_.ask(instance_protocol::kFind, QString::fromStdString(title));
+    InstanceLink* instance = link();
+    if (instance == nullptr || !instance->connectToRunning()) return WindowLookup::None;
+    const auto answer = instance->ask(instance_protocol::kFind, QString::fromStdString(title));
     if (!answer) return WindowLookup::Invalid;
     if (*answer == instance_protocol::kEnabled) return WindowLookup::Enabled;
     if (*answer == instance_protocol::kDisabled) return WindowLookup::Disabled;
@@ -48,8 +87,10 @@ AppServices::WindowLookup QtAppServices::findWindow(const std::string& title) {
 }
 
 void QtAppServices::postClose(const std::string& title) {
-    instance_.ask(instance_protocol::kClose, QString::fromStdString(title));
-    instance_.claim();
+    InstanceLink* instance = link();
+    if (instance == nullptr) return;
+    instance->ask(instance_protocol::kClose, QString::fromStdString(title));
+    instance->claim();
 }
 
 void QtAppServices::messageBox(const std::string& text) {

@@ -1,12 +1,13 @@
-// The application's own services on Qt: command line, folder, the single-instance link to a
-// running instance, message box, beep and letting queued events run.
+// The application's own services on Qt: command line, folder, the link to a running instance,
+// message box, beep and letting queued events run.
 #pragma once
 
 #include <QStringList>
 #include <QWidget>
+#include <memory>
 
 #include "platform/app_services.h"
-#include "platform/qt_widgets/single_instance.h"
+#include "platform/qt_widgets/instance_link.h"
 
 namespace vq72 {
 
@@ -15,17 +16,21 @@ public:
     // `arguments`: the command-line arguments the program itself did not consume.
     // `serverName`: where instances meet; by default the per-user name for the program's title.
     explicit QtAppServices(QStringList arguments, QString serverName = {});
+    ~QtAppServices() override;
+    QtAppServices(const QtAppServices&) = delete;
+    QtAppServices& operator=(const QtAppServices&) = delete;
 
     // The window that a later instance raises and closes.
-    void setMainWindow(QWidget* window) { instance_.setWindow(window); }
+    void setMainWindow(QWidget* window);
     // True while this instance answers later ones.
-    bool serving() const { return instance_.serving(); }
+    bool serving() const { return link_ && link_->serving(); }
 
     std::string commandLine() const override;
     std::string programFolder() const override;
     char pathSeparator() const override { return '/'; }
 
-    // Without a running instance, this one takes the instance name.
+    // Without a running instance, this one takes the instance name: at once when a name was left
+    // behind, else once the main window's first frame is up.
     bool previousInstance() override;
     void activate(const std::string& title) override;
     WindowLookup findWindow(const std::string& title) override;
@@ -37,8 +42,15 @@ public:
     void doEvents() override;
 
 private:
+    // The link, its module loaded on first use; null when the module cannot be loaded (said
+    // once on standard error).
+    InstanceLink* link();
+
     QStringList arguments_;
-    SingleInstance instance_;
+    QString serverName_;
+    QWidget* window_ = nullptr;
+    std::unique_ptr<InstanceLink> link_;
+    bool linkFailed_ = false;
 };
 
 }  // namespace vq72

@@ -1,39 +1,14 @@
-#include "platform/qt_widgets/single_instance.h"
+#include "platform/single_instance/single_instance.h"
 
 #include <QApplication>
 #include <QDebug>
 #include <QEventLoop>
 #include <QTimer>
 
-#include <QFile>
-
-#ifdef Q_OS_UNIX
-#include <sys/un.h>
-#include <unistd.h>
-#endif
-
 namespace vq72 {
 namespace {
 
 constexpr int kConnectTimeoutMs = 1000;
-
-// A local server's name is a socket path on Unix, limited by sockaddr_un (107 bytes on Linux).
-bool fitsSocketPath(const QString& path) {
-#ifdef Q_OS_UNIX
-    return static_cast<std::size_t>(QFile::encodeName(path).size()) < sizeof(sockaddr_un::sun_path);
-#else
-    Q_UNUSED(path);
-    return true;
-#endif
-}
-
-QString userTag() {
-#ifdef Q_OS_UNIX
-    return QString::number(::getuid());
-#else
-    return qEnvironmentVariable("USERNAME");
-#endif
-}
 
 }  // namespace
 
@@ -46,13 +21,6 @@ SingleInstance::SingleInstance(QString title, QString serverName, QObject* paren
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         }
     });
-}
-
-QString SingleInstance::serverNameFor(const QString& title) {
-    const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    const QString inRuntimeDir = runtimeDir + QLatin1Char('/') + title;
-    if (!runtimeDir.isEmpty() && fitsSocketPath(inRuntimeDir)) return inRuntimeDir;
-    return title + QLatin1Char('-') + userTag();
 }
 
 bool SingleInstance::connectToRunning() {
@@ -93,6 +61,12 @@ bool SingleInstance::claim() {
 bool SingleInstance::listen() {
     if (server_.listen(serverName_)) return true;
     if (server_.serverError() != QAbstractSocket::AddressInUseError) return false;
+    // The name is taken: by an instance that started meanwhile (it keeps it), or left behind by
+    // one that died (it goes).
+    if (connectToRunning()) {
+        client_.abort();
+        return false;
+    }
     QLocalServer::removeServer(serverName_);
     return server_.listen(serverName_);
 }
