@@ -103,6 +103,24 @@ private slots:
         QVERIFY(later.previousInstance());
     }
 
+    // Two starts at once: the one that takes the name first keeps it.
+    void anInstanceThatStartedMeanwhileKeepsTheName() {
+        const QString name = uniqueServerName();
+        QtAppServices slower({}, name);
+        QWidget window;
+        slower.setMainWindow(&window);
+        QVERIFY(!slower.previousInstance());  // takes the name once its window is up
+        QtAppServices faster({}, name);
+        QVERIFY(!faster.previousInstance());
+        QVERIFY(faster.serving());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Another VQ72_OSD holds "));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::qWait(0);  // the slower one's claim, after its first frame
+        QVERIFY(!slower.serving());
+        QVERIFY(faster.serving());
+    }
+
     void aRuntimeFolderTooLongForASocketPathFallsBackToAShortName() {
         const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
         qputenv("XDG_RUNTIME_DIR", "/tmp/" + QByteArray(110, 'r'));

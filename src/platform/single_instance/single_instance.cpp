@@ -52,6 +52,14 @@ std::optional<QByteArray> SingleInstance::ask(const QByteArray& request, const Q
 bool SingleInstance::claim() {
     if (server_.isListening()) return true;
     if (client_.state() != QLocalSocket::UnconnectedState) client_.abort();
+    // Listening replaces the name's socket: an instance that answers there keeps it.
+    if (connectToRunning()) {
+        client_.abort();
+        qWarning().noquote() << QStringLiteral("Another %1 holds %2: a second start will find "
+                                               "that one, not this one.")
+                                    .arg(title_, serverName_);
+        return false;
+    }
     if (listen()) return true;
     qWarning().noquote() << title_ << "cannot listen as" << serverName_ << "("
                          << server_.errorString() << "): a second start will not find this one.";
@@ -61,12 +69,6 @@ bool SingleInstance::claim() {
 bool SingleInstance::listen() {
     if (server_.listen(serverName_)) return true;
     if (server_.serverError() != QAbstractSocket::AddressInUseError) return false;
-    // The name is taken: by an instance that started meanwhile (it keeps it), or left behind by
-    // one that died (it goes).
-    if (connectToRunning()) {
-        client_.abort();
-        return false;
-    }
     QLocalServer::removeServer(serverName_);
     return server_.listen(serverName_);
 }
