@@ -25,9 +25,9 @@ public:
     virtual bool connectToRunning() = 0;
     // Sends a request to the running instance and waits for its one-line answer.
     virtual std::optional<QByteArray> ask(const QByteArray& request, const QString& title) = 0;
-    // Listens under the instance name unless a live instance holds it, removing a name left
-    // behind; warns on standard error when it cannot.
-    virtual bool claim() = 0;
+    // Listens under the instance name unless a live instance holds it (a name left behind is
+    // taken over); warns on standard error when it does not listen.
+    virtual void claim() = 0;
     virtual bool serving() const = 0;
 };
 

@@ -49,28 +49,21 @@ std::optional<QByteArray> SingleInstance::ask(const QByteArray& request, const Q
     return client_.readLine().trimmed();
 }
 
-bool SingleInstance::claim() {
-    if (server_.isListening()) return true;
+void SingleInstance::claim() {
+    if (server_.isListening()) return;
     if (client_.state() != QLocalSocket::UnconnectedState) client_.abort();
-    // Listening replaces the name's socket: an instance that answers there keeps it.
+    // Qt's listen puts its socket in place of whatever the name holds: a name left behind by an
+    // instance that died goes, but an instance that answers there keeps it.
     if (connectToRunning()) {
         client_.abort();
         qWarning().noquote() << QStringLiteral("Another %1 holds %2: a second start will find "
                                                "that one, not this one.")
                                     .arg(title_, serverName_);
-        return false;
+        return;
     }
-    if (listen()) return true;
+    if (server_.listen(serverName_)) return;
     qWarning().noquote() << title_ << "cannot listen as" << serverName_ << "("
                          << server_.errorString() << "): a second start will not find this one.";
-    return false;
-}
-
-bool SingleInstance::listen() {
-    if (server_.listen(serverName_)) return true;
-    if (server_.serverError() != QAbstractSocket::AddressInUseError) return false;
-    QLocalServer::removeServer(serverName_);
-    return server_.listen(serverName_);
 }
 
 void SingleInstance::answer(QLocalSocket* socket) {

@@ -21,11 +21,10 @@ public:
     void setWindow(QWidget* window) override { window_ = window; }
     bool connectToRunning() override;
     std::optional<QByteArray> ask(const QByteArray& request, const QString& title) override;
-    bool claim() override;
+    void claim() override;
     bool serving() const override { return server_.isListening(); }
 
 private:
-    bool listen();
     void answer(QLocalSocket* socket);
     QByteArray handle(const QByteArray& request, const QString& title);
 
