@@ -1,4 +1,5 @@
-// Work deferred past a window's first frame runs once, after that frame has been painted.
+// Work deferred past a window's first frame runs once, after that frame has been painted, or at
+// its latest bound when no frame comes.
 #include <QtTest>
 
 #include "gui/gui_test_registry.h"
@@ -38,6 +39,15 @@ private slots:
         QTRY_VERIFY(window.paints > paintsBefore);
         QCoreApplication::processEvents();
         QCOMPARE(runs, 1);
+    }
+
+    void aWindowThatIsNotPaintedGetsTheWorkAtTheLatestBound() {
+        QWidget window;
+        int runs = 0;
+        runAfterFirstFrame(&window, [&] { ++runs; }, std::chrono::milliseconds(20));
+        QCoreApplication::processEvents();
+        QCOMPARE(runs, 0);
+        QTRY_COMPARE(runs, 1);
     }
 };
 
