@@ -69,8 +69,9 @@ MainWindowView::MainWindowView(MainWindowModel& model, MainWindowEvents& events,
     const QSize layoutSize(MainWindowModel::kLayoutWidth, MainWindowModel::kLayoutHeight);
     // The design font is also the application's: Qt lays a new line edit's empty text out in the
     // application font before the widget's own applies, which would load a face nothing shows.
-    QApplication::setFont(designDefaultFont());
-    setFont(designDefaultFont());
+    const QFont font = designDefaultFont();
+    QApplication::setFont(font);
+    setFont(font);
     client_ = new QWidget(this);
     client_->setFixedSize(layoutSize);
     area_ = new LayoutArea(

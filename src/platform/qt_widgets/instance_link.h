@@ -14,9 +14,6 @@ namespace vq72 {
 
 class InstanceLink {
 public:
-    // How long a request waits for the running instance's answer.
-    static constexpr int kAnswerTimeoutMs = 3000;
-
     virtual ~InstanceLink() = default;
 
     // The window that requests of later instances raise and close.

@@ -66,10 +66,9 @@ bool QtAppServices::previousInstance() {
 }
 
 void QtAppServices::activate(const std::string& title) {
-    InstanceLink* instance = link();
-    const auto answer = instance != nullptr ? instance->ask(instance_protocol::kActivate,
-                                                            QString::fromStdString(title))
-                                            : std::nullopt;
+    std::optional<QByteArray> answer;
+    if (InstanceLink* instance = link())
+        answer = instance->ask(instance_protocol::kActivate, QString::fromStdString(title));
     if (answer != QByteArray(instance_protocol::kDone)) {
         throw Failure(failure_number::kInstanceNoAnswer,
                       "No running " + title + " window answered the request to come forward.");

@@ -9,6 +9,7 @@ namespace vq72 {
 namespace {
 
 constexpr int kConnectTimeoutMs = 1000;
+constexpr int kAnswerTimeoutMs = 3000;  // how long a request waits for the running instance
 
 }  // namespace
 
