@@ -3,11 +3,16 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+
 #include "platform/failure.h"
 #include "platform/failure_numbers.h"
+#include "platform/port_lock.h"
+#include "platform/posix/port_lock_files.h"
 #include "sim/simulated_device.h"
 #include "support/event_wait.h"
 #include "support/scratch_folder.h"
@@ -26,6 +31,12 @@ termios lineOf(const std::string& path) {
     EXPECT_EQ(::tcgetattr(fd, &line), 0);
     ::close(fd);
     return line;
+}
+
+// The file at `path` (0: none).
+ino_t inodeOf(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 ? status.st_ino : 0;
 }
 
 class QtSerialControlTest : public testing::Test {
@@ -132,6 +143,44 @@ TEST_F(QtSerialControlTest, FloodKeepsTheReceiveBufferBoundedAndLosesNothing) {
     })) << received.size();
     EXPECT_EQ(most, QtSerialControl::kReadBufferBytes);
     EXPECT_TRUE(received == flood) << "received " << received.size() << " bytes, out of order";
+}
+
+// The presence poll closes the port and opens it again at once: the device stays open and locked
+// in between, and is let go when the turn of the event loop is over.
+TEST_F(QtSerialControlTest, AReopenInTheSameTurnKeepsTheDeviceUnlessItChanged) {
+    startDevice();
+    QtSerialControl& c = openControl();
+    const std::string lock = locks() + "/" + lockFileName(posix::realDevicePath(link()));
+    const ino_t lockFile = inodeOf(lock);
+    ASSERT_NE(lockFile, 0u);
+    device_->transmit("stale");
+    ASSERT_TRUE(processEventsUntil([&] { return c.inBufferCount() == 5; }));
+
+    c.setPortOpen(false);
+    EXPECT_FALSE(c.portOpen());
+    c.setPortOpen(true);
+    EXPECT_EQ(inodeOf(lock), lockFile) << "the lock lapsed between the close and the reopen";
+    EXPECT_EQ(c.inBufferCount(), 0) << "bytes from before the close outlived it";
+    c.output("CTS");
+    ASSERT_TRUE(processEventsUntil([&] { return count(comm_event::kReceive) == 1; }));
+    EXPECT_EQ(c.input(), "VQ7240 CT-OK\r\n");
+
+    c.setPortOpen(false);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(inodeOf(lock), 0u) << "the device is still held after the turn";
+
+    // Between the close and the reopen, the path comes to name another device.
+    sim::Options beside;
+    beside.linkPath = folder_.path("beside");
+    sim::SimulatedDevice other(beside);
+    other.start();
+    c.setPortOpen(true);
+    c.setPortOpen(false);
+    ASSERT_EQ(::rename(beside.linkPath.c_str(), link().c_str()), 0);
+    c.setPortOpen(true);
+    c.output("CTS");
+    EXPECT_TRUE(processEventsUntil([&] { return other.log().size() == 1; }))
+        << "the reopen wrote to the device the path no longer names";
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "platform/failure.h"
 #include "platform/failure_numbers.h"
 #include "platform/port_lock.h"
+#include "platform/posix/open_device.h"
 #include "platform/qt/open_failure.h"
 
 namespace vq72 {
@@ -73,10 +74,15 @@ QtSerialControl::QtSerialControl(PortMap map, std::string lockFolder, QObject* p
     connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialControl::takeError);
     keptExpiry_.setSingleShot(true);
     connect(&keptExpiry_, &QTimer::timeout, this, [this] { kept_.reset(); });
+    // Runs once the turn of the event loop that closed the port is over.
+    heldRelease_.setSingleShot(true);
+    heldRelease_.setInterval(0);
+    connect(&heldRelease_, &QTimer::timeout, this, &QtSerialControl::releaseHeldPort);
 }
 
 QtSerialControl::~QtSerialControl() {
     close();
+    releaseHeldPort();
 }
 
 void QtSerialControl::setSettings(const std::string& settings) {
@@ -90,23 +96,25 @@ void QtSerialControl::setSettings(const std::string& settings) {
     if (*parsed == settings_) return;
     settings_ = *parsed;
     if (network_) network_->setLineSettings(settings_, handshaking_);
-    if (port_.isOpen()) applyLineSettings();
+    if (localPortOpen()) applyLineSettings();
 }
 
 void QtSerialControl::setHandshaking(int mode) {
     if (mode == handshaking_) return;
     handshaking_ = mode;
     if (network_) network_->setLineSettings(settings_, handshaking_);
-    if (port_.isOpen()) applyLineSettings();
+    if (localPortOpen()) applyLineSettings();
+}
+
+bool QtSerialControl::lineSettingsApplied() {
+    return port_.setBaudRate(settings_.baud) && port_.setParity(qtParity(settings_.parity)) &&
+           port_.setDataBits(static_cast<QSerialPort::DataBits>(settings_.dataBits)) &&
+           port_.setStopBits(qtStopBits(settings_.stopBits)) &&
+           port_.setFlowControl(qtFlowControl(handshaking_));
 }
 
 void QtSerialControl::applyLineSettings() {
-    const bool applied =
-        port_.setBaudRate(settings_.baud) && port_.setParity(qtParity(settings_.parity)) &&
-        port_.setDataBits(static_cast<QSerialPort::DataBits>(settings_.dataBits)) &&
-        port_.setStopBits(qtStopBits(settings_.stopBits)) &&
-        port_.setFlowControl(qtFlowControl(handshaking_));
-    if (!applied && port_.isOpen()) {
+    if (!lineSettingsApplied() && port_.isOpen()) {
         const std::string text = port_.errorString().toStdString();
         port_.clearError();
         throw Failure(failure_number::kSystemErrorBase + errno,
@@ -118,13 +126,13 @@ void QtSerialControl::applyLineSettings() {
 void QtSerialControl::setDTREnable(bool on) {
     dtr_ = on && portOpen();
     if (network_) network_->setModemLine(true, on);
-    if (port_.isOpen()) driveModemLine(true, on);
+    if (localPortOpen()) driveModemLine(true, on);
 }
 
 void QtSerialControl::setRTSEnable(bool on) {
     rts_ = on && portOpen();
     if (network_) network_->setModemLine(false, on);
-    if (port_.isOpen()) driveModemLine(false, on);
+    if (localPortOpen()) driveModemLine(false, on);
 }
 
 void QtSerialControl::driveModemLine(bool dtr, bool on) {
@@ -152,13 +160,16 @@ void QtSerialControl::open() {
         throw Failure(failure_number::kPortInUse, path + " is already open.");
     }
     if (isNetworkEntry(path)) {
+        releaseHeldPort();
         openNetwork(path);
         return;
     }
-    if (auto failure = unusablePortFailure(commPort_, path)) throw *failure;
     // QSerialPort gets the device itself: its lock file then carries the device's name whatever
     // link led there, and a relative path is not taken for one below /dev.
     const std::string device = posix::realDevicePath(path);
+    if (reopenHeld(device)) return;
+    releaseHeldPort();
+    if (auto failure = unusablePortFailure(commPort_, path)) throw *failure;
     lockPort(path, device);
     port_.setPortName(QString::fromStdString(device));
     applyLineSettings();
@@ -189,6 +200,28 @@ void QtSerialControl::open() {
         throw openFailure(attempt);
     }
     dropKeptConnection();
+    startLineAfresh();
+}
+
+bool QtSerialControl::reopenHeld(const std::string& device) {
+    if (!held_ || port_.bytesToWrite() > 0 ||
+        !posix::isDeviceAt(static_cast<int>(port_.handle()), device)) {
+        return false;
+    }
+    // What a real close and open would have dropped: the bytes received meanwhile. Output that
+    // the system still sends goes on, as a real close waits for it. A device that hung up (a
+    // USB adapter pulled out) refuses this.
+    if (!port_.clear(QSerialPort::Input) || !lineSettingsApplied()) {
+        port_.clearError();
+        return false;
+    }
+    heldRelease_.stop();
+    held_ = false;
+    startLineAfresh();
+    return true;
+}
+
+void QtSerialControl::startLineAfresh() {
     dtr_ = rts_ = false;
     driveModemLine(true, false);
     driveModemLine(false, false);
@@ -217,7 +250,20 @@ void QtSerialControl::close() {
     dtr_ = rts_ = false;
     if (network_ && !network_->lost()) keepConnection();
     network_.reset();
-    if (port_.isOpen()) port_.close();
+    if (localPortOpen()) {
+        held_ = true;
+        heldRelease_.start();
+    } else if (!held_) {
+        ownLock_.reset();
+    }
+    port_.clearError();
+}
+
+void QtSerialControl::releaseHeldPort() {
+    heldRelease_.stop();
+    if (!held_) return;
+    held_ = false;
+    port_.close();
     ownLock_.reset();
     port_.clearError();
 }
@@ -258,17 +304,18 @@ void QtSerialControl::output(const std::string& bytes) {
     // QSerialPort only writes from the event loop; hand the bytes to the system now, so that a
     // close right after this loses nothing.
     port_.flush();
-    if (port_.isOpen() && port_.bytesToWrite() > 0) port_.waitForBytesWritten(kWriteWaitMs);
+    if (localPortOpen() && port_.bytesToWrite() > 0) port_.waitForBytesWritten(kWriteWaitMs);
 }
 
 void QtSerialControl::purge(PurgeScope scope) {
     // A network port's output is with gensio once output() returns: only input is waiting.
     if (network_) network_->discardReceived();
-    if (!port_.isOpen()) return;
+    if (!localPortOpen()) return;
     port_.clear(scope == PurgeScope::Both ? QSerialPort::AllDirections : QSerialPort::Input);
 }
 
 void QtSerialControl::takeReceivedBytes() {
+    if (!localPortOpen()) return;
     if (lineErrors_) {
         if (const auto now = readLineErrorCounts(static_cast<int>(port_.handle()))) {
             const std::vector<int> events = lineErrorEvents(*lineErrors_, *now);
@@ -276,19 +323,22 @@ void QtSerialControl::takeReceivedBytes() {
             for (const int code : events) raise(code);
         }
     }
-    if (port_.isOpen() && rThreshold_ > 0 && port_.bytesAvailable() >= rThreshold_) {
+    if (rThreshold_ > 0 && port_.bytesAvailable() >= rThreshold_) {
         raise(comm_event::kReceive);
     }
 }
 
 // A vanished device makes QSerialPort repeat its error in a tight loop: the port is closed at
-// the first one and the loss is reported once. Other errors (a modem line a pty cannot drive,
-// a failed open, which open() reports itself) are no event.
+// the first one and the loss is reported once (not at all when the program had closed it
+// already). Other errors (a modem line a pty cannot drive, a failed open, which open() reports
+// itself) are no event.
 void QtSerialControl::takeError(QSerialPort::SerialPortError error) {
     if (drivingModemLine_ || !port_.isOpen()) return;
     if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError) return;
+    const bool wasOpen = localPortOpen();
     close();
-    raiseLater(comm_event::kPortLost);
+    releaseHeldPort();
+    if (wasOpen) raiseLater(comm_event::kPortLost);
 }
 
 void QtSerialControl::raise(int code) {

@@ -3,7 +3,10 @@
 // raised on the thread that owns this object, and a device that vanishes (or a connection that
 // drops) closes the port and is reported once as comm_event::kPortLost. A port whose lock file
 // names a live process, or whose lock path holds anything but a lock file, is never opened
-// (kPortInUse); stale lock files are taken over.
+// (kPortInUse); stale lock files are taken over. A local port closed and opened again within one
+// turn of the event loop (the presence poll's close and reopen, a port scan's probe of the
+// selected port) keeps its device open and locked in between: the reopen takes the input queue
+// away and applies the settings and modem lines afresh, as a real open would.
 #pragma once
 
 #include <QObject>
@@ -57,7 +60,7 @@ public:
     void setRThreshold(int bytes) override { rThreshold_ = bytes; }
 
     void setPortOpen(bool open) override;
-    bool portOpen() const override { return network_ != nullptr || port_.isOpen(); }
+    bool portOpen() const override { return network_ != nullptr || localPortOpen(); }
 
     int inBufferCount() const override;
     std::string input() override;
@@ -89,7 +92,16 @@ private:
     // kPortInUse naming the holder or the lock path.
     void lockPort(const std::string& path, const std::string& device);
     void close();
+    // The device of a local port closed in this turn of the event loop, still open and locked.
+    bool localPortOpen() const { return port_.isOpen() && !held_; }
+    // Takes the held device back for a reopen of `device`; false when it cannot serve it (another
+    // device, one that hung up, bytes of ours still unsent, settings refused).
+    bool reopenHeld(const std::string& device);
+    void releaseHeldPort();
+    // After an open: DTR and RTS off, the line's error counts read anew.
+    void startLineAfresh();
     void applyLineSettings();
+    bool lineSettingsApplied();
     // Drives DTR or RTS on an open port; a line the device cannot drive (a pty) is no failure.
     void driveModemLine(bool dtr, bool on);
     void takeReceivedBytes();
@@ -102,6 +114,8 @@ private:
     bool qtLocksHere_;  // QSerialPort's own lock file, in the system folder, is the port's lock
     std::unique_ptr<posix::OwnLockFile> ownLock_;
     QSerialPort port_;
+    bool held_ = false;  // port_ is closed for the program but not yet for the system
+    QTimer heldRelease_;
     network::NetworkConnector connector_;
     std::unique_ptr<network::NetworkConnection> network_;  // set while a network port is open
     std::string networkEntry_;                             // the entry network_ connects
