@@ -33,10 +33,11 @@ termios lineOf(const std::string& path) {
     return line;
 }
 
-// The file at `path` (0: none).
-ino_t inodeOf(const std::string& path) {
+// How many names the open file at `fd` has: 0 once it was deleted.
+nlink_t namesOf(int fd) {
     struct stat status {};
-    return ::stat(path.c_str(), &status) == 0 ? status.st_ino : 0;
+    EXPECT_EQ(::fstat(fd, &status), 0);
+    return status.st_nlink;
 }
 
 class QtSerialControlTest : public testing::Test {
@@ -151,15 +152,15 @@ TEST_F(QtSerialControlTest, AReopenInTheSameTurnKeepsTheDeviceUnlessItChanged) {
     startDevice();
     QtSerialControl& c = openControl();
     const std::string lock = locks() + "/" + lockFileName(posix::realDevicePath(link()));
-    const ino_t lockFile = inodeOf(lock);
-    ASSERT_NE(lockFile, 0u);
+    const int lockFile = ::open(lock.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(lockFile, 0);
     device_->transmit("stale");
     ASSERT_TRUE(processEventsUntil([&] { return c.inBufferCount() == 5; }));
 
     c.setPortOpen(false);
     EXPECT_FALSE(c.portOpen());
     c.setPortOpen(true);
-    EXPECT_EQ(inodeOf(lock), lockFile) << "the lock lapsed between the close and the reopen";
+    EXPECT_EQ(namesOf(lockFile), 1u) << "the lock lapsed between the close and the reopen";
     EXPECT_EQ(c.inBufferCount(), 0) << "bytes from before the close outlived it";
     c.output("CTS");
     ASSERT_TRUE(processEventsUntil([&] { return count(comm_event::kReceive) == 1; }));
@@ -167,7 +168,8 @@ TEST_F(QtSerialControlTest, AReopenInTheSameTurnKeepsTheDeviceUnlessItChanged) {
 
     c.setPortOpen(false);
     QCoreApplication::processEvents();
-    EXPECT_EQ(inodeOf(lock), 0u) << "the device is still held after the turn";
+    EXPECT_EQ(namesOf(lockFile), 0u) << "the device is still held after the turn";
+    ::close(lockFile);
 
     // Between the close and the reopen, the path comes to name another device.
     sim::Options beside;
