@@ -323,7 +323,8 @@ void QtSerialControl::takeReceivedBytes() {
             for (const int code : events) raise(code);
         }
     }
-    if (rThreshold_ > 0 && port_.bytesAvailable() >= rThreshold_) {
+    // A line error's handler may have closed the port meanwhile.
+    if (localPortOpen() && rThreshold_ > 0 && port_.bytesAvailable() >= rThreshold_) {
         raise(comm_event::kReceive);
     }
 }
