@@ -68,13 +68,10 @@ public:
 
     ReportRoutine& report() { return report_; }
     SettingsStore& settings() { return settings_; }
-    SettleTimer& settleTimer() { return settle_; }
     Shutdown& shutdown() { return shutdown_; }
-    HelpMenu& helpMenu() { return helpMenu_; }
     PortDiscovery& ports() { return ports_; }
     CommandChannel& channel() { return channel_; }
     ReplyReader& reader() { return reader_; }
-    SerialEvents& serialEvents() { return serialEvents_; }
     LinkSupervision& supervision() { return supervision_; }
     OsdTransfer& osdTransfer() { return osdTransfer_; }
 

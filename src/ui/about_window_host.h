@@ -34,8 +34,6 @@ public:
     // it can be unloaded from inside its own handlers. Ends a modal showing.
     void unloadAbout() override;
 
-    // The main window, when it is made after the host.
-    void setOwner(QWidget* parent) { parent_ = parent; }
     // The loaded window's view; nullptr while none is loaded.
     AboutWindowView* view() const;
 

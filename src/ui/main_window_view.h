@@ -28,8 +28,6 @@ public:
     QWidget* widgetFor(const std::string& name, int index = -1) const;
     QAction* actionFor(const std::string& name, int index = -1) const;
     QMenu* menuFor(const std::string& name) const;
-    // The part of the window below the menu bar in which the layout area shows.
-    QWidget* clientArea() const { return client_; }
 
 signals:
     // The window has unloaded (Form_Unload has run); the program ends.
