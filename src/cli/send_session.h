@@ -34,7 +34,6 @@ public:
     void setFinishedHandler(std::function<void()> handler) { finished_ = std::move(handler); }
 
     State state() const { return state_; }
-    bool finished() const { return state_ == State::Acknowledged || state_ == State::PortLost; }
 
 private:
     void takeEvent();

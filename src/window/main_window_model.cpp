@@ -64,9 +64,6 @@ MainWindowModel::MainWindowModel()
             for (auto* l : listeners_) l->controlChanged(c, p);
         });
     }
-    watch(tmrSplash);
-    watch(tmrComInit);
-    watch(tmr_Delay);
 }
 
 std::vector<Control*> MainWindowModel::controls() {
@@ -103,12 +100,6 @@ std::vector<Control*> MainWindowModel::menuItems() {
 void MainWindowModel::watch(Control& control) {
     control.setObserver([this](const Control& c, ControlProperty p) {
         for (auto* l : listeners_) l->controlChanged(c, p);
-    });
-}
-
-void MainWindowModel::watch(Timer& timer) {
-    timer.setObserver([this](const Timer& t) {
-        for (auto* l : listeners_) l->timerChanged(t);
     });
 }
 

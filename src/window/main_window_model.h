@@ -22,7 +22,6 @@ public:
     virtual ~MainWindowListener() = default;
     virtual void controlChanged(const Control&, ControlProperty) {}
     virtual void windowChanged(WindowProperty) {}
-    virtual void timerChanged(const Timer&) {}
 };
 
 class MainWindowModel : public WindowFrame {
@@ -99,7 +98,6 @@ public:
 
 private:
     void watch(Control& control);
-    void watch(Timer& timer);
     void optionChanged(std::vector<Control>& group, const Control& changed,
                        const std::function<void(int)>& handler);
     void notifyWindow(WindowProperty property);
