@@ -224,13 +224,11 @@ private:
     }
 
     void queue(Burst burst) {
-        ++d_.pendingBursts_;
         if (isAnswer(burst.kind)) ++d_.pendingAnswers_;
         outbox_.push_back(std::move(burst));
     }
 
     void sent(const Burst& burst) {
-        --d_.pendingBursts_;
         if (isAnswer(burst.kind)) --d_.pendingAnswers_;
     }
 
@@ -398,7 +396,6 @@ void SimulatedDevice::transmit(const std::string& bytes) {
     {
         std::lock_guard lock(mutex_);
         toTransmit_.push_back(bytes);
-        ++pendingBursts_;
         ++pendingAnswers_;
     }
     [[maybe_unused]] const ssize_t woken = ::write(wake_[1], "x", 1);

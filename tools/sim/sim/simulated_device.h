@@ -52,10 +52,9 @@ public:
     // still to come; the link and log paths stay. Takes effect before the next byte is handled.
     void setFaults(Options options);
 
-    // Bursts queued and not yet wholly sent: all of them, and the answers among them (replies,
-    // the banner, transmit() requests). An answer is counted before its frame shows in the log,
-    // so a host can wait until everything its commands called for is on the line.
-    int pendingBursts() const { return pendingBursts_.load(); }
+    // Answers queued and not yet wholly sent (replies, the banner, transmit() requests). An
+    // answer is counted before its frame shows in the log, so a host can wait until everything
+    // its commands called for is on the line.
     int pendingAnswers() const { return pendingAnswers_.load(); }
     // Bytes on the line that no reader of the port has taken yet; 0 while the port is gone.
     int unreadByHost() const;
@@ -78,7 +77,6 @@ private:
     std::atomic<unsigned long> changes_{0};
     std::atomic<unsigned long> vanishes_{0};
     std::atomic<unsigned long> sentBytes_{0};
-    std::atomic<int> pendingBursts_{0};
     std::atomic<int> pendingAnswers_{0};
     int slaveFd_ = -1;  // the device's own descriptor of the slave, under mutex_
     std::atomic<bool> stopping_{false};
