@@ -72,6 +72,28 @@ TEST_F(ReadyLink, TheFirstTokenFoundInALineDecides) {
     }
 }
 
+// A failure while reading the input tears reception down without a word; a later one is reported
+// with its stage ("2" once the batch is taken) before the same teardown.
+TEST(ReplyFailure, OnlyAFailureAfterTheReadIsReported) {
+    const struct {
+        const char* call;
+        std::vector<ReportSpy::Report> reports;
+    } cases[] = {{"input", {}}, {"purge(receive)", {{"RecvData", "simulated failure 2"}}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.call);
+        test::ReadyProgram r;
+        ASSERT_TRUE(r.prepare());
+        r.h.serial.failures.fail(c.call, 9005);
+        r.h.serial.arrive("VQ7240 CT-OK\r\n");
+        r.h.clock.run(2);
+        EXPECT_EQ(r.spy.reports, c.reports);
+        EXPECT_FALSE(r.h.serial.portOpen());
+        EXPECT_FALSE(r.h.w.state.PortReady);
+        EXPECT_EQ(r.h.w.lbl_txt_status.text(), "No Com Port");
+        EXPECT_TRUE(r.h.program.reader().RxBuffer.empty());
+    }
+}
+
 using ReplyTokens = ReadyLink;
 
 TEST_F(ReplyTokens, LogoModelIsStoredOnceButEveryOneResetsTheCaption) {
