@@ -250,11 +250,10 @@ void QtSerialControl::close() {
     dtr_ = rts_ = false;
     if (network_ && !network_->lost()) keepConnection();
     network_.reset();
+    // Our own lock file exists only while the device is open; it goes with the held device.
     if (localPortOpen()) {
         held_ = true;
         heldRelease_.start();
-    } else if (!held_) {
-        ownLock_.reset();
     }
     port_.clearError();
 }
