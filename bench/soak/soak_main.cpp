@@ -375,7 +375,7 @@ private:
     // reads what arrived before it closes), and the wait ends at once so that the port's return
     // is still seen by the transfer. A closed port reads no answers, so it ends the wait too.
     void awaitOwedReplies() {
-        if (!device_ || program_->frm_VQ72xx.state.RepliesOwed == 0) return;
+        if (!device_ || program_->frm_VQ72xx.state.Replies.empty()) return;
         const unsigned long arrived = framesSeen() - framesLost_;
         if (arrived + framesLost_ > serial_->commandsWritten) {
             framesLost_ =

@@ -16,6 +16,7 @@ void OsdTransfer::String_2_VQ7240(const std::string& LocationCode, const std::st
         if (!guard(unit)) transfer_.TextTransferBusy = false;
     };
 
+    step([&] { transfer_.NoReply.end(lbl_txt_status_); });
     step([&] { frame_.setMousePointer(MousePointer::Busy); });
     transfer_.TextTransferBusy = true;
     text = trimBlanks(text);

@@ -8,7 +8,7 @@ bool CommandChannel::SendCom(const std::string& command) {
 
     // A port that closed by itself since the last write took the replies still owed with it.
     step([&] {
-        if (!serial_.portOpen()) flags_.RepliesOwed = 0;
+        if (!serial_.portOpen()) flags_.Replies.forget();
     });
     if (flags_.ReopenBeforeSend) {
         flags_.ReopenBeforeSend = false;
@@ -35,8 +35,8 @@ bool CommandChannel::SendCom(const std::string& command) {
     step([&] { dtr = serial_.dtrEnable(); });
     if (dtr) {
         if (!step([&] { serial_.output(command); })) return false;
-        ++flags_.RepliesOwed;
-        flags_.ReplyDeadlineTicks = kReplyDeadlineTicks;
+        flags_.Replies.written(command == kPresencePollText ? ReplyLedger::Command::Poll
+                                                            : ReplyLedger::Command::Text);
         return true;
     }
     showNoPort(step);

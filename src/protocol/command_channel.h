@@ -20,10 +20,6 @@ public:
     static constexpr int kPresencePoll = 22;
     static constexpr int kNoCommand = 17;
     static constexpr const char* kPresencePollText = reply_tokens::kPresenceQuestion;
-    // Every command written owes one "CT-OK"; what is still owed this many ticks after the
-    // last write is given up. Shorter than the poll period, so that a device that answers the
-    // polls but ignores a text cannot keep the text's confirmation open for ever.
-    static constexpr int kReplyDeadlineTicks = 80;
 
     CommandChannel(LinkIndicators& link, const StartUpFlags& startUp,
                    const PortSelection& selection, LinkFlags& flags, const TransferFlags& transfer,

@@ -15,21 +15,24 @@ void LinkSupervision::tick() {
         --flags_.RxWaitTicks;
         reader_.RecvData();
     }
-    // The reply deadline waits while a batch is still arriving or in its quiet time.
-    if (flags_.ReplyDeadlineTicks > 0 && flags_.RxWaitTicks == 0 &&
-        --flags_.ReplyDeadlineTicks == 0) {
-        reader_.replyDeadlinePassed();
-    }
+    if (flags_.Replies.tick(flags_.RxWaitTicks > 0)) reader_.lastTextGivenUp();
+    transfer_.NoReply.tick(link_.lbl_txt_status);
     if (!flags_.PortReady) retryPort();
     watchdog();
     report_.tickErrorPanel();
-    if (!transfer_.TextTransferBusy && flags_.PortReady) {
+    if (pollMayRun()) {
         poll();
         if (selection_.RefreshPortsPending) {
             selection_.RefreshPortsPending = false;
             ports_.FindComs();
         }
     }
+}
+
+// The poll and the rescan wait while a text is sent, and while it awaits its confirmation: a reply
+// to a poll written after the text could not be told from the text's.
+bool LinkSupervision::pollMayRun() const {
+    return !transfer_.TextTransferBusy && transfer_.TextSentPending == 0 && flags_.PortReady;
 }
 
 void LinkSupervision::retryPort() {
@@ -83,12 +86,13 @@ long LinkSupervision::ticksUntilDue() const {
     // before it handles any event.)
     long due = ticksUntilWatchdogActs();
     if (flags_.RxWaitTicks > 0) due = std::min<long>(due, flags_.RxWaitTicks);
-    // A passing reply deadline shows "No Reply" for a text; otherwise it only forgets the replies
-    // owed, which nothing reads before the next tick or event runs it.
-    if (flags_.ReplyDeadlineTicks > 0 && transfer_.TextSentPending > 0)
-        due = std::min<long>(due, flags_.ReplyDeadlineTicks);
+    // Giving up a text shows "No Reply", and the notice's end takes its colour away; giving up
+    // a poll only forgets a debt, which nothing reads before the next tick or event runs it.
+    if (transfer_.TextSentPending != 0 && flags_.Replies.textOwed())
+        due = std::min(due, std::max(1L, flags_.Replies.ticksUntilTextGivenUp()));
+    if (transfer_.NoReply.shown()) due = std::min(due, transfer_.NoReply.ticksUntilEnd());
     if (!flags_.PortReady) due = std::min<long>(due, PortRetryTicks > 1 ? PortRetryTicks : 1);
-    if (!transfer_.TextTransferBusy && flags_.PortReady) {
+    if (pollMayRun()) {
         due = std::min(due, selection_.RefreshPortsPending ? 1 : ticksUntilPoll());
     }
     return due;

@@ -31,7 +31,7 @@ public:
     static constexpr const char* kPollText = "    ";
 
     LinkSupervision(LinkIndicators& link, LinkFlags& flags, PortSelection& selection,
-                    const TransferFlags& transfer, ReportRoutine& report, SerialControl& serial,
+                    TransferFlags& transfer, ReportRoutine& report, SerialControl& serial,
                     ReplyReader& reader, PortDiscovery& ports, CommandChannel& channel)
         : link_(link),
           flags_(flags),
@@ -57,6 +57,7 @@ private:
     void retryPort();
     void watchdog();
     void poll();
+    bool pollMayRun() const;
 
     long ticksUntilWatchdogActs() const;
     long ticksUntilPoll() const;
@@ -64,7 +65,7 @@ private:
     LinkIndicators& link_;
     LinkFlags& flags_;
     PortSelection& selection_;
-    const TransferFlags& transfer_;
+    TransferFlags& transfer_;
     ReportRoutine& report_;
     SerialControl& serial_;
     ReplyReader& reader_;

@@ -10,7 +10,9 @@ bool contains(const std::string& line, const char* token) {
 }  // namespace
 
 void ReplyReader::RecvData() {
-    if (!flags_.PortReady) return;
+    // Until the port has settled only replies owed are read: a text written meanwhile is
+    // confirmed as soon as the device answers.
+    if (!flags_.PortReady && flags_.Replies.empty()) return;
 
     std::string stage;
     bool readingInput = false;
@@ -28,6 +30,7 @@ void ReplyReader::RecvData() {
             }
             link_.txtCom.setBackColour(kGreen);
             flags_.TicksSinceReply = 0;
+            for (int i = 0; i < batch.cutAcknowledgements; ++i) acknowledged();
             interpret(batch.text);
             // Only received bytes go: a command still being written must reach the device whole.
             serial_.purge(PurgeScope::ReceiveOnly);
@@ -79,31 +82,29 @@ void ReplyReader::markNoComPort() {
     RxBuffer.clear();
 }
 
-void ReplyReader::ProcessData(std::string line) {
-    auto step = [&](auto&& unit) {
-        FailureInfo failure;
-        if (!runUnit(unit, failure)) processFailed(failure);
-    };
+void ReplyReader::acknowledged() {
+    // "No Reply" stays on screen a while: a poll's answer does not replace it.
+    const bool noticeShown = transfer_.NoReply.shown();
+    if (!noticeShown) step([&] { link_.lbl_txt_status.setBackColour(kGreen); });
+    step([&] {
+        const int port = serial_.commPort();
+        menu_.deviceAnswered(port, serial_.devicePath(port));
+    });
+    const ReplyLedger::Payment payment = flags_.Replies.paid();
+    if (transfer_.TextSentPending != 0) {
+        if (payment != ReplyLedger::Payment::TextConfirmed) return;
+        transfer_.TextSentPending = 0;
+        step([&] { link_.lbl_txt_status.setText("Done"); });
+    } else if (!noticeShown) {
+        step([&] { link_.frame.setCaption(startUp_.AppName + " (VQ72xx Found)"); });
+        step([&] { link_.lbl_txt_status.setText("VQ72xx Found"); });
+    }
+}
 
+void ReplyReader::ProcessData(std::string line) {
     if (contains(line, kBannerToken)) return;
     if (contains(line, kAcknowledgement)) {
-        step([&] { link_.lbl_txt_status.setBackColour(kGreen); });
-        step([&] {
-            const int port = serial_.commPort();
-            menu_.deviceAnswered(port, serial_.devicePath(port));
-        });
-        const bool owed = flags_.RepliesOwed > 0;
-        if (owed) --flags_.RepliesOwed;
-        if (transfer_.TextSentPending != 0) {
-            // The text is confirmed once every reply owed since it was written is in: a
-            // device that ignores the text but answers a poll leaves one reply owed.
-            if (!owed || flags_.RepliesOwed > 0) return;
-            transfer_.TextSentPending = 0;
-            step([&] { link_.lbl_txt_status.setText("Done"); });
-        } else {
-            step([&] { link_.frame.setCaption(startUp_.AppName + " (VQ72xx Found)"); });
-            step([&] { link_.lbl_txt_status.setText("VQ72xx Found"); });
-        }
+        acknowledged();
         return;
     }
     if (contains(line, "BG001M")) {
@@ -130,12 +131,10 @@ void ReplyReader::ProcessData(std::string line) {
     }
 }
 
-void ReplyReader::replyDeadlinePassed() {
-    flags_.RepliesOwed = 0;
-    if (transfer_.TextSentPending == 0) return;
+void ReplyReader::lastTextGivenUp() {
     transfer_.TextSentPending = 0;
-    link_.lbl_txt_status.setBackColour(kMagenta);
-    link_.lbl_txt_status.setText(kNoReply);
+    // A port lost meanwhile has said so already.
+    if (serial_.portOpen()) transfer_.NoReply.show(link_.lbl_txt_status);
 }
 
 void ReplyReader::processFailed(const FailureInfo& failure) {

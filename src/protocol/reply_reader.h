@@ -31,8 +31,6 @@ public:
     // A batch shorter than this is dropped.
     static constexpr std::size_t kMinBatch = 11;
     static constexpr int kLogoModel = 5;
-    // Shown when a text was written but the device never confirmed it.
-    static constexpr const char* kNoReply = "No Reply";
 
     ReplyReader(LinkIndicators& link, ComMenu& menu, const StartUpFlags& startUp, LinkFlags& flags,
                 TransferFlags& transfer, ReportRoutine& report, SettingsStore& settings,
@@ -50,9 +48,8 @@ public:
     // A failure of its own reception teardown (closing the port) reaches the caller.
     void RecvData();
     void ProcessData(std::string line);
-    // The replies still owed are given up; a text still awaiting confirmation is reported as
-    // not confirmed.
-    void replyDeadlinePassed();
+    // The last text owed was given up: it is reported as not confirmed.
+    void lastTextGivenUp();
 
     ReceiveBuffer RxBuffer;
     // The value last stored for "LG_Model" in this run.
@@ -64,6 +61,15 @@ private:
     // Reads what waits; returns false when Input gave nothing.
     bool receive(bool& readingInput);
     void interpret(const std::string& batch);
+    // A "CT-OK" pays the oldest reply owed: "Done" when that confirms the text, a detection
+    // when no text awaits one.
+    void acknowledged();
+    // Runs one step of ProcessData: a failure marks the port gone and is reported.
+    template <typename Unit>
+    void step(Unit&& unit) {
+        FailureInfo failure;
+        if (!runUnit(unit, failure)) processFailed(failure);
+    }
     // Closes the port, then marks it gone.
     void teardown();
     // Beeps, marks the port not ready, shows "No Com Port" and drops the bytes received.

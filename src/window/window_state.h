@@ -7,6 +7,8 @@
 #include <string>
 
 #include "device/program_identity.h"
+#include "device/reply_ledger.h"
+#include "window/no_reply_notice.h"
 
 namespace vq72 {
 
@@ -36,11 +38,9 @@ struct LinkFlags {
     bool CmdBusy = false;
     // written by the link supervision and the command channel; read by the command channel
     bool ReopenBeforeSend = false;
-    // counted up and cleared by the command channel; counted down, cleared and read by the
-    // reply reader
-    int RepliesOwed = 0;  // "CT-OK" replies owed for commands written recently
-    // set by the command channel, counted down by the link supervision that reads it
-    int ReplyDeadlineTicks = 0;  // ticks until the replies still owed are given up
+    // written to and forgotten by the command channel, paid by the reply reader, aged by the
+    // link supervision; read by the reply reader and the link supervision
+    ReplyLedger Replies;  // the "CT-OK" replies owed for the commands written
     // set by the reply reader, counted down by the link supervision; both read it
     int RxWaitTicks = 0;
     // counted up and restarted by the link supervision, reset by the reply reader; read by the
@@ -54,6 +54,8 @@ struct TransferFlags {
     bool TextTransferBusy = false;
     // set by the OSD transfer, cleared by it and the reply reader; read by the reply reader
     int TextSentPending = 0;  // an OSD text awaits the device's confirmation
+    // shown by the reply reader, aged by the link supervision, ended by the OSD transfer
+    NoReplyNotice NoReply;
 };
 
 struct DisplayChoice {

@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(buffer.storedCharacters() <=
               vq72::ReceiveBuffer::kKeptHead + 2 * vq72::ReceiveBuffer::kMaxBatch);
         check(h.w.state.RxWaitTicks >= 0 && h.w.state.RxWaitTicks <= 3);
-        check(h.w.state.RepliesOwed >= 0);
+        check(h.w.state.Replies.owed() <= vq72::ReplyLedger::kMostOwed);
     }
     return 0;
 }

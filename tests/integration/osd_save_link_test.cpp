@@ -47,7 +47,7 @@ TEST_F(OsdSaveLink, SaveDuringAReplysQuietTimeReachesTheDeviceWholeAndIsAcknowle
     // reply is taken, and purged, before the device has read the command; it does not confirm
     // the text.
     clock.between = [] { QCoreApplication::processEvents(); };
-    ASSERT_GE(clock.runUntil([&] { return w.state.RepliesOwed == 1; }, 5), 0);
+    ASSERT_GE(clock.runUntil([&] { return w.state.Replies.owed() == 1; }, 5), 0);
     EXPECT_EQ(w.state.TextSentPending, 1);
     clock.between = [this] { letTheLineSettle(); };
     ASSERT_TRUE(statusWithin("Done", 10));

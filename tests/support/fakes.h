@@ -85,6 +85,7 @@ public:
         if (!present.count(port_))
             throw Failure(failure_number::kNoSuchPort, "Invalid Port Number");
         open_ = true;
+        received.clear();  // an open starts with an empty receive queue
         ++opens;
     }
     bool portOpen() const override { return open_; }

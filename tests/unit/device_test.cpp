@@ -101,6 +101,43 @@ TEST(ReceiveBuffer, DecidesAsTheWholeTextWouldForEveryLength) {
     }
 }
 
+// Lines as the reply reader splits a batch (at carriage returns) that it takes for an
+// acknowledgement: the banner's token first.
+int acknowledgingLines(const std::string& text) {
+    int count = 0;
+    for (std::size_t from = 0; from < text.size();) {
+        const std::size_t cr = text.find('\r', from);
+        const std::size_t end = cr == std::string::npos ? text.size() : cr + 1;
+        const std::string line = text.substr(from, end - from);
+        count +=
+            line.find("(C) Flarn") == std::string::npos && line.find("CT-OK") != std::string::npos;
+        from = end;
+    }
+    return count;
+}
+
+// Whatever a long batch loses to the cut, its acknowledgements are counted once: those in the
+// cut lines, the one whose line the cut runs through, and those of the kept text.
+TEST(ReceiveBuffer, CountsEveryAcknowledgementOfALongBatchOnce) {
+    const std::string lines[] = {
+        "VQ7240 CT-OK\r\n",   "(C) Flarn VQ7240\r\n", "Time=12\r", "CT-OK", "x",
+        std::string(150, 'z')};
+    std::uint32_t seed = 7240;
+    for (int run = 0; run < 2000; ++run) {
+        std::string whole;
+        for (int i = run % 40; i >= 0; --i) {
+            seed = seed * 1664525u + 1013904223u;
+            whole += lines[(seed >> 16) % std::size(lines)];
+        }
+        ReceiveBuffer buffer;
+        for (const char c : whole) buffer.append(c);
+        const ReceiveBuffer::Batch batch = buffer.take();
+        ASSERT_EQ(batch.cutAcknowledgements + acknowledgingLines(batch.text),
+                  acknowledgingLines(whole))
+            << whole;
+    }
+}
+
 TEST(NumberText, ConvertsTagsAndSettingsTo16BitWithHalfToEvenRounding) {
     const std::pair<std::string, int> cases[] = {
         {" 3", 3}, {"3 ", 3}, {"12", 12}, {"-4", -4}, {"2.5", 2}, {"3.5", 4}, {"32767", 32767}};

@@ -1,8 +1,10 @@
-// "Done" means the device confirmed the text: a poll's "CT-OK" must never stand in for the
-// text's, whenever the poll goes out around the text and however the replies are batched.
+// "Done" means the device confirmed the last text, and "No Reply" that it did not, whatever the
+// device's answer time, wherever a SAVE falls in the poll period, in bursts, on a paced line or
+// not, and right after the port opens.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -15,84 +17,200 @@ namespace vq72 {
 namespace {
 
 constexpr int kPort = 1;
-constexpr int kReplyTicks = 2;  // from a write to its reply's arrival
+constexpr double kTickMs = 25;
+constexpr double kByteMs = 10.0 / 9.6;  // 9600 baud, 8N1
 constexpr const char* kReply = "VQ7240 CT-OK\r\n";
+constexpr const char* kTextCommand = "CTT";
 
-// A device that answers every "CTS" and, if it takes texts, every text, kReplyTicks after the
-// write; in one batch all replies wait for the last one due.
-struct Device {
+// The device at the far end of the fake port, in milliseconds: frames reach it over the line
+// (paced: one byte time each), it answers each "CTS" and, unless it ignores texts, each text
+// `delayMs` after the frame's end, and its replies come back over the line in order.
+struct LineDevice {
     test::FakeSerialControl& serial;
+    double delayMs;
     bool answersText;
-    bool oneBatch;
+    bool paced;
     std::size_t seen = 0;
-    std::vector<long> due;
+    double lineToDeviceFree = 0;
+    double lineToHostFree = 0;
+    std::deque<std::pair<double, char>> toHost;  // when each byte reaches the host
 
-    void step(long now) {
+    double byteMs() const { return paced ? kByteMs : 0; }
+
+    // Takes the frames written up to `now`.
+    void take(double now) {
         for (; seen < serial.written.size(); ++seen) {
-            if (serial.written[seen] == "CTS" || answersText) due.push_back(now + kReplyTicks);
+            const std::string& frame = serial.written[seen];
+            const double end = std::max(now, lineToDeviceFree) + frame.size() * byteMs();
+            lineToDeviceFree = end;
+            if (frame == "CTS" || answersText) answer(end + delayMs);
         }
-        if (due.empty() || (oneBatch ? due.back() : due.front()) > now) return;
-        const std::size_t n = oneBatch ? due.size() : 1;
+    }
+    void answer(double at) {
+        double t = std::max(at, lineToHostFree);
+        for (const char c : std::string(kReply)) toHost.emplace_back(t += byteMs(), c);
+        lineToHostFree = t;
+    }
+    void deliver(double now) {
         std::string bytes;
-        for (std::size_t i = 0; i < n; ++i) bytes += kReply;
-        due.erase(due.begin(), due.begin() + static_cast<long>(n));
-        serial.arrive(bytes);
+        for (; !toHost.empty() && toHost.front().first <= now; toHost.pop_front())
+            bytes += toHost.front().second;
+        if (!bytes.empty()) serial.arrive(bytes);
     }
 };
 
-// Poll offset in ticks from the text's write (negative: the poll went out just before it),
-// whether the device answers the text, and whether the replies come in one batch.
-class TextConfirmation : public ::testing::TestWithParam<std::tuple<int, bool, bool>> {};
-
-TEST_P(TextConfirmation, OnlyTheTextsOwnReplyShowsDone) {
-    const auto [offset, answersText, oneBatch] = GetParam();
+struct Scene {
     test::Harness h;
-    ASSERT_TRUE(test::loadWithReadyPort(h, kPort));
-    Device device{h.serial, answersText, oneBatch, 0, {}};
-    h.clock.between = [&] { device.step(h.clock.steps()); };
+    LineDevice device;
+    test::StatusHistory status{h.w};
+    std::vector<double> saveAt;  // when the SAVEs are clicked, in ms
+    std::size_t clicked = 0;
+    long lastSaveStep = -1;
+    std::size_t shownAtLastSave = 0;
 
-    const auto polls = [&] {
+    Scene(double delayMs, bool answersText, bool paced)
+        : device{h.serial, delayMs, answersText, paced, 0, 0, 0, {}} {
+        h.clock.between = [this] { between(); };
+    }
+    double now() const { return h.clock.steps() * kTickMs; }
+    void between() {
+        device.take(now());
+        for (; clicked < saveAt.size() && saveAt[clicked] <= now(); ++clicked) {
+            h.w.Text_input.setText("HELLO");
+            h.program.cmd_button_Click(ActionButtons::kSave);
+            device.take(saveAt[clicked]);
+            lastSaveStep = h.clock.steps();
+            shownAtLastSave = status.texts.size();
+        }
+        device.deliver(now());
+    }
+    void burst(double firstMs, int count, double spacingMs) {
+        for (int i = 0; i < count; ++i) saveAt.push_back(firstMs + i * spacingMs);
+    }
+    long polls() const {
         return std::count(h.serial.written.begin(), h.serial.written.end(), "CTS");
-    };
-    ASSERT_GE(h.clock.runUntil([&] { return polls() == 1; }, 200), 0);
-    // Polls go out every 102 ticks: the next one comes `offset` ticks after the write.
-    h.clock.run(101 - offset);
-    test::StatusHistory status(h.w);
-    h.w.Text_input.setText("HELLO");
-    h.program.cmd_button_Click(ActionButtons::kSave);
-    ASSERT_EQ(h.serial.written.back().substr(0, 3), "CTT");
-    h.clock.run(200);
+    }
+    bool showed(const std::string& text, std::size_t from) const {
+        return std::find(status.texts.begin() + static_cast<long>(from), status.texts.end(),
+                         text) != status.texts.end();
+    }
 
-    ASSERT_EQ(polls(), 3) << "the poll around the text and the one after it";
-    const std::vector<std::string>& shown = status.texts;
-    const bool done = std::find(shown.begin(), shown.end(), "Done") != shown.end();
-    const bool noReply = std::find(shown.begin(), shown.end(), "No Reply") != shown.end();
-    EXPECT_EQ(done, answersText);
-    EXPECT_EQ(noReply, !answersText);
-    EXPECT_EQ(h.w.state.TextSentPending, 0);
-    EXPECT_EQ(h.w.lbl_txt_status.text(), "VQ72xx Found") << "the next poll is a detection again";
+    // Runs the SAVEs and what follows them, then checks the outcome. With an answered text:
+    // "Done" after the last SAVE, never "No Reply". Otherwise never "Done"; "No Reply" exactly
+    // kDeadlineTicks after the last SAVE, on magenta, kept kShownTicks against the polls'
+    // answers, then the colour before comes back and a poll's answer replaces it.
+    void runAndCheck() {
+        const Colour colourBefore = h.w.lbl_txt_status.backColour();
+        const std::size_t shownBefore = status.texts.size();
+        ASSERT_GE(h.clock.runUntil([&] { return clicked == saveAt.size(); }, 400), 0);
+        ASSERT_EQ(std::count_if(h.serial.written.begin(), h.serial.written.end(),
+                                [](const std::string& c) { return c.rfind(kTextCommand, 0) == 0; }),
+                  static_cast<long>(saveAt.size()));
+        if (device.answersText) {
+            ASSERT_GE(h.clock.runUntil([&] { return showed("Done", shownAtLastSave); },
+                                       ReplyLedger::kDeadlineTicks + 40),
+                      0);
+            h.clock.run(200);
+            EXPECT_FALSE(showed(NoReplyNotice::kText, shownBefore));
+            EXPECT_EQ(h.w.state.TextSentPending, 0);
+            return;
+        }
+        h.clock.run(
+            static_cast<int>(lastSaveStep + ReplyLedger::kDeadlineTicks - 1 - h.clock.steps()));
+        EXPECT_EQ(h.w.lbl_txt_status.text(), "Transfer Done.");
+        h.clock.step();
+        EXPECT_EQ(h.w.lbl_txt_status.text(), NoReplyNotice::kText);
+        EXPECT_EQ(h.w.lbl_txt_status.backColour(), kMagenta);
+        const long pollsBefore = polls();
+        h.clock.run(NoReplyNotice::kShownTicks - 1);
+        EXPECT_EQ(h.w.lbl_txt_status.text(), NoReplyNotice::kText);
+        EXPECT_GT(polls(), pollsBefore) << "the polls go on meanwhile";
+        h.clock.step();
+        EXPECT_EQ(h.w.lbl_txt_status.backColour(), colourBefore);
+        ASSERT_GE(
+            h.clock.runUntil([&] { return h.w.lbl_txt_status.text() == "VQ72xx Found"; }, 200), 0);
+        EXPECT_FALSE(showed("Done", shownBefore));
+    }
+};
+
+// Loads with a ready port and runs until the device has answered the first poll.
+void startPolling(Scene& s) {
+    ASSERT_TRUE(test::loadWithReadyPort(s.h, kPort));
+    ASSERT_GE(s.h.clock.runUntil([&] { return s.polls() == 1; }, 200), 0);
+    ASSERT_GE(
+        s.h.clock.runUntil([&] { return s.h.w.lbl_txt_status.text() == "VQ72xx Found"; }, 120), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(PollAroundTheText, TextConfirmation,
-                         ::testing::Combine(::testing::Range(-2, 11), ::testing::Bool(),
+constexpr double kAnswerMs[] = {0, 500, 1500, 2200, 2500};
+
+// Answer time, whether the device answers texts, and the SAVE's offset from a poll in 50 ms.
+class SaveInThePollPeriod : public ::testing::TestWithParam<std::tuple<double, bool, int>> {};
+
+TEST_P(SaveInThePollPeriod, ConfirmsExactlyTheAnsweredText) {
+    const auto [answerMs, answersText, offset] = GetParam();
+    Scene s(answerMs, answersText, true);
+    startPolling(s);
+    const long pollsSoFar = s.polls();
+    ASSERT_GE(s.h.clock.runUntil([&] { return s.polls() > pollsSoFar; }, 200), 0);
+    s.burst(s.now() + offset * 50.0, 1, 0);
+    s.runAndCheck();
+}
+
+INSTANTIATE_TEST_SUITE_P(Matrix, SaveInThePollPeriod,
+                         ::testing::Combine(::testing::ValuesIn(kAnswerMs), ::testing::Bool(),
+                                            ::testing::Range(0, 51)));
+
+// Answer time, whether the device answers texts, SAVEs in the burst, ms between them, paced.
+class SaveBurst : public ::testing::TestWithParam<std::tuple<double, bool, int, double, bool>> {};
+
+TEST_P(SaveBurst, ConfirmsOnlyWhenEveryTextIsAnswered) {
+    const auto [answerMs, answersText, count, spacingMs, paced] = GetParam();
+    Scene s(answerMs, answersText, paced);
+    startPolling(s);
+    s.burst(s.now() + 700, count, spacingMs);
+    s.runAndCheck();
+}
+
+INSTANTIATE_TEST_SUITE_P(Matrix, SaveBurst,
+                         ::testing::Combine(::testing::ValuesIn(kAnswerMs), ::testing::Bool(),
+                                            ::testing::Values(1, 5, 10, 20),
+                                            ::testing::Values(20.0, 60.0, 100.0),
                                             ::testing::Bool()));
 
-TEST(TextConfirmation, AnUnconfirmedTextSaysNoReplyInTheNoDeviceColourAtTheDeadline) {
+// Answer time, whether the device answers texts, and the SAVE's time after the port opened in
+// 100 ms, while the port settles.
+class SaveWhileThePortSettles : public ::testing::TestWithParam<std::tuple<double, bool, int>> {};
+
+TEST_P(SaveWhileThePortSettles, IsConfirmedAsSoonAsTheDeviceAnswers) {
+    const auto [answerMs, answersText, offset] = GetParam();
+    Scene s(answerMs, answersText, true);
+    s.h.serial.present.insert(kPort);
+    s.h.settings.values[test::Harness::path("ComPort")] = " " + std::to_string(kPort);
+    s.h.program.Form_Load();
+    ASSERT_TRUE(s.h.serial.portOpen());
+    s.burst(s.now() + offset * 100.0, 1, 0);
+    ASSERT_GE(s.h.clock.runUntil([&] { return s.clicked == 1; }, 100), 0);
+    ASSERT_FALSE(s.h.w.state.PortReady);
+    s.runAndCheck();
+}
+
+INSTANTIATE_TEST_SUITE_P(Matrix, SaveWhileThePortSettles,
+                         ::testing::Combine(::testing::Values(20.0, 1500.0, 2500.0),
+                                            ::testing::Bool(), ::testing::Range(0, 21)));
+
+TEST(TextConfirmation, ABatchInItsQuietTimeHoldsTheDeadline) {
     test::Harness h;
     ASSERT_TRUE(test::loadWithReadyPort(h, kPort));
-    // Right after a poll, so that no other write restarts the deadline.
     ASSERT_GE(h.clock.runUntil([&] { return !h.serial.written.empty(); }, 200), 0);
-    h.w.Text_input.setText("HELLO");
+    h.serial.arrive(kReply);
+    h.clock.run(3);
     h.program.cmd_button_Click(ActionButtons::kSave);
-    h.clock.run(CommandChannel::kReplyDeadlineTicks - 1);
-    EXPECT_EQ(h.w.lbl_txt_status.text(), "Transfer Done.");
-    h.serial.arrive("VQ7240 Time=\r");  // a batch in its quiet time holds the deadline
+    h.clock.run(ReplyLedger::kDeadlineTicks - 1);
+    h.serial.arrive("VQ7240 Time=\r");
     h.clock.run(1);
     EXPECT_EQ(h.w.lbl_txt_status.text(), "Transfer Done.");
     h.clock.run(1);
-    EXPECT_EQ(h.w.lbl_txt_status.text(), "No Reply");
-    EXPECT_EQ(h.w.lbl_txt_status.backColour(), kMagenta);
-    EXPECT_EQ(h.w.state.TextSentPending, 0);
+    EXPECT_EQ(h.w.lbl_txt_status.text(), NoReplyNotice::kText);
 }
 
 TEST(TextConfirmation, RepliesOwedOverAPortThatClosedByItselfAreForgotten) {
@@ -104,6 +222,24 @@ TEST(TextConfirmation, RepliesOwedOverAPortThatClosedByItselfAreForgotten) {
     h.program.cmd_button_Click(ActionButtons::kSave);
     h.serial.arrive(kReply);
     h.clock.run(2);
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "Done");
+}
+
+TEST(TextConfirmation, ANewTextEndsTheNoReplyNoticeAndItsColour) {
+    test::Harness h;
+    ASSERT_TRUE(test::loadWithReadyPort(h, kPort));
+    h.serial.arrive(std::string(kReply) + kReply);
+    h.clock.run(3);
+    const Colour before = h.w.lbl_txt_status.backColour();
+    h.w.Text_input.setText("HELLO");
+    h.program.cmd_button_Click(ActionButtons::kSave);
+    h.clock.run(ReplyLedger::kDeadlineTicks);
+    ASSERT_EQ(h.w.lbl_txt_status.text(), NoReplyNotice::kText);
+    h.program.cmd_button_Click(ActionButtons::kBlank);
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "Transfer Done.");
+    EXPECT_EQ(h.w.lbl_txt_status.backColour(), before);
+    h.serial.arrive(kReply);
+    h.clock.run(3);
     EXPECT_EQ(h.w.lbl_txt_status.text(), "Done");
 }
 
