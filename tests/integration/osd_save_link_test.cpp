@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <string>
 
 #include "osd/action_buttons.h"
@@ -62,6 +63,32 @@ TEST_F(OsdSaveLink, SaveDuringAReplysQuietTimeReachesTheDeviceWholeAndIsAcknowle
     EXPECT_EQ(w.lbl_txt_status.backColour(), kGreen);
     EXPECT_EQ(shownReports(), std::vector<Report>{});
 }
+
+// Ten SAVEs at once on the paced line: the replies run together into one batch longer than the
+// reader keeps, and every one of them still counts. A device that ignores texts gets none of them
+// confirmed.
+class OsdSaveBurst : public ProgramOnSimulator, public testing::WithParamInterface<bool> {};
+
+TEST_P(OsdSaveBurst, IsDoneOnlyWhenTheDeviceAnsweredEveryText) {
+    const bool answersText = GetParam();
+    sim::Options options;
+    options.pace = true;
+    options.ignoreText = !answersText;
+    start(options);
+    ASSERT_TRUE(portSettles());
+    ASSERT_TRUE(statusWithin(kFound, kSettleLimitTicks));
+    const std::size_t shownBefore = status.texts.size();
+    w.Text_input.setText("HELLO");
+    for (int i = 0; i < 10; ++i) program.cmd_button_Click(ActionButtons::kSave);
+
+    ASSERT_TRUE(statusWithin(answersText ? "Done" : NoReplyNotice::kText,
+                             ReplyLedger::kDeadlineTicks + 1));
+    const std::vector<std::string> shown(status.texts.begin() + shownBefore, status.texts.end());
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), "Done"), answersText ? 1 : 0);
+    EXPECT_EQ(device().log().size(), serial.written.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(AnsweredOrIgnored, OsdSaveBurst, testing::Bool());
 
 }  // namespace
 }  // namespace vq72::test
