@@ -69,12 +69,21 @@ protected:
         control_->setRThreshold(11);
         return *control_;
     }
+    // Opened as the program does it, and past the new connection's quiet wait: the first
+    // "CTS" is answered, and nothing else has arrived.
     QtSerialControl& openControl() {
         QtSerialControl& c = makeControl();
         c.setPortOpen(true);
         c.setDTREnable(true);
         c.setRTSEnable(true);
+        firstExchange(c);
         return c;
+    }
+    void firstExchange(QtSerialControl& c) {
+        c.output("CTS");
+        EXPECT_TRUE(processEventsUntil([&] { return c.inBufferCount() == 14; }));
+        EXPECT_EQ(c.input(), "VQ7240 CT-OK\r\n");
+        events_.clear();
     }
     bool deviceLogged(std::size_t lines) {
         return processEventsUntil([&] { return device_->log().size() >= lines; });
@@ -105,6 +114,7 @@ TEST_F(QtSerialControlTest, OpeningApplies9600N81AndKeepsModemLinesAsSet) {
     EXPECT_EQ(::cfgetospeed(&line), B9600);
     EXPECT_EQ(line.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
     EXPECT_EQ(line.c_cflag & (PARENB | CSTOPB | CRTSCTS), 0u);
+    firstExchange(c);
 
     // Ten bytes stay below the receive threshold of 11; the reply takes them over it.
     device_->transmit(std::string(10, 'x'));
@@ -156,6 +166,7 @@ TEST_F(QtSerialControlTest, AReopenInTheSameTurnKeepsTheDeviceUnlessItChanged) {
     ASSERT_GE(lockFile, 0);
     device_->transmit("stale");
     ASSERT_TRUE(processEventsUntil([&] { return c.inBufferCount() == 5; }));
+    events_.clear();
 
     c.setPortOpen(false);
     EXPECT_FALSE(c.portOpen());
@@ -183,6 +194,32 @@ TEST_F(QtSerialControlTest, AReopenInTheSameTurnKeepsTheDeviceUnlessItChanged) {
     c.output("CTS");
     EXPECT_TRUE(processEventsUntil([&] { return other.log().size() == 1; }))
         << "the reopen wrote to the device the path no longer names";
+}
+
+// What waited on the line before the open, and what comes before the line has been quiet, is
+// dropped; the first write goes once it is quiet.
+TEST_F(QtSerialControlTest, ANewConnectionHearsNothingFromBeforeItsFirstWrite) {
+    sim::Options options;
+    options.silent = true;
+    startDevice(options);
+    device_->transmit("VQ7240 CT-OK\r\n");
+    ASSERT_TRUE(processEventsUntil([&] { return device_->unreadByHost() == 14; }));
+    QtSerialControl& c = makeControl();
+    c.setPortOpen(true);
+    c.output("CTS");
+    EXPECT_TRUE(device_->log().empty()) << "written before the line was quiet";
+    ASSERT_TRUE(deviceLogged(1));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(c.inBufferCount(), 0);
+    EXPECT_EQ(c.input(), "");
+    EXPECT_EQ(count(comm_event::kReceive), 0);
+    // Closed within the wait, the port still writes what it holds.
+    c.setPortOpen(false);
+    QCoreApplication::processEvents();
+    c.setPortOpen(true);
+    c.output("CTS");
+    c.setPortOpen(false);
+    EXPECT_TRUE(deviceLogged(2));
 }
 
 }  // namespace

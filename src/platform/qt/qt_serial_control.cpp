@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "platform/failure.h"
 #include "platform/failure_numbers.h"
@@ -78,6 +79,8 @@ QtSerialControl::QtSerialControl(PortMap map, std::string lockFolder, QObject* p
     heldRelease_.setSingleShot(true);
     heldRelease_.setInterval(0);
     connect(&heldRelease_, &QTimer::timeout, this, &QtSerialControl::releaseHeldPort);
+    quietWait_.setSingleShot(true);
+    connect(&quietWait_, &QTimer::timeout, this, &QtSerialControl::endQuietWait);
 }
 
 QtSerialControl::~QtSerialControl() {
@@ -201,6 +204,7 @@ void QtSerialControl::open() {
     }
     dropKeptConnection();
     startLineAfresh();
+    startQuietWait();
 }
 
 bool QtSerialControl::reopenHeld(const std::string& device) {
@@ -247,6 +251,8 @@ void QtSerialControl::lockPort(const std::string& path, const std::string& devic
 }
 
 void QtSerialControl::close() {
+    // Output held for the quiet wait is not lost to a close: it goes now, if it can.
+    if (waitingForQuiet()) writeHeldOutput();
     dtr_ = rts_ = false;
     if (network_ && !network_->lost()) keepConnection();
     network_.reset();
@@ -268,14 +274,14 @@ void QtSerialControl::releaseHeldPort() {
 }
 
 int QtSerialControl::inBufferCount() const {
-    if (!portOpen()) return 0;
+    if (!portOpen() || waitingForQuiet()) return 0;
     const qint64 waiting =
         network_ ? static_cast<qint64>(network_->waiting()) : port_.bytesAvailable();
     return static_cast<int>(std::clamp<qint64>(waiting, 0, kMostCountedBytes));
 }
 
 std::string QtSerialControl::input() {
-    if (!portOpen()) return {};
+    if (!portOpen() || waitingForQuiet()) return {};
     qint64 wanted = network_ ? static_cast<qint64>(network_->waiting()) : port_.bytesAvailable();
     if (inputLen_ > 0) wanted = std::min<qint64>(wanted, inputLen_);
     if (network_) return network_->take(static_cast<std::size_t>(wanted));
@@ -286,18 +292,28 @@ void QtSerialControl::output(const std::string& bytes) {
     if (!portOpen()) throw Failure(failure_number::kPortNotOpen, "The port is not open.");
     const auto size = static_cast<qint64>(bytes.size());
     const qint64 unsent = network_ ? 0 : port_.bytesToWrite();
-    if (unsent + size > outBufferSize_) {
+    if (unsent + static_cast<qint64>(heldOutput_.size()) + size > outBufferSize_) {
         raiseLater(comm_event::kTxFull);
         return;
     }
+    if (waitingForQuiet()) {
+        heldOutput_ += bytes;
+        return;
+    }
+    write(bytes);
+}
+
+void QtSerialControl::write(const std::string& bytes) {
     if (network_) {
         network_->write(bytes, std::chrono::milliseconds(kWriteWaitMs));
         return;
     }
+    const auto size = static_cast<qint64>(bytes.size());
     if (port_.write(bytes.data(), size) != size) {
+        const int error = errno;
         const std::string text = port_.errorString().toStdString();
         port_.clearError();
-        throw Failure(failure_number::kSystemErrorBase + errno,
+        throw Failure(failure_number::kSystemErrorBase + error,
                       "Cannot write to the port: " + text + ".");
     }
     // QSerialPort only writes from the event loop; hand the bytes to the system now, so that a
@@ -306,7 +322,46 @@ void QtSerialControl::output(const std::string& bytes) {
     if (localPortOpen() && port_.bytesToWrite() > 0) port_.waitForBytesWritten(kWriteWaitMs);
 }
 
+void QtSerialControl::startQuietWait() {
+    heldOutput_.clear();
+    quietWaitEnd_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(kMostQuietWaitMs);
+    quietWait_.start(kQuietMs);
+}
+
+void QtSerialControl::heardDuringQuietWait() {
+    discardInput();
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        quietWaitEnd_ - std::chrono::steady_clock::now());
+    quietWait_.start(static_cast<int>(std::clamp<long>(left.count(), 0, kQuietMs)));
+}
+
+void QtSerialControl::endQuietWait() {
+    if (writeHeldOutput()) return;
+    // Whoever wrote has gone on: a port that cannot take its bytes is a lost port.
+    close();
+    releaseHeldPort();
+    raiseLater(comm_event::kPortLost);
+}
+
+bool QtSerialControl::writeHeldOutput() {
+    quietWait_.stop();
+    discardInput();
+    if (heldOutput_.empty()) return true;
+    try {
+        write(std::exchange(heldOutput_, {}));
+    } catch (const Failure&) {
+        return false;
+    }
+    return true;
+}
+
+void QtSerialControl::discardInput() {
+    if (network_) network_->discardReceived();
+    if (localPortOpen()) port_.clear(QSerialPort::Input);
+}
+
 void QtSerialControl::purge(PurgeScope scope) {
+    if (scope == PurgeScope::Both) heldOutput_.clear();
     // A network port's output is with gensio once output() returns: only input is waiting.
     if (network_) network_->discardReceived();
     if (!localPortOpen()) return;
@@ -315,6 +370,10 @@ void QtSerialControl::purge(PurgeScope scope) {
 
 void QtSerialControl::takeReceivedBytes() {
     if (!localPortOpen()) return;
+    if (waitingForQuiet()) {
+        heardDuringQuietWait();
+        return;
+    }
     if (lineErrors_) {
         if (const auto now = readLineErrorCounts(static_cast<int>(port_.handle()))) {
             const std::vector<int> events = lineErrorEvents(*lineErrors_, *now);

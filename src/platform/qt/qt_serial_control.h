@@ -6,7 +6,10 @@
 // (kPortInUse); stale lock files are taken over. A local port closed and opened again within one
 // turn of the event loop (the presence poll's close and reopen, a port scan's probe of the
 // selected port) keeps its device open and locked in between: the reopen takes the input queue
-// away and applies the settings and modem lines afresh, as a real open would.
+// away and applies the settings and modem lines afresh, as a real open would. On a new connection
+// (a device opened anew, a new network connection) the first write waits until the line has been
+// quiet for kQuietMs, and what arrived before is discarded: the far end's leftovers, or a
+// server's replay of what the device said while nobody was connected, must not pass for a reply.
 #pragma once
 
 #include <QObject>
@@ -39,6 +42,9 @@ public:
     // reopen, a scan's probe and the open after it): a server such as ser2net may refuse a new
     // connection while it still lets go of the last one.
     static constexpr int kKeptConnectionMs = 1000;
+    // On a new connection: the quiet time before the first write, and the longest wait for it.
+    static constexpr int kQuietMs = 100;
+    static constexpr int kMostQuietWaitMs = 1000;
 
     // Lock files live in the run's lock folder (posix::portLockFolder()).
     explicit QtSerialControl(PortMap map, QObject* parent = nullptr);
@@ -104,6 +110,17 @@ private:
     bool lineSettingsApplied();
     // Drives DTR or RTS on an open port; a line the device cannot drive (a pty) is no failure.
     void driveModemLine(bool dtr, bool on);
+    // The quiet wait of a new connection: started at the open; bytes arriving meanwhile are
+    // dropped and restart it; at its end what arrived goes and the output held is written.
+    void startQuietWait();
+    void heardDuringQuietWait();
+    void endQuietWait();
+    // Ends the quiet wait: drops what arrived and writes what was held; false when that failed.
+    bool writeHeldOutput();
+    bool waitingForQuiet() const { return quietWait_.isActive(); }
+    void discardInput();
+    // Hands the bytes to the port or the connection; throws Failure when it cannot.
+    void write(const std::string& bytes);
     void takeReceivedBytes();
     void takeError(QSerialPort::SerialPortError error);
     void raise(int code);
@@ -124,6 +141,9 @@ private:
     std::unique_ptr<network::NetworkConnection> kept_;
     std::string keptEntry_;
     QTimer keptExpiry_;  // runs for a closed port's connection only
+    QTimer quietWait_;
+    std::chrono::steady_clock::time_point quietWaitEnd_;  // the latest end of the quiet wait
+    std::string heldOutput_;                              // written when the quiet wait ends
     // Connections a port scan started, by port number, and when the scan stops waiting.
     std::map<int, std::unique_ptr<network::NetworkConnection>> scanConnections_;
     std::chrono::steady_clock::time_point scanDeadline_;

@@ -58,6 +58,7 @@ void QtSerialControl::openNetwork(const std::string& entry) {
     network_->setLineSettings(settings_, handshaking_);
     network_->setModemLine(true, false);
     network_->setModemLine(false, false);
+    startQuietWait();
 }
 
 std::unique_ptr<network::NetworkConnection> QtSerialControl::connectTo(const NetworkPort& server) {
@@ -101,6 +102,10 @@ void QtSerialControl::takeNetworkEvent() {
     if (network_->lost()) {
         close();
         raise(comm_event::kPortLost);
+        return;
+    }
+    if (waitingForQuiet()) {
+        heardDuringQuietWait();
         return;
     }
     if (rThreshold_ > 0 && network_->waiting() >= static_cast<std::size_t>(rThreshold_)) {
