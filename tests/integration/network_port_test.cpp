@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <algorithm>
+#include <atomic>
 #include <string>
 #include <thread>
 
@@ -52,6 +53,20 @@ public:
         const int client = ::accept(fd_, nullptr, nullptr);
         const std::string block(1000, 'x');
         while (::send(client, block.data(), block.size(), MSG_NOSIGNAL) > 0) {
+        }
+        ::close(client);
+    }
+    // Accepts one client, greets it with an acknowledgement nobody asked for, then reads until
+    // the client has written `question` (telling `asked`) and goes.
+    void answerBeforeAsked(const std::string& question, std::atomic<bool>& asked) {
+        const int client = ::accept(fd_, nullptr, nullptr);
+        const std::string reply = "VQ7240 CT-OK\r\n";
+        ::send(client, reply.data(), reply.size(), MSG_NOSIGNAL);
+        std::string got;
+        char buffer[64];
+        for (ssize_t n; (n = ::recv(client, buffer, sizeof buffer, 0)) > 0;) {
+            got.append(buffer, static_cast<std::size_t>(n));
+            if (got.find(question) != std::string::npos) asked = true;
         }
         ::close(client);
     }
@@ -232,6 +247,29 @@ TEST(NetworkPort, AServerThatFloodsIsReadNoFurtherThanTheReceiveBuffer) {
         }
     }
     flood.join();
+}
+
+// A terminal server may replay what the device said while nobody was connected: the control
+// hears nothing of it.
+TEST(NetworkPort, WhatAServerSendsOnAcceptingIsNotTakenForAReply) {
+    LoopbackSocket server;
+    const int port = server.bindAnyPort();
+    server.listenFull();
+    std::atomic<bool> asked{false};
+    std::thread serve([&] { server.answerBeforeAsked("CTS", asked); });
+    {
+        QtSerialControl control(PortMap::parse("1=tcp://127.0.0.1:" + std::to_string(port)));
+        int events = 0;
+        control.setEventHandler([&] { ++events; });
+        control.setRThreshold(1);
+        control.setPortOpen(true);
+        control.output("CTS");
+        ASSERT_TRUE(processEventsUntil([&] { return asked.load(); }));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(control.inBufferCount(), 0);
+        EXPECT_EQ(events, 0);
+    }
+    serve.join();
 }
 
 }  // namespace

@@ -81,8 +81,8 @@ TEST_P(OsdSaveBurst, IsDoneOnlyWhenTheDeviceAnsweredEveryText) {
     w.Text_input.setText("HELLO");
     for (int i = 0; i < 10; ++i) program.cmd_button_Click(ActionButtons::kSave);
 
-    ASSERT_TRUE(statusWithin(answersText ? "Done" : NoReplyNotice::kText,
-                             ReplyLedger::kDeadlineTicks + 1));
+    ASSERT_TRUE(
+        statusWithin(answersText ? "Done" : NoReplyNotice::kText, ReplyLedger::kDeadlineTicks + 1));
     const std::vector<std::string> shown(status.texts.begin() + shownBefore, status.texts.end());
     EXPECT_EQ(std::count(shown.begin(), shown.end(), "Done"), answersText ? 1 : 0);
     EXPECT_EQ(device().log().size(), serial.written.size());

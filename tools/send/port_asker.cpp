@@ -6,6 +6,7 @@
 #include "cli/send_session.h"
 #include "device/reply_tokens.h"
 #include "platform/failure.h"
+#include "platform/qt/qt_serial_control.h"
 #include "port_control.h"
 
 namespace vq72::send {
@@ -32,7 +33,8 @@ std::optional<cli::ProbeAnswer> PortAsker::ask(int port) {
             endSignal_ = number;
             loop.exit();
         });
-    timeout.start(cli::kProbeReplyMs);
+    // The question leaves once the new connection's line has been quiet.
+    timeout.start(cli::kProbeReplyMs + QtSerialControl::kQuietMs);
     loop.exec();
     QObject::disconnect(ending);
     session.close();
