@@ -43,7 +43,7 @@ public:
     // connection while it still lets go of the last one.
     static constexpr int kKeptConnectionMs = 1000;
     // On a new connection: the quiet time before the first write, and the longest wait for it.
-    static constexpr int kQuietMs = 100;
+    static constexpr int kQuietMs = 200;
     static constexpr int kMostQuietWaitMs = 1000;
 
     // Lock files live in the run's lock folder (posix::portLockFolder()).
