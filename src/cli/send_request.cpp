@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "cli/batch_file.h"
 #include "cli/port_probe.h"
 #include "cli/send_fields.h"
 #include "cli/terminal_text.h"
@@ -100,9 +101,13 @@ std::string sendHelp() {
            "                     tcp://HOST:PORT, rfc2217://HOST:PORT); \"a,b\" quotes a comma\n"
            "                     and \"\" is a quote in it; # starts a comment; a first line\n"
            "                     such as port,text,position,color is a header\n"
+           "                     (at most " +
+           std::to_string(kBatchLines) + " lines of " + std::to_string(kBatchLineBytes) +
+           " bytes, " + std::to_string(kBatchFileBytes >> 20) +
+           " MiB in all; each device once)\n"
            "Exit status: 0 done, 1 no reply, 2 port unusable, 64 bad arguments; with --batch 0\n"
            "when every device confirmed, 1 when some did not reply, 2 when a port was unusable,\n"
-           "64 when a line is bad (then nothing is sent).\n";
+           "64 when a line is bad and 66 when the file is too large (then nothing is sent).\n";
 }
 
 ParsedSendArguments parseSendArguments(const std::vector<std::string>& arguments) {
