@@ -105,9 +105,10 @@ std::string sendHelp() {
            std::to_string(kBatchLines) + " lines of " + std::to_string(kBatchLineBytes) +
            " bytes, " + std::to_string(kBatchFileBytes >> 20) +
            " MiB in all; each device once)\n"
-           "Exit status: 0 done, 1 no reply, 2 port unusable, 64 bad arguments; with --batch 0\n"
-           "when every device confirmed, 1 when some did not reply, 2 when a port was unusable,\n"
-           "64 when a line is bad and 66 when the file is too large (then nothing is sent).\n";
+           "Exit status: 0 done, 1 no reply, 2 port unusable, 64 bad arguments, 71 out of\n"
+           "memory; with --batch 0 when every device confirmed, 1 when some did not reply, 2\n"
+           "when a port was unusable, 64 when a line is bad and 66 when the file is too large\n"
+           "(then nothing is sent).\n";
 }
 
 ParsedSendArguments parseSendArguments(const std::vector<std::string>& arguments) {

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <exception>
 #include <iostream>
+#include <new>
 
 #include "batch_run.h"
 #include "cli/port_probe.h"
@@ -98,16 +99,19 @@ int run(const SendRequest& request) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const cli::ParsedSendArguments parsed =
-        cli::parseSendArguments(std::vector<std::string>(argv + 1, argv + argc));
-    if (!parsed.error.empty()) return usageError(parsed.error);
-    if (parsed.request.mode == SendRequest::Mode::Help) {
-        std::cout << cli::sendHelp();
-        return cli::kExitDone;
-    }
-    QCoreApplication app(argc, argv);
     try {
+        const cli::ParsedSendArguments parsed =
+            cli::parseSendArguments(std::vector<std::string>(argv + 1, argv + argc));
+        if (!parsed.error.empty()) return usageError(parsed.error);
+        if (parsed.request.mode == SendRequest::Mode::Help) {
+            std::cout << cli::sendHelp();
+            return cli::kExitDone;
+        }
+        QCoreApplication app(argc, argv);
         return run(parsed.request);
+    } catch (const std::bad_alloc&) {
+        std::cerr << cli::kOutOfMemoryText << std::endl;
+        return cli::kExitOutOfMemory;
     } catch (const std::exception& e) {
         std::cerr << "vq72-osd-send: " << cli::printable(e.what()) << std::endl;
         return cli::kExitPortUnusable;
