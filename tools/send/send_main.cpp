@@ -15,6 +15,7 @@
 #include "cli/send_request.h"
 #include "cli/send_target.h"
 #include "cli/terminal_text.h"
+#include "out_of_memory.h"
 #include "platform/posix/port_lock_files.h"
 #include "platform/qt/qt_settings_backing.h"
 #include "port_asker.h"
@@ -99,6 +100,7 @@ int run(const SendRequest& request) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    send::endRunsOutOfMemory();
     try {
         const cli::ParsedSendArguments parsed =
             cli::parseSendArguments(std::vector<std::string>(argv + 1, argv + argc));
@@ -110,7 +112,8 @@ int main(int argc, char** argv) {
         QCoreApplication app(argc, argv);
         return run(parsed.request);
     } catch (const std::bad_alloc&) {
-        std::cerr << cli::kOutOfMemoryText << std::endl;
+        // Thrown by a library, not by operator new.
+        send::sayOutOfMemory();
         return cli::kExitOutOfMemory;
     } catch (const std::exception& e) {
         std::cerr << "vq72-osd-send: " << cli::printable(e.what()) << std::endl;
