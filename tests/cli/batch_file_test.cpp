@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 
@@ -43,10 +44,11 @@ std::string readout(const std::string& file, std::size_t* read = nullptr) {
 TEST(BatchFile, TakesGoodLinesSkipsTheRestAndNamesEachBadLine) {
     const std::string long50(50, 'p');
     const std::pair<std::string, std::string> cases[] = {
-        {"\xEF\xBB\xBFport,text,position,color\r\n  # 1,x\n \t\n5, hi ,bottom-right , "
+        {"port,text,position,color\r\n  # 1,x\n \t\n5, hi ,bottom-right , "
          "black-on-white\r\n",
          "4: 5 [ HI ] 8 1 | "},
-        {"com16, \"a,\"\"b\"\"\" ,,white-on-black\n./link,x\x7f\nrfc2217://[::1]:3001,Y,",
+        {"\xEF\xBB\xBF"
+         "com16, \"a,\"\"b\"\"\" ,,white-on-black\n./link,x\x7f\nrfc2217://[::1]:3001,Y,",
          "1: 16 [A,\"B\"] 1 0 | 2: ./link [X] 1 - | 3: rfc2217://[::1]:3001 [Y] 1 - | "},
         {"1,A\nport,A", "1: 1 [A] 1 - | line 2: \"port\" is neither a port number"},
         {"tcp://host,  ",
@@ -94,21 +96,26 @@ TEST(BatchFile, RefusesAFileThatPassesABoundWithoutReadingOn) {
     const std::string split = ": nothing sent (split it into smaller files)";
     const std::string full(kBatchLineBytes, '#');
     const std::size_t pastLine = good.size() + kBatchLineBytes + 2;
+    // Its last byte, the 1 MiB-th, ends an entry.
+    const std::string full1MiB = comments(kBatchFileBytes - 4) + "1,AB";
     const struct {
         std::string file;
         std::string readout;
         std::size_t read;  // bytes read at most
-    } cases[] = {{good + full + "\r\n" + full, taken, SIZE_MAX},
-                 {good + full + "#\n", longLine, pastLine},
-                 {good + full + "\r#", longLine, pastLine},
-                 {good + std::string(1 << 21, '\0'), longLine, pastLine},
-                 {good + comments(kBatchFileBytes - good.size()), taken, SIZE_MAX},
-                 {good + comments(kBatchFileBytes - good.size() + 1),
-                  "the batch file is larger than 1048576 bytes" + split, kBatchFileBytes + 1},
-                 {good + std::string(kBatchLines - 2, '\n') + "2,B", taken + "10000: 2 [B] 1 - | ",
-                  SIZE_MAX},
-                 {good + std::string(1 << 21, '\n'),
-                  "the batch file has more than 10000 lines" + split, good.size() + kBatchLines}};
+    } cases[] = {
+        {good + full + "\r\n" + full, taken, SIZE_MAX},
+        {good + full + "#\n", longLine, pastLine},
+        {good + full + "\r#", longLine, pastLine},
+        {good + std::string(1 << 21, '\0'), longLine, pastLine},
+        {full1MiB,
+         std::to_string(std::count(full1MiB.begin(), full1MiB.end(), '\n') + 1) + ": 1 [AB] 1 - | ",
+         SIZE_MAX},
+        {good + comments(kBatchFileBytes - good.size() + 1),
+         "the batch file is larger than 1048576 bytes" + split, kBatchFileBytes + 1},
+        {good + std::string(kBatchLines - 2, '\n') + "2,B", taken + "10000: 2 [B] 1 - | ",
+         SIZE_MAX},
+        {good + std::string(1 << 21, '\n'), "the batch file has more than 10000 lines" + split,
+         good.size() + kBatchLines}};
     for (const auto& c : cases) {
         std::size_t read = 0;
         EXPECT_EQ(readout(c.file, &read), c.readout) << c.file.size();
