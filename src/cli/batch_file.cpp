@@ -30,7 +30,8 @@ public:
         }
         const std::string where = "line " + std::to_string(lineNumber) + ": ";
         for (const std::string& problem : parsed.problems) batch_.errors.push_back(where + problem);
-        if (parsed.problems.empty()) batch_.entries.push_back({lineNumber, parsed.request});
+        if (parsed.problems.empty())
+            batch_.entries.push_back({lineNumber, std::move(parsed.request)});
     }
 
     ParsedBatch finish() {
