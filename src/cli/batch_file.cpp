@@ -1,196 +1,116 @@
 #include "cli/batch_file.h"
 
-#include <algorithm>
+#include <string_view>
 
-#include "cli/send_fields.h"
-#include "cli/terminal_text.h"
-#include "device/network_port.h"
+#include "cli/batch_line.h"
 
 namespace vq72::cli {
 namespace {
 
-constexpr std::size_t kTargetField = 0;
-constexpr std::size_t kTextField = 1;
-constexpr std::size_t kPositionField = 2;
-constexpr std::size_t kColourField = 3;
-constexpr std::size_t kFewestFields = 2;
-constexpr std::size_t kMostFields = 4;
-constexpr char kQuote = '"';
-constexpr char kSeparator = ',';
-constexpr std::string_view kBlanks = " \t";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kComPrefix = "COM";
-constexpr const char* kLineForm = "PORT,TEXT[,POSITION[,COLOR]]";
+constexpr const char* kSplitIt = "split it into smaller files";
 
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
+// Takes the lines of a batch file one after the other.
+class BatchBuilder {
+public:
+    explicit BatchBuilder(BatchDevices& devices) : devices_(devices) {}
 
-struct Fields {
-    std::vector<std::string> values;
-    std::string error;
+    void take(int lineNumber, std::string_view line) {
+        if (lineNumber == 1 && line.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+            line.remove_prefix(kByteOrderMark.size());
+        }
+        BatchLine parsed = parseBatchLine(line, first_);
+        if (parsed.kind == BatchLine::Kind::Skipped) return;
+        first_ = false;
+        if (parsed.kind == BatchLine::Kind::Header) return;
+        // A line with other problems is checked too, so that one run names every problem.
+        if (parsed.request.port || !parsed.request.device.empty()) {
+            std::string duplicate = devices_.take(lineNumber, parsed.request);
+            if (!duplicate.empty()) parsed.problems.push_back(std::move(duplicate));
+        }
+        const std::string where = "line " + std::to_string(lineNumber) + ": ";
+        for (const std::string& problem : parsed.problems) batch_.errors.push_back(where + problem);
+        if (parsed.problems.empty())
+            batch_.entries.push_back({lineNumber, std::move(parsed.request)});
+    }
+
+    ParsedBatch finish() {
+        if (batch_.entries.empty() && batch_.errors.empty()) {
+            batch_.errors.push_back("the batch file names no device: each line is " +
+                                    std::string(kBatchLineForm));
+        }
+        return std::move(batch_);
+    }
+
+private:
+    BatchDevices& devices_;
+    ParsedBatch batch_;
+    bool first_ = true;
 };
 
-// The comma-separated fields of one line. Unquoted fields lose their surrounding blanks except
-// the text, whose blanks the framing trims anyway.
-Fields splitFields(std::string_view line) {
-    Fields fields;
-    std::size_t at = 0;
-    while (true) {
-        const std::size_t start = line.find_first_not_of(kBlanks, at);
-        std::string value;
-        if (start != std::string_view::npos && line[start] == kQuote) {
-            at = start + 1;
-            while (true) {
-                const std::size_t close = line.find(kQuote, at);
-                if (close == std::string_view::npos) {
-                    fields.error = "a quoted field has no closing \" (a quote inside it is \"\")";
-                    return fields;
-                }
-                value += line.substr(at, close - at);
-                at = close + 1;
-                if (at < line.size() && line[at] == kQuote) {
-                    value += kQuote;
-                    ++at;
-                } else {
-                    break;
-                }
+// The lines of a batch file, read byte by byte so that no more than a bound is ever read.
+class LineReader {
+public:
+    explicit LineReader(std::istream& in) : in_(in) {}
+
+    // The next line into `line`, its line end removed; false at the end of the input. Stops
+    // early, with the line cut, once the line is longer than kBatchLineBytes (one byte more is
+    // room for the "\r" of a "\r\n") or the file is longer than kBatchFileBytes.
+    bool next(std::string& line) {
+        line.clear();
+        bool ended = false;
+        for (auto c = in_.get(); c != std::istream::traits_type::eof(); c = in_.get()) {
+            if (++bytes_ > kBatchFileBytes) return true;
+            if (c == '\n') {
+                ended = true;
+                break;
             }
-            at = std::min(line.size(), line.find_first_not_of(kBlanks, at));
-            if (at < line.size() && line[at] != kSeparator) {
-                fields.error =
-                    "text follows the closing \" of a quoted field (a quote inside it is \"\")";
-                return fields;
-            }
-        } else {
-            const std::size_t end = std::min(line.size(), line.find(kSeparator, at));
-            const std::string_view raw = line.substr(at, end - at);
-            value = fields.values.size() == kTextField ? raw : trimmed(raw);
-            at = end;
+            line += static_cast<char>(c);
+            if (line.size() > kBatchLineBytes + 1) return true;
         }
-        fields.values.push_back(std::move(value));
-        if (at >= line.size()) return fields;
-        ++at;  // past the comma
+        const bool read = ended || !line.empty();
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        return read;
     }
-}
 
-bool upperCaseEquals(std::string_view text, std::string_view upper) {
-    if (text.size() != upper.size()) return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if ((c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c) != upper[i]) return false;
-    }
-    return true;
-}
+    std::size_t bytes() const { return bytes_; }
 
-// A first field that cannot have been meant as a port or a device: the header's.
-bool headerField(const std::string& field) {
-    return field.find_first_of("0123456789/:") == std::string::npos;
-}
+private:
+    std::istream& in_;
+    std::size_t bytes_ = 0;
+};
 
-// Reads the port or device into `request`; the problem, or empty.
-std::string takeTarget(const std::string& field, SendRequest& request) {
-    if (isNetworkEntry(field)) {
-        const ParsedNetworkPort network = parseNetworkPort(field);
-        if (!network.port) {
-            return quoted(field) + " is not a usable network port: " + printable(network.problem);
-        }
-        request.device = field;
-        return {};
-    }
-    if (field.find('/') != std::string::npos) {
-        request.device = field;
-        return {};
-    }
-    std::string_view number = field;
-    if (upperCaseEquals(number.substr(0, kComPrefix.size()), kComPrefix)) {
-        number.remove_prefix(kComPrefix.size());
-    }
-    request.port = portNumber(std::string(number));
-    if (request.port) return {};
-    return quoted(field) +
-           " is neither a port number 1 to 16 (5 or COM5) nor a device (a path such as "
-           "/dev/ttyUSB0 or ./link, tcp://HOST:PORT or rfc2217://HOST:PORT)";
-}
-
-// Every problem of one line's fields, read into `request`.
-std::vector<std::string> takeFields(const std::vector<std::string>& fields, SendRequest& request) {
-    std::vector<std::string> problems;
-    auto note = [&problems](std::string problem) {
-        if (!problem.empty()) problems.push_back(std::move(problem));
-    };
-    if (fields.size() < kFewestFields || fields.size() > kMostFields) {
-        note("a line is " + std::string(kLineForm) + ", not " + std::to_string(fields.size()) +
-             " field(s)" +
-             (fields.size() > kMostFields ? " (put a text with a comma in double quotes: \"a,b\")"
-                                          : ""));
-        return problems;
-    }
-    note(takeTarget(fields[kTargetField], request));
-
-    const std::string& given = fields[kTextField];
-    const ShowableText text = showableText(given);
-    request.text = text.text;
-    request.droppedCharacters = text.droppedCharacters;
-    note(textTooLong("text", given, text));
-    note(nothingToShow("text", given, text, ": give a text the device can show"));
-
-    if (fields.size() > kPositionField && !fields[kPositionField].empty()) {
-        const std::string& name = fields[kPositionField];
-        if (const auto index = positionIndex(name)) {
-            request.positionIndex = *index;
-        } else {
-            note(quoted(name) + " is not a position (" + positionNames() + ")");
-        }
-    }
-    if (fields.size() > kColourField && !fields[kColourField].empty()) {
-        const std::string& name = fields[kColourField];
-        request.colourIndex = colourIndex(name);
-        if (!request.colourIndex) note(quoted(name) + " is not a colour (" + colourNames() + ")");
-    }
-    return problems;
+ParsedBatch refused(const std::string& why, const std::string& whatToDo) {
+    ParsedBatch batch;
+    batch.refusal = why + ": nothing sent (" + whatToDo + ")";
+    return batch;
 }
 
 }  // namespace
 
-ParsedBatch parseBatchFile(std::string_view contents) {
-    ParsedBatch batch;
-    if (contents.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        contents.remove_prefix(kByteOrderMark.size());
-    }
-    bool firstLine = true;
-    int lineNumber = 0;
-    for (std::size_t at = 0; at < contents.size();) {
-        const std::size_t end = std::min(contents.size(), contents.find('\n', at));
-        std::string_view line = contents.substr(at, end - at);
-        at = end + 1;
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        const std::string_view content = trimmed(line);
-        if (content.empty() || content.front() == '#') continue;
-
-        const std::string where = "line " + std::to_string(lineNumber) + ": ";
-        const Fields fields = splitFields(line);
-        const bool header = firstLine && fields.error.empty() && headerField(fields.values[0]);
-        firstLine = false;
-        if (header) continue;
-        if (!fields.error.empty()) {
-            batch.errors.push_back(where + fields.error);
-            continue;
+ParsedBatch readBatchFile(std::istream& in, BatchDevices& devices) {
+    LineReader reader(in);
+    BatchBuilder builder(devices);
+    std::string line;
+    for (int lineNumber = 1; reader.next(line); ++lineNumber) {
+        if (reader.bytes() > kBatchFileBytes) {
+            return refused(
+                "the batch file is larger than " + std::to_string(kBatchFileBytes) + " bytes",
+                kSplitIt);
         }
-        BatchEntry entry;
-        entry.lineNumber = lineNumber;
-        const std::vector<std::string> problems = takeFields(fields.values, entry.request);
-        for (const std::string& problem : problems) batch.errors.push_back(where + problem);
-        if (problems.empty()) batch.entries.push_back(std::move(entry));
+        if (lineNumber > kBatchLines) {
+            return refused("the batch file has more than " + std::to_string(kBatchLines) + " lines",
+                           kSplitIt);
+        }
+        if (line.size() > kBatchLineBytes) {
+            return refused("line " + std::to_string(lineNumber) +
+                               " of the batch file is longer than " +
+                               std::to_string(kBatchLineBytes) + " bytes",
+                           std::string("is it a batch file? each line is ") + kBatchLineForm);
+        }
+        builder.take(lineNumber, line);
     }
-    if (batch.entries.empty() && batch.errors.empty()) {
-        batch.errors.push_back("the batch file names no device: each line is " +
-                               std::string(kLineForm));
-    }
-    return batch;
+    return builder.finish();
 }
 
 }  // namespace vq72::cli

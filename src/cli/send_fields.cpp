@@ -63,7 +63,7 @@ std::string colourNames() {
 }
 
 std::string quoted(const std::string& value) {
-    return "\"" + printable(value) + "\"";
+    return "\"" + shortened(value) + "\"";
 }
 
 ShowableText showableText(const std::string& given) {

@@ -19,7 +19,8 @@ std::optional<int> colourIndex(const std::string& name);
 std::string positionNames();
 std::string colourNames();
 
-// The given text quoted for a message, its control characters escaped.
+// The given text quoted for a message, its control characters escaped, a long one cut
+// (shortened()).
 std::string quoted(const std::string& value);
 
 struct ShowableText {

@@ -9,12 +9,17 @@
 namespace vq72::cli {
 
 inline constexpr int kExitDone = 0;
-inline constexpr int kExitNoReply = 1;       // written, but not acknowledged in time
-inline constexpr int kExitPortUnusable = 2;  // the port could not be opened or written
-inline constexpr int kExitUsage = 64;        // bad arguments (EX_USAGE)
-inline constexpr int kExitSignalBase = 128;  // ended by a signal: 128 + its number
+inline constexpr int kExitNoReply = 1;         // written, but not acknowledged in time
+inline constexpr int kExitPortUnusable = 2;    // the port could not be opened or written
+inline constexpr int kExitUsage = 64;          // bad arguments (EX_USAGE)
+inline constexpr int kExitBatchTooLarge = 66;  // the batch file passes a bound (EX_NOINPUT)
+inline constexpr int kExitOutOfMemory = 71;    // the run ran out of memory (EX_OSERR)
+inline constexpr int kExitSignalBase = 128;    // ended by a signal: 128 + its number
 
 inline constexpr const char* kDoneText = "Done";
+// A constant, so that saying it needs no memory.
+inline constexpr const char* kOutOfMemoryText =
+    "vq72-osd-send: out of memory: the run stopped (free some memory and run it again)";
 
 // How one send ended: the exit status it stands for (kExitDone, kExitNoReply,
 // kExitPortUnusable, or kExitSignalBase + the signal) and the sender's words for it: "Done", or

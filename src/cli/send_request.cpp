@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "cli/batch_file.h"
 #include "cli/port_probe.h"
 #include "cli/send_fields.h"
 #include "cli/terminal_text.h"
@@ -99,10 +100,15 @@ std::string sendHelp() {
            "                     PORT a port number (5, COM5) or a device (/dev/ttyUSB0,\n"
            "                     tcp://HOST:PORT, rfc2217://HOST:PORT); \"a,b\" quotes a comma\n"
            "                     and \"\" is a quote in it; # starts a comment; a first line\n"
-           "                     such as port,text,position,color is a header\n"
-           "Exit status: 0 done, 1 no reply, 2 port unusable, 64 bad arguments; with --batch 0\n"
-           "when every device confirmed, 1 when some did not reply, 2 when a port was unusable,\n"
-           "64 when a line is bad (then nothing is sent).\n";
+           "                     such as port,text,position,color is a header; each device\n"
+           "                     once; at most " +
+           std::to_string(kBatchLines) + " lines of " + std::to_string(kBatchLineBytes) +
+           " bytes, " + std::to_string(kBatchFileBytes >> 20) +
+           " MiB in all\n"
+           "Exit status: 0 done, 1 no reply, 2 port unusable, 64 bad arguments, 71 out of\n"
+           "memory; with --batch 0 when every device confirmed, 1 when some did not reply, 2\n"
+           "when a port was unusable, 64 when a line is bad and 66 when the file is too\n"
+           "large (then nothing is sent).\n";
 }
 
 ParsedSendArguments parseSendArguments(const std::vector<std::string>& arguments) {

@@ -5,7 +5,14 @@
 namespace vq72::cli {
 
 SendSession::SendSession(SerialControl& serial) : serial_(serial) {
-    serial_.setEventHandler([this] { takeEvent(); });
+    serial_.setEventHandler([this] {
+        try {
+            takeEvent();
+        } catch (...) {
+            eventFailure_ = std::current_exception();
+            finish(State::Idle);
+        }
+    });
 }
 
 SendSession::~SendSession() {
@@ -45,6 +52,10 @@ void SendSession::close() {
     serial_.setDTREnable(false);
     serial_.setRTSEnable(false);
     serial_.setPortOpen(false);
+}
+
+void SendSession::rethrowEventFailure() const {
+    if (eventFailure_) std::rethrow_exception(eventFailure_);
 }
 
 void SendSession::takeEvent() {

@@ -3,6 +3,7 @@
 // replies are watched for the device's acknowledgement line.
 #pragma once
 
+#include <exception>
 #include <functional>
 #include <string>
 
@@ -30,10 +31,15 @@ public:
     // Drops DTR and RTS and closes the port; harmless when closed.
     void close();
 
-    // Called once the session has finished (acknowledged or port lost).
+    // Called once the session has finished (acknowledged, port lost, or failed while taking an
+    // event).
     void setFinishedHandler(std::function<void()> handler) { finished_ = std::move(handler); }
 
     State state() const { return state_; }
+    // Throws what taking an event threw (out of memory, a failed read), if anything: an event
+    // comes from the event loop, which no exception may cross, so it waits for whoever ran the
+    // loop. Such a session is Idle and takes no more events.
+    void rethrowEventFailure() const;
 
 private:
     void takeEvent();
@@ -43,6 +49,7 @@ private:
     AcknowledgementWatch watch_;
     State state_ = State::Idle;
     std::function<void()> finished_;
+    std::exception_ptr eventFailure_;
 };
 
 }  // namespace vq72::cli

@@ -3,6 +3,7 @@
 #include "device/number_text.h"
 #include "device/program_identity.h"
 #include "device/settings_store.h"
+#include "platform/failure.h"
 
 namespace vq72::cli {
 namespace {
@@ -16,7 +17,7 @@ std::optional<int> savedPort(SettingsBacking& backing) {
             backing.read(SettingsStore::buildPath(kAppTitle, kFormInitSection, "ComPort"));
         const int port = toInteger16(saved);
         if (port >= PortMap::kFirstPort && port <= PortMap::kLastPort) return port;
-    } catch (const std::exception&) {
+    } catch (const Failure&) {
         // Missing, unreadable or not a number: no saved port.
     }
     return std::nullopt;

@@ -51,6 +51,12 @@ Character decode(std::string_view text) {
     return {bytes, codePoint};
 }
 
+// The bytes of the first character of `text` (not empty): a byte that is no valid UTF-8 is one.
+std::size_t characterBytes(std::string_view text) {
+    const std::size_t bytes = decode(text).bytes;
+    return bytes == 0 ? 1 : bytes;
+}
+
 bool isControl(char32_t c) {
     return c < kFirstPrintable || (c >= kDelete && c <= kLastC1Control);
 }
@@ -93,13 +99,18 @@ std::string printable(std::string_view text) {
     return shown;
 }
 
+std::string shortened(std::string_view text) {
+    std::size_t end = 0;
+    for (std::size_t shown = 0; shown < kShownCharacters && end < text.size(); ++shown) {
+        end += characterBytes(text.substr(end));
+    }
+    if (end == text.size()) return printable(text);
+    return printable(text.substr(0, end)) + "...";
+}
+
 std::size_t characterCount(std::string_view text) {
     std::size_t count = 0;
-    while (!text.empty()) {
-        const Character c = decode(text);
-        text.remove_prefix(c.bytes == 0 ? 1 : c.bytes);
-        ++count;
-    }
+    for (; !text.empty(); ++count) text.remove_prefix(characterBytes(text));
     return count;
 }
 

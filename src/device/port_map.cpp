@@ -4,6 +4,7 @@
 
 #include "device/network_port.h"
 #include "device/program_identity.h"
+#include "platform/failure.h"
 
 namespace vq72 {
 
@@ -40,7 +41,7 @@ PortMap PortMap::forRun(const char* environment, SettingsBacking& backing) {
     std::vector<std::pair<std::string, std::string>> stored;
     try {
         stored = backing.entries(std::string(kSettingsRoot) + kAppTitle + "\\" + kSection);
-    } catch (const std::exception&) {
+    } catch (const Failure&) {
         // An unreadable store: the defaults stay.
     }
     for (const auto& [number, device] : stored) map.setEntry(number, device, "[Ports]");

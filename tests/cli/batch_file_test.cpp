@@ -1,16 +1,36 @@
-// The batch file's rules: what a good line asks for, the lines skipped, and each bad line named
-// by its number. (The text's own rules are the sender's, proven with its arguments.)
+// The batch file's rules: what a good line asks for, the lines skipped, each bad line named by
+// its number, a device named twice, and the bounds on a file. (The text's own rules are the
+// sender's, proven with its arguments.)
 #include "cli/batch_file.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <sstream>
+
 namespace vq72::cli {
 namespace {
 
-// "LINE: PORT-OR-DEVICE [TEXT] POSITION COLOUR | " for each line taken, then each problem.
-std::string readout(const std::string& file) {
-    const ParsedBatch batch = parseBatchFile(file);
-    std::string out;
+// Ports 5 and 6 lead to one adapter (6 by its stable name), 7 to a network port, 8 to nothing.
+BatchDevices testDevices() {
+    const std::map<std::string, std::string> links{{"/dev/serial/by-id/usb-1", "/dev/ttyUSB0"},
+                                                   {"./usb", "/dev/ttyUSB0"}};
+    return BatchDevices(PortMap::parse("5=/dev/ttyUSB0,6=/dev/serial/by-id/usb-1,7=tcp://h:1"),
+                        [links](const std::string& path) {
+                            const auto link = links.find(path);
+                            return link == links.end() ? path : link->second;
+                        });
+}
+
+// "LINE: PORT-OR-DEVICE [TEXT] POSITION COLOUR | " for each line taken, then each problem, or
+// the refusal; `read`: the bytes read, SIZE_MAX once the end was reached.
+std::string readout(const std::string& file, std::size_t* read = nullptr) {
+    std::istringstream in(file);
+    BatchDevices devices = testDevices();
+    const ParsedBatch batch = readBatchFile(in, devices);
+    if (read) *read = static_cast<std::size_t>(in.tellg());
+    std::string out = batch.refusal;
     for (const BatchEntry& e : batch.entries) {
         const SendRequest& r = e.request;
         out += std::to_string(e.lineNumber) + ": " + (r.port ? std::to_string(*r.port) : r.device) +
@@ -22,11 +42,13 @@ std::string readout(const std::string& file) {
 }
 
 TEST(BatchFile, TakesGoodLinesSkipsTheRestAndNamesEachBadLine) {
+    const std::string long50(50, 'p');
     const std::pair<std::string, std::string> cases[] = {
-        {"\xEF\xBB\xBFport,text,position,color\r\n  # 1,x\n \t\n5, hi ,bottom-right , "
+        {"port,text,position,color\r\n  # 1,x\n \t\n5, hi ,bottom-right , "
          "black-on-white\r\n",
          "4: 5 [ HI ] 8 1 | "},
-        {"com16, \"a,\"\"b\"\"\" ,,white-on-black\n./link,x\x7f\nrfc2217://[::1]:3001,Y,",
+        {"\xEF\xBB\xBF"
+         "com16, \"a,\"\"b\"\"\" ,,white-on-black\n./link,x\x7f\nrfc2217://[::1]:3001,Y,",
          "1: 16 [A,\"B\"] 1 0 | 2: ./link [X] 1 - | 3: rfc2217://[::1]:3001 [Y] 1 - | "},
         {"1,A\nport,A", "1: 1 [A] 1 - | line 2: \"port\" is neither a port number"},
         {"tcp://host,  ",
@@ -34,11 +56,70 @@ TEST(BatchFile, TakesGoodLinesSkipsTheRestAndNamesEachBadLine) {
          "(HOST:PORT) | line 1: text \"  \" is only blanks"},
         {"1,A,,red", "line 1: \"red\" is not a colour (white-on-black or black-on-white) | "},
         {"1,A,top-middle", "line 1: \"top-middle\" is not a position (top-left, top-center,"},
+        {"1,A,\x1b" + long50,
+         "line 1: \"\\x1B" + long50.substr(0, 39) + "...\" is not a position (top-left,"},
         {"1,\"a,b", "line 1: a quoted field has no closing \""},
         {"1,a,b,c,d", "line 1: a line is PORT,TEXT[,POSITION[,COLOR]], not 5 field(s)"},
-        {"port,text\n", "the batch file names no device"}};
+        {"port,text\n", "the batch file names no device"},
+        // One device on two lines, by whichever of its names; a line with another problem too.
+        {"5,a\nCOM5,b",
+         "1: 5 [A] 1 - | line 2: COM5 (/dev/ttyUSB0) is the device of line 1 "
+         "already: give each device one line"},
+        {"6,a\n2,b\n/dev/ttyUSB0,c,middle",
+         "1: 6 [A] 1 - | 2: 2 [B] 1 - | line 3: \"middle\" is not a position (top-left, "
+         "top-center, top-right, middle-left, middle-center, middle-right, bottom-left, "
+         "bottom-center or bottom-right) | line 3: /dev/ttyUSB0 is the device of line 1"},
+        {"./usb,a\n5,b", "1: ./usb [A] 1 - | line 2: COM5 (/dev/ttyUSB0) is the device of line 1"},
+        {"7,a\ntcp://h:1,b", "1: 7 [A] 1 - | line 2: tcp://h:1 is the device of line 1"},
+        {"8,a\n8,b", "1: 8 [A] 1 - | line 2: COM8 is the device of line 1"}};
     for (const auto& [file, start] : cases) {
         EXPECT_EQ(readout(file).substr(0, start.size()), start) << file;
+    }
+}
+
+// `bytes` bytes of comment lines, each as long as a line may be.
+std::string comments(std::size_t bytes) {
+    std::string lines;
+    while (lines.size() < bytes) {
+        lines += std::string(std::min(kBatchLineBytes, bytes - lines.size() - 1), '#') + "\n";
+    }
+    return lines;
+}
+
+// Each bound taken in full; one byte or line more refused, with no more read than that.
+TEST(BatchFile, RefusesAFileThatPassesABoundWithoutReadingOn) {
+    const std::string good = "1,A\n";
+    const std::string taken = "1: 1 [A] 1 - | ";
+    const std::string longLine =
+        "line 2 of the batch file is longer than 4096 bytes: nothing sent (is it a batch file? "
+        "each line is PORT,TEXT[,POSITION[,COLOR]])";
+    const std::string split = ": nothing sent (split it into smaller files)";
+    const std::string full(kBatchLineBytes, '#');
+    const std::size_t pastLine = good.size() + kBatchLineBytes + 2;
+    // Its last byte, the 1 MiB-th, ends an entry.
+    const std::string full1MiB = comments(kBatchFileBytes - 4) + "1,AB";
+    const struct {
+        std::string file;
+        std::string readout;
+        std::size_t read;  // bytes read at most
+    } cases[] = {
+        {good + full + "\r\n" + full, taken, SIZE_MAX},
+        {good + full + "#\n", longLine, pastLine},
+        {good + full + "\r#", longLine, pastLine},
+        {good + std::string(1 << 21, '\0'), longLine, pastLine},
+        {full1MiB,
+         std::to_string(std::count(full1MiB.begin(), full1MiB.end(), '\n') + 1) + ": 1 [AB] 1 - | ",
+         SIZE_MAX},
+        {good + comments(kBatchFileBytes - good.size() + 1),
+         "the batch file is larger than 1048576 bytes" + split, kBatchFileBytes + 1},
+        {good + std::string(kBatchLines - 2, '\n') + "2,B", taken + "10000: 2 [B] 1 - | ",
+         SIZE_MAX},
+        {good + std::string(1 << 21, '\n'), "the batch file has more than 10000 lines" + split,
+         good.size() + kBatchLines}};
+    for (const auto& c : cases) {
+        std::size_t read = 0;
+        EXPECT_EQ(readout(c.file, &read), c.readout) << c.file.size();
+        EXPECT_LE(read, c.read) << c.file.size();
     }
 }
 

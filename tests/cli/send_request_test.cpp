@@ -153,10 +153,17 @@ TEST(TerminalTextTest, ControlCharactersAndBrokenUtf8AreEscapedTheRestKept) {
     EXPECT_EQ(printable("日本語 é ~"), "日本語 é ~");
 }
 
-TEST(TerminalTextTest, CountsCharactersNotBytes) {
+TEST(TerminalTextTest, CountsAndCutsCharactersNotBytes) {
     EXPECT_EQ(characterCount("日本語テキスト"), 7u);
     EXPECT_EQ(characterCount("ab\xff\xc3"), 4u);
     EXPECT_EQ(characterCount(""), 0u);
+    const std::string x40(40, 'x');
+    EXPECT_EQ(shortened(x40), x40);
+    EXPECT_EQ(shortened(x40 + "\n"), x40 + "...");
+    EXPECT_EQ(shortened("\xff\x1b" + x40), "\\xFF\\x1B" + x40.substr(2) + "...");
+    std::string japanese;
+    for (int i = 0; i < 7; ++i) japanese += "日本語テキスト";
+    EXPECT_EQ(shortened(japanese), japanese.substr(0, 40 * 3) + "...");
 }
 
 }  // namespace

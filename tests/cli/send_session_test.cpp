@@ -45,6 +45,18 @@ TEST_F(SendSessionTest, LostPortFinishesTheSession) {
     serial.raise(comm_event::kPortLost);
     EXPECT_EQ(session.state(), SendSession::State::PortLost);
     EXPECT_EQ(finishedCalls, 1);
+    EXPECT_NO_THROW(session.rethrowEventFailure());
+}
+
+// What an event throws stays out of the event loop that raised it: the session ends and hands
+// it on afterwards.
+TEST_F(SendSessionTest, AFailedEventFinishesTheSessionAndIsThrownAfterwards) {
+    session.send(kPort, kCommand);
+    serial.failures.fail("commEvent", 1, "lost memory");
+    serial.raise(comm_event::kReceive);
+    serial.raise(comm_event::kReceive);
+    EXPECT_EQ(finishedCalls, 1);
+    EXPECT_THROW(session.rethrowEventFailure(), Failure);
 }
 
 // Which replies acknowledge a command: only a whole line holding "CT-OK", however the bytes

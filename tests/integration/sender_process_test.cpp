@@ -1,6 +1,6 @@
 // vq72-osd-send as a process against the simulated device on a pseudo-terminal: acknowledged
-// sends, silence, a locked port and its listing, asking the ports, ending by signal, and a batch
-// of devices.
+// sends, silence, a locked port and its listing, asking the ports, ending by signal, a batch of
+// devices and an endless batch file.
 // Lock files live in a folder of the test's own (VQ72_LOCK_DIR).
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -224,6 +224,15 @@ TEST_F(SenderProcessTest, ABatchLabelsEachDeviceInTurnAndSumsUp) {
     EXPECT_EQ(quiet.log().size() + third.log().size(), 2u);
     EXPECT_EQ(quiet.screen().text + third.screen().text,
               "       QUIET                 X          ");
+}
+
+// An endless input is refused at its bound (here the first line's), not read to its end.
+TEST_F(SenderProcessTest, AnEndlessBatchFileIsRefused) {
+    const SenderRun run = send({"--batch", "/dev/zero"});
+    EXPECT_EQ(run.exitCode, 66);
+    EXPECT_TRUE(run.err.starts_with(
+        "vq72-osd-send: line 1 of the batch file is longer than 4096 bytes: nothing sent"))
+        << run.err;
 }
 
 }  // namespace

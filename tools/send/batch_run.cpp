@@ -4,14 +4,12 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <iterator>
-#include <optional>
-#include <sstream>
 
 #include "cli/batch_file.h"
 #include "cli/batch_report.h"
 #include "cli/send_command.h"
 #include "cli/terminal_text.h"
+#include "posix_file_system_view.h"
 #include "sender.h"
 
 namespace vq72::send {
@@ -20,21 +18,30 @@ namespace {
 constexpr const char* kStandardInput = "-";
 constexpr const char* kPrefix = "vq72-osd-send: ";
 
-// The whole file (or standard input); nothing when it cannot be read, after saying why.
-std::optional<std::string> readBatchFile(const std::string& name) {
-    if (name == kStandardInput) {
-        return std::string(std::istreambuf_iterator<char>(std::cin), {});
-    }
-    std::ifstream file(name, std::ios::binary);
-    std::ostringstream contents;
-    if (file) contents << file.rdbuf();
-    if (!file || file.bad()) {
+// Reads the batch file into `batch`, its lines' devices told apart through `map` and the links
+// of the file system. Returns kExitDone, or the exit status once it has said why the file
+// cannot be read or is refused.
+int readBatch(const std::string& name, const PortMap& map, cli::ParsedBatch& batch) {
+    // Only its resolve() is asked: no lock folder.
+    const PosixFileSystemView files({});
+    cli::BatchDevices devices(map,
+                              [&files](const std::string& path) { return files.resolve(path); });
+    std::ifstream file;
+    if (name != kStandardInput) file.open(name, std::ios::binary);
+    std::istream& in = name == kStandardInput ? std::cin : file;
+    const bool opened = static_cast<bool>(in);
+    if (opened) batch = cli::readBatchFile(in, devices);
+    if (!opened || in.bad()) {
         std::cerr << kPrefix << "cannot read the batch file " << cli::printable(name) << ": "
                   << std::strerror(errno) << " (give a readable file, or - for standard input)"
                   << std::endl;
-        return std::nullopt;
+        return cli::kExitUsage;
     }
-    return contents.str();
+    if (!batch.refusal.empty()) {
+        std::cerr << kPrefix << batch.refusal << std::endl;
+        return cli::kExitBatchTooLarge;
+    }
+    return cli::kExitDone;
 }
 
 cli::SendTarget targetOf(const cli::SendRequest& request, const PortMap& map) {
@@ -48,9 +55,9 @@ cli::SendTarget targetOf(const cli::SendRequest& request, const PortMap& map) {
 }  // namespace
 
 int runBatch(const cli::SendRequest& request, const PortMap& map) {
-    const std::optional<std::string> contents = readBatchFile(request.batchFile);
-    if (!contents) return cli::kExitUsage;
-    const cli::ParsedBatch batch = cli::parseBatchFile(*contents);
+    cli::ParsedBatch batch;
+    const int status = readBatch(request.batchFile, map, batch);
+    if (status != cli::kExitDone) return status;
     if (!batch.errors.empty()) {
         for (const std::string& error : batch.errors) std::cerr << kPrefix << error << "\n";
         std::cerr << kPrefix << "nothing sent: correct the batch file and run again" << std::endl;

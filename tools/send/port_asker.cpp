@@ -38,6 +38,7 @@ std::optional<cli::ProbeAnswer> PortAsker::ask(int port) {
     loop.exec();
     QObject::disconnect(ending);
     session.close();
+    session.rethrowEventFailure();
 
     if (session.state() == cli::SendSession::State::Acknowledged) return {{Kind::Answered, {}}};
     if (endSignal_ != 0) return std::nullopt;

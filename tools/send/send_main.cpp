@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <exception>
 #include <iostream>
+#include <new>
 
 #include "batch_run.h"
 #include "cli/port_probe.h"
@@ -14,6 +15,7 @@
 #include "cli/send_request.h"
 #include "cli/send_target.h"
 #include "cli/terminal_text.h"
+#include "out_of_memory.h"
 #include "platform/posix/port_lock_files.h"
 #include "platform/qt/qt_settings_backing.h"
 #include "port_asker.h"
@@ -98,16 +100,21 @@ int run(const SendRequest& request) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const cli::ParsedSendArguments parsed =
-        cli::parseSendArguments(std::vector<std::string>(argv + 1, argv + argc));
-    if (!parsed.error.empty()) return usageError(parsed.error);
-    if (parsed.request.mode == SendRequest::Mode::Help) {
-        std::cout << cli::sendHelp();
-        return cli::kExitDone;
-    }
-    QCoreApplication app(argc, argv);
+    send::endRunsOutOfMemory();
     try {
+        const cli::ParsedSendArguments parsed =
+            cli::parseSendArguments(std::vector<std::string>(argv + 1, argv + argc));
+        if (!parsed.error.empty()) return usageError(parsed.error);
+        if (parsed.request.mode == SendRequest::Mode::Help) {
+            std::cout << cli::sendHelp();
+            return cli::kExitDone;
+        }
+        QCoreApplication app(argc, argv);
         return run(parsed.request);
+    } catch (const std::bad_alloc&) {
+        // Thrown by a library, not by operator new.
+        send::sayOutOfMemory();
+        return cli::kExitOutOfMemory;
     } catch (const std::exception& e) {
         std::cerr << "vq72-osd-send: " << cli::printable(e.what()) << std::endl;
         return cli::kExitPortUnusable;

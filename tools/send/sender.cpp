@@ -37,6 +37,7 @@ cli::SendResult Sender::send(const cli::SendTarget& target, const std::string& c
         timeout.start(timeoutMs);
         loop.exec();
         session.close();
+        session.rethrowEventFailure();
     }
 
     if (endSignal_ != 0) {
