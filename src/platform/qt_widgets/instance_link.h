@@ -21,7 +21,7 @@ struct InstanceAnswer {
         Answered,  // a copy of this program answered: `line`
     };
     Kind kind = Kind::Nobody;
-    QByteArray line;
+    QByteArray line;  // empty unless answered
 };
 
 class InstanceLink {

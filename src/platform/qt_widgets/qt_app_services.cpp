@@ -83,7 +83,7 @@ void QtAppServices::activate(const std::string& title) {
     InstanceAnswer answer;
     if (InstanceLink* instance = link())
         answer = instance->ask(instance_protocol::kActivate, QString::fromStdString(title));
-    if (answer.kind != InstanceAnswer::Kind::Answered || answer.line != instance_protocol::kDone) {
+    if (answer.line != instance_protocol::kDone) {
         throw Failure(failure_number::kInstanceNoAnswer,
                       "No running " + title + " window answered the request to come forward.");
     }
@@ -116,14 +116,12 @@ void QtAppServices::postClose(const std::string& title) {
 }
 
 void QtAppServices::stop() {
-    stopped_ = true;
     if (link_) link_->stopAsking();
 }
 
 void QtAppServices::messageBox(const std::string& text) {
     // Also on standard error, for a run whose screen nobody watches.
     qWarning().noquote() << kAppTitle << "says:" << QString::fromStdString(text);
-    if (stopped_) return;
     QMessageBox::information(QApplication::activeWindow(), QString::fromLatin1(kAppTitle),
                              QString::fromStdString(text), QMessageBox::Ok);
 }

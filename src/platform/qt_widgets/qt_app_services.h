@@ -24,8 +24,8 @@ public:
     void setMainWindow(QWidget* window);
     // True while this instance answers later ones.
     bool serving() const { return link_ && link_->serving(); }
-    // The program is ending: a wait on the running instance ends at once, nothing more is asked
-    // of it, and no message box opens any more.
+    // The program is ending: a wait on the running instance ends at once and nothing more is
+    // asked of it (so no "EndTask" box opens either).
     void stop();
 
     std::string commandLine() const override;
@@ -56,7 +56,6 @@ private:
     QWidget* window_ = nullptr;
     std::unique_ptr<InstanceLink> link_;
     bool linkFailed_ = false;
-    bool stopped_ = false;
 };
 
 }  // namespace vq72
