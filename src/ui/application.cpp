@@ -1,6 +1,7 @@
 #include "ui/application.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QPoint>
 #include <cstdlib>
 #include <iostream>
@@ -42,15 +43,11 @@ Application::Application(const LaunchOptions& options)
     app_.setMainWindow(&view_);
     // The program ends when its window has unloaded, whatever other window is still open.
     QApplication::setQuitOnLastWindowClosed(false);
-    QObject::connect(
-        &view_, &MainWindowView::unloaded, qApp,
-        [this] {
-            unloaded_ = true;
-            QCoreApplication::quit();
-        },
-        Qt::QueuedConnection);
-    QObject::connect(&termination_, &TerminationSignals::terminationRequested, &view_,
-                     &QWidget::close);
+    QObject::connect(&view_, &MainWindowView::unloaded, qApp, [this] { unloaded_ = true; });
+    QObject::connect(&view_, &MainWindowView::unloaded, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    QObject::connect(&termination_, &TerminationSignals::terminationRequested, qApp,
+                     [this] { terminate(); });
 }
 
 Application::~Application() {
@@ -64,9 +61,14 @@ void Application::start() {
         program_.settings().SaveRegSetting(kAppTitle, kFormInitSection, "ComPort", " 1");
         monitor_ = std::make_unique<SimulatedMonitorView>(demo_->device());
     }
+    loading_ = true;
     program_.Form_Load();
+    loading_ = false;
     if (!splash_) program_.frm_VQ72xx.tmrSplash.setEnabled(false);
-    // A termination signal handled while the start-up let events run has unloaded the window.
+    // A termination signal came while the load let events run: the window unloads now that the
+    // load is through (a port it opened is closed).
+    if (terminating_) view_.close();
+    // The window may also have unloaded during the load, closed by a later instance.
     if (unloaded_) return;
     timers_ = std::make_unique<TimerDriver>(program_.frm_VQ72xx, program_);
     view_.show();
@@ -76,6 +78,22 @@ void Application::start() {
         monitor_->move(view_.frameGeometry().topRight() + QPoint(16, 0));
         monitor_->show();
     }
+}
+
+void Application::terminate() {
+    terminating_ = true;
+    app_.stop();
+    // Modal windows run loops of their own, which the end of the program does not end: a
+    // message box, and the start-up splash, close now.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible() || !window->isModal()) continue;
+        if (auto* dialog = qobject_cast<QDialog*>(window)) {
+            dialog->reject();
+        } else {
+            window->close();
+        }
+    }
+    if (!loading_) view_.close();
 }
 
 int Application::exec() {

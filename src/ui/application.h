@@ -35,6 +35,10 @@ public:
     int exec();
 
 private:
+    // SIGTERM, SIGINT or SIGHUP: the window unloads through its normal shutdown, at once or, while
+    // it loads, as soon as the load is through; modal windows close.
+    void terminate();
+
     bool splash_;
     // The demo's device comes first: the serial control's port map names its port.
     std::unique_ptr<DemoDevice> demo_;
@@ -54,6 +58,8 @@ private:
     std::unique_ptr<TimerDriver> timers_;
     TerminationSignals termination_;
     std::unique_ptr<SimulatedMonitorView> monitor_;
+    bool loading_ = false;
+    bool terminating_ = false;
     bool unloaded_ = false;
 };
 

@@ -1,6 +1,9 @@
 // The program as a process, its lock files in a folder of the test's own (VQ72_LOCK_DIR). It
-// ends through its normal unload on SIGTERM while its port is open: it exits normally and
-// leaves no lock file behind. (The three end signals themselves: the sender's process test.)
+// ends through its normal unload on SIGTERM while its port is open, and also while its start-up
+// shows the "EndTask" message box (a first copy that is stopped cannot be closed): it exits
+// normally and leaves no lock file behind. (The three end signals themselves: the sender's
+// process test.)
+#include <QElapsedTimer>
 #include <QtTest>
 
 #include <csignal>
@@ -18,13 +21,26 @@ namespace {
 
 constexpr int kBoundMs = 10000;
 
+// processId() is 0 for a program that is not running, and kill(0) would signal this test's
+// whole process group.
+bool signal(const QProcess& program, int number) {
+    return program.processId() > 0 && ::kill(static_cast<pid_t>(program.processId()), number) == 0;
+}
+
 }  // namespace
 
 class TerminationProcessTest : public QObject {
     Q_OBJECT
 private slots:
+    void sigtermClosesThePortAndRemovesTheLockFile_data() {
+        QTest::addColumn<bool>("endTaskBox");
+        QTest::newRow("the main window up") << false;
+        QTest::newRow("the EndTask box open") << true;
+    }
     void sigtermClosesThePortAndRemovesTheLockFile() {
-        // A home whose settings select port 1, mapped to the device's link.
+        QFETCH(bool, endTaskBox);
+        // A home whose settings select port 1, mapped to the device's link; the runtime folder
+        // where copies meet is the home itself (private, with a short path).
         const ScratchFolder home;
         std::ofstream(home.folder("config/Flarn") + "/VQ72_OSD.ini")
             << "[FormInit]\nComPort=\" 1\"\n";
@@ -35,30 +51,49 @@ private slots:
         // Opened through the link, the port is locked under the device's name.
         const std::string lockFile = home.folder("locks") + "/" + lockFileName(device.portPath());
 
-        QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         const auto set = [&](const char* name, const std::string& value) {
             environment.insert(name, QString::fromStdString(value));
         };
         set("QT_QPA_PLATFORM", "offscreen");
-        set("VQ72_OSD_PORTS", "1=" + options.linkPath);
         set("VQ72_LOCK_DIR", home.path("locks"));
-        set("XDG_CONFIG_HOME", home.path("config"));
         set("XDG_RUNTIME_DIR", home.path());
+        // A first copy without a port, stopped once it can be found.
+        QProcess first;
+        if (endTaskBox) {
+            set("VQ72_OSD_PORTS", "");
+            set("XDG_CONFIG_HOME", home.path("first"));
+            first.setProcessEnvironment(environment);
+            first.start(VQ72_OSD_PROGRAM, {"--no-splash"});
+            QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(home.path("VQ72_OSD")), kBoundMs);
+            QVERIFY(signal(first, SIGSTOP));
+        }
+        set("VQ72_OSD_PORTS", "1=" + options.linkPath);
+        set("XDG_CONFIG_HOME", home.path("config"));
+        QProcess program;
         program.setProcessEnvironment(environment);
         program.start(VQ72_OSD_PROGRAM, {"--no-splash"});
         QVERIFY(program.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(lockFile), kBoundMs);
+        QByteArray errors;
+        if (endTaskBox) {
+            QTRY_VERIFY_WITH_TIMEOUT(
+                (errors += program.readAllStandardError()).contains("EndTask: cannot terminate"),
+                kBoundMs);
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(lockFile), kBoundMs);
+        }
 
-        // processId() is 0 for a program that is not running, and kill(0) would signal this
-        // test's whole process group.
-        QVERIFY(program.processId() > 0);
-        ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+        QVERIFY(signal(program, SIGTERM));
+        QElapsedTimer ending;
+        ending.start();
         QVERIFY(program.waitForFinished(kBoundMs));
+        qInfo("ended %lld ms after SIGTERM", static_cast<long long>(ending.elapsed()));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
         QVERIFY(!std::filesystem::exists(lockFile));
         device.stop();
+        first.kill();
+        first.waitForFinished();
     }
 };
 

@@ -1,15 +1,23 @@
-// Where the instances of one user meet: a local server named after the program's title.
+// Where the instances of one user meet: a local server named after the program's title, in a
+// folder that only that user can enter.
 #pragma once
 
 #include <QString>
 
 namespace vq72 {
 
-// The per-user server name for a title: in $XDG_RUNTIME_DIR when set and short enough for a
-// socket path, else tagged with the user's id (in the temporary folder).
-QString instanceServerName(const QString& title);
+struct InstancePlace {
+    QString serverName;  // the socket's path; empty when there is no safe folder for it
+    QString problem;     // why there is none, in the program's words
+};
 
-// False when no server can be listening as `serverName`: on Unix its socket file is missing.
+// `runtimeFolder` ($XDG_RUNTIME_DIR) when it is the user's own folder with mode 0700 and short
+// enough for a socket path; else the folder vq72-osd-<uid> in `sharedParent`, made with mode
+// 0700 when missing and used only when it is the user's own folder with mode 0700 (not a link).
+InstancePlace instancePlace(const QString& title, const QString& runtimeFolder,
+                            const QString& sharedParent = QStringLiteral("/tmp"));
+
+// False when no server can be listening as `serverName`: its socket file is missing.
 bool instanceMayBeListening(const QString& serverName);
 
 }  // namespace vq72

@@ -15,9 +15,13 @@
 namespace vq72 {
 
 QtAppServices::QtAppServices(QStringList arguments, QString serverName)
-    : arguments_(std::move(arguments)),
-      serverName_(serverName.isEmpty() ? instanceServerName(QString::fromLatin1(kAppTitle))
-                                       : std::move(serverName)) {}
+    : arguments_(std::move(arguments)), serverName_(std::move(serverName)) {
+    if (!serverName_.isEmpty()) return;
+    InstancePlace place =
+        instancePlace(QString::fromLatin1(kAppTitle), qEnvironmentVariable("XDG_RUNTIME_DIR"));
+    serverName_ = std::move(place.serverName);
+    placeProblem_ = std::move(place.problem);
+}
 
 QtAppServices::~QtAppServices() = default;
 
@@ -28,6 +32,11 @@ void QtAppServices::setMainWindow(QWidget* window) {
 
 InstanceLink* QtAppServices::link() {
     if (link_ || linkFailed_) return link_.get();
+    if (serverName_.isEmpty()) {
+        linkFailed_ = true;
+        qWarning().noquote() << placeProblem_;
+        return nullptr;
+    }
     // Never unloaded: the link's objects come from the module's code.
     QLibrary module(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
                     QLatin1String(kInstanceModuleFile));
@@ -60,16 +69,21 @@ bool QtAppServices::previousInstance() {
     }
     InstanceLink* instance = link();
     if (instance == nullptr) return false;
-    if (instance->connectToRunning()) return true;
+    // Only a copy of this program counts, one that answers or at least runs as this user.
+    using Kind = InstanceAnswer::Kind;
+    const Kind holder =
+        instance->ask(instance_protocol::kFind, QString::fromLatin1(kAppTitle)).kind;
+    if (holder == Kind::Answered || holder == Kind::Silent) return true;
+    // A name left behind by an instance that died, or held by a stranger.
     instance->claim();
     return false;
 }
 
 void QtAppServices::activate(const std::string& title) {
-    std::optional<QByteArray> answer;
+    InstanceAnswer answer;
     if (InstanceLink* instance = link())
         answer = instance->ask(instance_protocol::kActivate, QString::fromStdString(title));
-    if (answer != QByteArray(instance_protocol::kDone)) {
+    if (answer.line != instance_protocol::kDone) {
         throw Failure(failure_number::kInstanceNoAnswer,
                       "No running " + title + " window answered the request to come forward.");
     }
@@ -77,11 +91,20 @@ void QtAppServices::activate(const std::string& title) {
 
 AppServices::WindowLookup QtAppServices::findWindow(const std::string& title) {
     InstanceLink* instance = link();
-    if (instance == nullptr || !instance->connectToRunning()) return WindowLookup::None;
-    const auto answer = instance->ask(instance_protocol::kFind, QString::fromStdString(title));
-    if (!answer) return WindowLookup::Invalid;
-    if (*answer == instance_protocol::kEnabled) return WindowLookup::Enabled;
-    if (*answer == instance_protocol::kDisabled) return WindowLookup::Disabled;
+    if (instance == nullptr) return WindowLookup::None;
+    const InstanceAnswer answer =
+        instance->ask(instance_protocol::kFind, QString::fromStdString(title));
+    switch (answer.kind) {
+        case InstanceAnswer::Kind::Nobody:
+        case InstanceAnswer::Kind::Stranger:
+            return WindowLookup::None;
+        case InstanceAnswer::Kind::Silent:
+            return WindowLookup::Invalid;
+        case InstanceAnswer::Kind::Answered:
+            break;
+    }
+    if (answer.line == instance_protocol::kEnabled) return WindowLookup::Enabled;
+    if (answer.line == instance_protocol::kDisabled) return WindowLookup::Disabled;
     return WindowLookup::None;
 }
 
@@ -92,7 +115,13 @@ void QtAppServices::postClose(const std::string& title) {
     instance->claim();
 }
 
+void QtAppServices::stop() {
+    if (link_) link_->stopAsking();
+}
+
 void QtAppServices::messageBox(const std::string& text) {
+    // Also on standard error, for a run whose screen nobody watches.
+    qWarning().noquote() << kAppTitle << "says:" << QString::fromStdString(text);
     QMessageBox::information(QApplication::activeWindow(), QString::fromLatin1(kAppTitle),
                              QString::fromStdString(text), QMessageBox::Ok);
 }

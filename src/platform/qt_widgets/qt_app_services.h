@@ -14,7 +14,7 @@ namespace vq72 {
 class QtAppServices : public AppServices {
 public:
     // `arguments`: the command-line arguments the program itself did not consume.
-    // `serverName`: where instances meet; by default the per-user name for the program's title.
+    // `serverName`: where instances meet; by default the per-user place for the program's title.
     explicit QtAppServices(QStringList arguments, QString serverName = {});
     ~QtAppServices() override;
     QtAppServices(const QtAppServices&) = delete;
@@ -24,13 +24,17 @@ public:
     void setMainWindow(QWidget* window);
     // True while this instance answers later ones.
     bool serving() const { return link_ && link_->serving(); }
+    // The program is ending: a wait on the running instance ends at once and nothing more is
+    // asked of it (so no "EndTask" box opens either).
+    void stop();
 
     std::string commandLine() const override;
     std::string programFolder() const override;
     char pathSeparator() const override { return '/'; }
 
     // Without a running instance, this one takes the instance name: at once when a name was left
-    // behind, else once the main window's first frame is up.
+    // behind or a stranger holds it (said on standard error), else once the main window's first
+    // frame is up.
     bool previousInstance() override;
     void activate(const std::string& title) override;
     WindowLookup findWindow(const std::string& title) override;
@@ -42,12 +46,13 @@ public:
     void doEvents() override;
 
 private:
-    // The link, its module loaded on first use; null when the module cannot be loaded (said
-    // once on standard error).
+    // The link, its module loaded on first use; null when the module cannot be loaded or there
+    // is no safe place to meet (said once on standard error).
     InstanceLink* link();
 
     QStringList arguments_;
     QString serverName_;
+    QString placeProblem_;
     QWidget* window_ = nullptr;
     std::unique_ptr<InstanceLink> link_;
     bool linkFailed_ = false;
