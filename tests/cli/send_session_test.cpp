@@ -20,11 +20,11 @@ class SendSessionTest : public testing::Test {
 protected:
     SendSessionTest() {
         serial.present = {kPort};
-        session.setFinishedHandler([this] { ++finishedCalls; });
+        session.setChangeHandler([this] { ++changes; });
     }
     FakeSerialControl serial;
     SendSession session{serial};
-    int finishedCalls = 0;
+    int changes = 0;
 };
 
 TEST_F(SendSessionTest, OpensAt9600N81WithDtrAndRtsThenDiscardsStaleBytesAndWrites) {
@@ -37,14 +37,14 @@ TEST_F(SendSessionTest, OpensAt9600N81WithDtrAndRtsThenDiscardsStaleBytesAndWrit
     EXPECT_EQ(serial.calls, expected);
     EXPECT_EQ(serial.written, std::vector<std::string>{kCommand});
     EXPECT_EQ(session.state(), SendSession::State::AwaitingReply);
-    EXPECT_EQ(finishedCalls, 0);
+    EXPECT_EQ(changes, 0);
 }
 
 TEST_F(SendSessionTest, LostPortFinishesTheSession) {
     session.send(kPort, kCommand);
     serial.raise(comm_event::kPortLost);
     EXPECT_EQ(session.state(), SendSession::State::PortLost);
-    EXPECT_EQ(finishedCalls, 1);
+    EXPECT_EQ(changes, 1);
 }
 
 // Which replies acknowledge a command: only a whole line holding "CT-OK", however the bytes

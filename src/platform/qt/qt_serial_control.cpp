@@ -72,8 +72,8 @@ QtSerialControl::QtSerialControl(PortMap map, std::string lockFolder, QObject* p
     port_.setReadBufferSize(kReadBufferBytes);
     connect(&port_, &QSerialPort::readyRead, this, &QtSerialControl::takeReceivedBytes);
     connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialControl::takeError);
-    keptExpiry_.setSingleShot(true);
-    connect(&keptExpiry_, &QTimer::timeout, this, [this] { kept_.reset(); });
+    attemptsDue_.setSingleShot(true);
+    connect(&attemptsDue_, &QTimer::timeout, this, &QtSerialControl::reviewAttempts);
     // Runs once the turn of the event loop that closed the port is over.
     heldRelease_.setSingleShot(true);
     heldRelease_.setInterval(0);
@@ -199,7 +199,6 @@ void QtSerialControl::open() {
         ownLock_.reset();
         throw openFailure(attempt);
     }
-    dropKeptConnection();
     startLineAfresh();
 }
 
@@ -248,7 +247,13 @@ void QtSerialControl::lockPort(const std::string& path, const std::string& devic
 
 void QtSerialControl::close() {
     dtr_ = rts_ = false;
-    if (network_ && !network_->lost()) keepConnection();
+    if (network_ && !network_->lost()) {
+        Attempt kept;
+        kept.connection = std::move(network_);
+        kept.deadline = std::chrono::steady_clock::now();
+        kept.setUp = true;
+        keepAttempt(networkEntry_, std::move(kept));
+    }
     network_.reset();
     // Our own lock file exists only while the device is open; it goes with the held device.
     if (localPortOpen()) {
@@ -285,13 +290,13 @@ std::string QtSerialControl::input() {
 void QtSerialControl::output(const std::string& bytes) {
     if (!portOpen()) throw Failure(failure_number::kPortNotOpen, "The port is not open.");
     const auto size = static_cast<qint64>(bytes.size());
-    const qint64 unsent = network_ ? 0 : port_.bytesToWrite();
+    const qint64 unsent = network_ ? static_cast<qint64>(network_->unsent()) : port_.bytesToWrite();
     if (unsent + size > outBufferSize_) {
         raiseLater(comm_event::kTxFull);
         return;
     }
     if (network_) {
-        network_->write(bytes, std::chrono::milliseconds(kWriteWaitMs));
+        network_->write(bytes);
         return;
     }
     if (port_.write(bytes.data(), size) != size) {
@@ -307,7 +312,7 @@ void QtSerialControl::output(const std::string& bytes) {
 }
 
 void QtSerialControl::purge(PurgeScope scope) {
-    // A network port's output is with gensio once output() returns: only input is waiting.
+    // A network port's output is the connection's once output() returns: only input waits.
     if (network_) network_->discardReceived();
     if (!localPortOpen()) return;
     port_.clear(scope == PurgeScope::Both ? QSerialPort::AllDirections : QSerialPort::Input);
