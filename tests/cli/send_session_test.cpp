@@ -47,6 +47,31 @@ TEST_F(SendSessionTest, LostPortFinishesTheSession) {
     EXPECT_EQ(changes, 1);
 }
 
+// A network port still connecting: nothing is written until the control says it has settled;
+// then the command goes out, or the open's failure ends the session.
+TEST_F(SendSessionTest, APortStillConnectingIsWrittenToOnceItHasSettled) {
+    serial.connecting = {kPort};
+    session.send(kPort, kCommand);
+    EXPECT_EQ(session.state(), SendSession::State::Connecting);
+    EXPECT_TRUE(serial.written.empty());
+    serial.connecting.clear();
+    serial.raise(comm_event::kOpenSettled);
+    EXPECT_EQ(session.state(), SendSession::State::AwaitingReply);
+    EXPECT_EQ(serial.written, std::vector<std::string>{kCommand});
+    EXPECT_EQ(changes, 1);
+
+    FakeSerialControl gone;
+    gone.connecting = {kPort};
+    SendSession failing(gone);
+    failing.send(kPort, kCommand);
+    gone.connecting.clear();
+    gone.raise(comm_event::kOpenSettled);
+    EXPECT_EQ(failing.state(), SendSession::State::Failed);
+    ASSERT_TRUE(failing.failure());
+    EXPECT_EQ(failing.failure()->number(), failure_number::kNoSuchPort);
+    EXPECT_FALSE(gone.portOpen());
+}
+
 // Which replies acknowledge a command: only a whole line holding "CT-OK", however the bytes
 // are cut into reads, and never noise, the banner or a line still unfinished.
 TEST(AcknowledgementWatch, JudgesWholeLines) {

@@ -3,6 +3,8 @@
 // COM Port Control (RFC 2217) port.
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <poll.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -56,6 +58,11 @@ public:
         while (::send(client, block.data(), block.size(), MSG_NOSIGNAL) > 0) {
         }
         ::close(client);
+    }
+    // The next client, or -1 when none comes within `boundMs`.
+    int acceptWithin(int boundMs) {
+        pollfd waiting{fd_, POLLIN, 0};
+        return ::poll(&waiting, 1, boundMs) == 1 ? ::accept(fd_, nullptr, nullptr) : -1;
     }
     bool connectTo(int port) {
         sockaddr_in address = loopback(port);
@@ -257,6 +264,30 @@ TEST(NetworkPort, OpensThatFailNameTheServerAndWhy) {
         const std::string message = openWhenSettled(control, static_cast<int>(i + 1));
         EXPECT_EQ(message.substr(0, cases[i].message.size()), cases[i].message) << message;
         EXPECT_FALSE(control.portOpen());
+    }
+}
+
+// The sender ended by a signal while its network port connects (the server has answered, the
+// Telnet negotiation has not) exits with 128 + the signal's number.
+TEST(NetworkPort, ASenderEndedWhileItConnectsExitsWith128PlusTheSignal) {
+    LoopbackSocket plain;
+    const std::string entry = "rfc2217://127.0.0.1:" + std::to_string(plain.bindAnyPort());
+    plain.listenWide();
+    for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
+        QProcess sender;
+        sender.start(VQ72_SENDER, {"--device", QString::fromStdString(entry), "HELLO"});
+        ASSERT_TRUE(sender.waitForStarted(kIoBoundMs));
+        const int client = plain.acceptWithin(kIoBoundMs);
+        ASSERT_GE(client, 0) << "the sender never connected";
+        // processId() is 0 for a sender that is not running, and kill(0) would signal this
+        // test's whole process group.
+        ASSERT_GT(sender.processId(), 0);
+        ::kill(static_cast<pid_t>(sender.processId()), number);
+        ASSERT_TRUE(sender.waitForFinished(kIoBoundMs));
+        EXPECT_EQ(sender.exitCode(), 128 + number);
+        EXPECT_EQ(sender.readAllStandardError().toStdString(),
+                  "vq72-osd-send: ended by signal " + std::to_string(number) + "; port closed\n");
+        ::close(client);
     }
 }
 
