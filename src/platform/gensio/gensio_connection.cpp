@@ -73,9 +73,10 @@ unsigned int sergensioFlowControl(int handshaking) {
 }  // namespace
 
 // What gensio's thread and the owner share. gensio holds a reference (keepAlive) from the
-// moment it is made until it is freed, so that a callback never outlives the state it writes;
-// a lookup holds none, and its answer finds nothing when the owner has gone. gensio is never
-// called with `lock` held, except from gensio's own callbacks, which it runs without its locks.
+// moment it is made until it is freed, and a callback one while it runs, so that no callback
+// outlives the state it writes; a lookup holds none, and its answer finds nothing when the owner
+// has gone. gensio is never called with `lock` held, except from gensio's own callbacks, which it
+// runs without its locks.
 struct GensioConnection::State : std::enable_shared_from_this<State> {
     enum class Phase { Resolving, Connecting, Negotiating, Open, Failed, Lost, Closing };
 
@@ -266,6 +267,8 @@ struct GensioConnection::State : std::enable_shared_from_this<State> {
 
     // Connecting has ended: made, or failed for `why`; `gensioOpen` whether gensio opened io.
     void opened(Problem why, bool made, bool gensioOpen) {
+        // Once `opening` is off, the owner may let go of this state: it stays until we return.
+        const std::shared_ptr<State> self = shared_from_this();
         std::unique_lock<std::mutex> held(lock);
         opening = false;
         ioOpen = gensioOpen;
@@ -285,7 +288,8 @@ struct GensioConnection::State : std::enable_shared_from_this<State> {
 
     static int event(gensio* io, void* data, int event, int error, unsigned char* buffer,
                      gensiods* length, const char* const* /*aux*/) {
-        auto* state = static_cast<State*>(data);
+        // The owner may let go of the state meanwhile: it stays until we return.
+        const std::shared_ptr<State> state = static_cast<State*>(data)->shared_from_this();
         if (event == GENSIO_EVENT_WRITE_READY) {
             state->sendUnsent();
             return 0;
