@@ -73,6 +73,8 @@ QtSerialControl::QtSerialControl(PortMap map, std::string lockFolder, QObject* p
     connect(&port_, &QSerialPort::readyRead, this, &QtSerialControl::takeReceivedBytes);
     connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialControl::takeError);
     attemptsDue_.setSingleShot(true);
+    // A coarse timer may fire a little early, before the deadline it is set for.
+    attemptsDue_.setTimerType(Qt::PreciseTimer);
     connect(&attemptsDue_, &QTimer::timeout, this, &QtSerialControl::reviewAttempts);
     // Runs once the turn of the event loop that closed the port is over.
     heldRelease_.setSingleShot(true);
