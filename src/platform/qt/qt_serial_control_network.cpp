@@ -94,7 +94,7 @@ bool QtSerialControl::beginPortScan(const std::vector<int>& ports) {
         if (!server) continue;
         scanned.push_back(entry);
         // A connection kept or being made serves its entry: a second one may be refused.
-        if (attempts_.count(entry) != 0 || (network_ && entry == networkEntry_)) continue;
+        if (attempts_.count(entry) != 0) continue;
         Attempt attempt;
         attempt.connection = connectTo(*server);
         attempt.deadline = deadline;
