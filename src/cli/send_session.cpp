@@ -1,16 +1,18 @@
 #include "cli/send_session.h"
 
 #include "device/port_setup.h"
+#include "platform/failure_numbers.h"
 
 namespace vq72::cli {
 
 SendSession::SendSession(SerialControl& serial) : serial_(serial) {
     serial_.setEventHandler([this] {
+        if (eventFailure_) return;
         try {
             takeEvent();
         } catch (...) {
             eventFailure_ = std::current_exception();
-            finish(State::Idle);
+            moveOn(State::Idle);
         }
     });
 }
@@ -25,8 +27,14 @@ SendSession::~SendSession() {
 }
 
 void SendSession::send(int port, const std::string& command) {
+    port_ = port;
+    command_ = command;
+    sendNow();
+}
+
+void SendSession::sendNow() {
     try {
-        serial_.setCommPort(port);
+        serial_.setCommPort(port_);
         serial_.setSettings(port_setup::kLineSettings);
         serial_.setHandshaking(port_setup::kNoHandshaking);
         serial_.setInputMode(port_setup::kBinaryInput);
@@ -39,8 +47,12 @@ void SendSession::send(int port, const std::string& command) {
         // A reply meant for someone else must not pass for ours.
         serial_.purge(PurgeScope::ReceiveOnly);
         state_ = State::AwaitingReply;
-        serial_.output(command);
-    } catch (...) {
+        serial_.output(command_);
+    } catch (const Failure& failure) {
+        if (failure.number() == failure_number::kPortOpening) {
+            state_ = State::Connecting;
+            return;
+        }
         state_ = State::Idle;
         close();
         throw;
@@ -59,25 +71,36 @@ void SendSession::rethrowEventFailure() const {
 }
 
 void SendSession::takeEvent() {
-    if (state_ != State::AwaitingReply) return;
     const int event = serial_.commEvent();
+    if (state_ == State::Connecting && event == comm_event::kOpenSettled) {
+        try {
+            sendNow();
+        } catch (const Failure& failure) {
+            failure_ = failure;
+            moveOn(State::Failed);
+            return;
+        }
+        if (state_ == State::AwaitingReply) moveOn(State::AwaitingReply);
+        return;
+    }
+    if (state_ != State::AwaitingReply) return;
     if (event == comm_event::kReceive) {
         while (serial_.inBufferCount() > 0) {
             const std::string bytes = serial_.input();
             if (bytes.empty()) break;
             if (watch_.take(bytes)) {
-                finish(State::Acknowledged);
+                moveOn(State::Acknowledged);
                 return;
             }
         }
     } else if (event == comm_event::kPortLost) {
-        finish(State::PortLost);
+        moveOn(State::PortLost);
     }
 }
 
-void SendSession::finish(State state) {
+void SendSession::moveOn(State state) {
     state_ = state;
-    if (finished_) finished_();
+    if (changed_) changed_();
 }
 
 }  // namespace vq72::cli

@@ -10,6 +10,9 @@ inline constexpr long kPortInUse = 8005;            // another process holds the
 inline constexpr long kPortNotOpen = 8012;          // Output on a closed port
 inline constexpr long kInvalidPropertyValue = 380;  // Settings text not understood
 inline constexpr long kSystemErrorBase = 9000;      // plus errno: any other failure of the port
+// Not a failure: a network port still connecting, opened when comm_event::kOpenSettled says
+// (9000 + EINPROGRESS).
+inline constexpr long kPortOpening = kSystemErrorBase + 115;
 
 // Numbers written as text.
 inline constexpr long kTypeMismatch = 13;  // the text is not a number

@@ -1,6 +1,9 @@
 // The serial control MSComm1: one port, configured by properties, raising events on the
 // program's event thread. Every call may throw Failure; opening throws failure_number::kNoSuchPort
-// or failure_number::kPortInUse, or another non-zero number with the platform's text.
+// or failure_number::kPortInUse, or another non-zero number with the platform's text. A network
+// port is never waited for long: while it is still connecting, opening throws
+// failure_number::kPortOpening, and comm_event::kOpenSettled follows once it has connected or
+// failed (within the control's bound on connecting).
 #pragma once
 
 #include <cstdint>
@@ -31,6 +34,9 @@ inline constexpr int kTxFull = 1010;
 inline constexpr int kDcb = 1011;
 // Outside the control's table: the device vanished while open; the control has closed the port.
 inline constexpr int kPortLost = 9999;
+// Outside the control's table: the ports whose open (or scan) was put off while they connected
+// have connected or failed; the open (or the scan) is to be tried again now.
+inline constexpr int kOpenSettled = 9998;
 }  // namespace comm_event
 
 // Which buffers a purge discards.
@@ -75,10 +81,10 @@ public:
     virtual void setReadTimeouts(int interval, int totalMultiplier, int totalConstant) = 0;
 
     // A port scan opens the given ports one after another and closes each again. A control may
-    // prepare them all at once (network ports connect side by side) and bound the scan's
-    // waiting as a whole, until endPortScan().
-    virtual void beginPortScan(const std::vector<int>& /*ports*/) {}
-    virtual void endPortScan() {}
+    // prepare them all at once (network ports connect side by side). False when some are still
+    // connecting: comm_event::kOpenSettled follows once they have connected or failed, and the
+    // scan is to begin again then.
+    virtual bool beginPortScan(const std::vector<int>& /*ports*/) { return true; }
 
     // The device behind a port number, for tool tips and messages; empty when none.
     virtual std::string devicePath(int port) const = 0;

@@ -21,6 +21,8 @@ bool CommandChannel::SendCom(const std::string& command) {
         if (selection_.ComPortNumber == 0) return false;
         ports_.DetermineValidPorts();
         step([&] { open = serial_.portOpen(); });
+        // A network port still connecting: the port discovery goes on once it has.
+        if (!open && ports_.OpenPending) return false;
     }
 
     if (!open) {

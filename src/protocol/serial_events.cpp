@@ -41,6 +41,8 @@ void SerialEvents::MSComm1_OnComm() {
             eventText = EventText(code);
             if (code == comm_event::kReceive) {
                 reader_.RecvData();
+            } else if (code == comm_event::kOpenSettled) {
+                ports_.openSettled();
             } else if (code == comm_event::kTxFull) {
                 serial_.setPortOpen(false);
                 serial_.setDTREnable(false);

@@ -65,7 +65,11 @@ void PortDiscovery::FindComs() {
     for (int i = PortMap::kFirstPort; i <= PortMap::kLastPort; ++i) {
         if (i != selection_.SkipComPort) scanned.push_back(i);
     }
-    step([&] { serial_.beginPortScan(scanned); });
+    bool ready = true;
+    step([&] { ready = serial_.beginPortScan(scanned); });
+    // Network ports still connecting: the scan begins again once they have (openSettled()).
+    ScanPending = !ready;
+    if (!ready) return;
     int n = 1;
     for (const int i : scanned) {
         step([&] { serial_.setCommPort(i); });
@@ -87,7 +91,6 @@ void PortDiscovery::FindComs() {
             step([&] { entry.setToolTip(""); });
         }
     }
-    step([&] { serial_.endPortScan(); });
     for (int hidden = n; hidden <= ComMenu::kEntries; ++hidden) {
         step([&] { menu_.mnuCOMsel(hidden).setVisible(false); });
     }
@@ -97,6 +100,7 @@ void PortDiscovery::FindComs() {
 }
 
 void PortDiscovery::DetermineValidPorts() {
+    OpenPending = false;
     if (selection_.ComPortNumber == 0) return;
 
     std::string OpenStep;
@@ -145,6 +149,11 @@ void PortDiscovery::DetermineValidPorts() {
 }
 
 bool PortDiscovery::openFailed(const FailureInfo& failure, const std::string& OpenStep) {
+    // A network port still connecting: nothing to say yet; openSettled() opens it again.
+    if (failure.number == failure_number::kPortOpening) {
+        OpenPending = true;
+        return false;
+    }
     if (failure.number == LastPortError) return true;
     uncheckComEntries();
 
@@ -197,6 +206,20 @@ void PortDiscovery::portNotRemembered(int port) {
                           settings_.location(kAppTitle, kFormInitSection, kComPortSetting) +
                           " cannot be written. Check that it and its folder are writable.",
                       kSettingsTitle);
+}
+
+void PortDiscovery::openSettled() {
+    if (ScanPending) {
+        ScanPending = false;
+        // The scan closes the port: during a transfer it waits for the transfer's end.
+        if (transfer_.TextTransferBusy) {
+            selection_.RefreshPortsPending = true;
+        } else {
+            FindComs();
+        }
+        return;
+    }
+    if (OpenPending) DetermineValidPorts();
 }
 
 void PortDiscovery::mnuCOM_Click() {

@@ -47,15 +47,25 @@ public:
 
     // Scans the ports, restores the saved "ComPort", opens it and sets the read timeouts.
     void portStartUp();
-    // Lists the ports that open (at most twelve) in the Com menu, then reopens the selected one.
+    // Lists the ports that open (at most twelve) in the Com menu, then reopens the selected one;
+    // while network ports still connect, it stops after "Searching for Com Ports" until
+    // openSettled().
     void FindComs();
-    // Closes the control and opens ComPortNumber; does nothing while no port is selected.
+    // Closes the control and opens ComPortNumber; does nothing while no port is selected. A
+    // network port still connecting leaves everything as it is until openSettled().
     void DetermineValidPorts();
     void mnuCOMsel_Click(int Index);
     void mnuCOM_Click();
+    // comm_event::kOpenSettled: the network ports that a scan or an open waited for have
+    // connected or failed; the scan (or the open) runs again.
+    void openSettled();
 
     // The failure number reported last by DetermineValidPorts; the same number is reported once.
     long LastPortError = 0;
+    // The selected port is still connecting (a network port); openSettled() opens it.
+    bool OpenPending = false;
+    // A scan waits for network ports to connect; openSettled() runs it again.
+    bool ScanPending = false;
 
 private:
     void restoreCheckMark(const std::string& saved);

@@ -20,11 +20,11 @@ class SendSessionTest : public testing::Test {
 protected:
     SendSessionTest() {
         serial.present = {kPort};
-        session.setFinishedHandler([this] { ++finishedCalls; });
+        session.setChangeHandler([this] { ++changes; });
     }
     FakeSerialControl serial;
     SendSession session{serial};
-    int finishedCalls = 0;
+    int changes = 0;
 };
 
 TEST_F(SendSessionTest, OpensAt9600N81WithDtrAndRtsThenDiscardsStaleBytesAndWrites) {
@@ -37,14 +37,14 @@ TEST_F(SendSessionTest, OpensAt9600N81WithDtrAndRtsThenDiscardsStaleBytesAndWrit
     EXPECT_EQ(serial.calls, expected);
     EXPECT_EQ(serial.written, std::vector<std::string>{kCommand});
     EXPECT_EQ(session.state(), SendSession::State::AwaitingReply);
-    EXPECT_EQ(finishedCalls, 0);
+    EXPECT_EQ(changes, 0);
 }
 
 TEST_F(SendSessionTest, LostPortFinishesTheSession) {
     session.send(kPort, kCommand);
     serial.raise(comm_event::kPortLost);
     EXPECT_EQ(session.state(), SendSession::State::PortLost);
-    EXPECT_EQ(finishedCalls, 1);
+    EXPECT_EQ(changes, 1);
     EXPECT_NO_THROW(session.rethrowEventFailure());
 }
 
@@ -55,8 +55,33 @@ TEST_F(SendSessionTest, AFailedEventFinishesTheSessionAndIsThrownAfterwards) {
     serial.failures.fail("commEvent", 1, "lost memory");
     serial.raise(comm_event::kReceive);
     serial.raise(comm_event::kReceive);
-    EXPECT_EQ(finishedCalls, 1);
+    EXPECT_EQ(changes, 1);
     EXPECT_THROW(session.rethrowEventFailure(), Failure);
+}
+
+// A network port still connecting: nothing is written until the control says it has settled;
+// then the command goes out, or the open's failure ends the session.
+TEST_F(SendSessionTest, APortStillConnectingIsWrittenToOnceItHasSettled) {
+    serial.connecting = {kPort};
+    session.send(kPort, kCommand);
+    EXPECT_EQ(session.state(), SendSession::State::Connecting);
+    EXPECT_TRUE(serial.written.empty());
+    serial.connecting.clear();
+    serial.raise(comm_event::kOpenSettled);
+    EXPECT_EQ(session.state(), SendSession::State::AwaitingReply);
+    EXPECT_EQ(serial.written, std::vector<std::string>{kCommand});
+    EXPECT_EQ(changes, 1);
+
+    FakeSerialControl gone;
+    gone.connecting = {kPort};
+    SendSession failing(gone);
+    failing.send(kPort, kCommand);
+    gone.connecting.clear();
+    gone.raise(comm_event::kOpenSettled);
+    EXPECT_EQ(failing.state(), SendSession::State::Failed);
+    ASSERT_TRUE(failing.failure());
+    EXPECT_EQ(failing.failure()->number(), failure_number::kNoSuchPort);
+    EXPECT_FALSE(gone.portOpen());
 }
 
 // Which replies acknowledge a command: only a whole line holding "CT-OK", however the bytes

@@ -3,6 +3,8 @@
 // COM Port Control (RFC 2217) port.
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <poll.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -15,6 +17,7 @@
 
 #include "osd/action_buttons.h"
 #include "platform/failure.h"
+#include "platform/failure_numbers.h"
 #include "program_on_simulator.h"
 #include "sim/frame_log.h"
 
@@ -48,6 +51,7 @@ public:
         return ::bind(probe.fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0;
     }
     void listenFull() { ::listen(fd_, 0); }
+    void listenWide() { ::listen(fd_, SOMAXCONN); }
     // Accepts one client and sends it blocks of bytes without a line end until it goes.
     void floodOneClient() {
         const int client = ::accept(fd_, nullptr, nullptr);
@@ -69,6 +73,11 @@ public:
             if (got.find(question) != std::string::npos) asked = true;
         }
         ::close(client);
+    }
+    // The next client, or -1 when none comes within `boundMs`.
+    int acceptWithin(int boundMs) {
+        pollfd waiting{fd_, POLLIN, 0};
+        return ::poll(&waiting, 1, boundMs) == 1 ? ::accept(fd_, nullptr, nullptr) : -1;
     }
     bool connectTo(int port) {
         sockaddr_in address = loopback(port);
@@ -203,33 +212,98 @@ TEST_F(RawTcpPort, TextArrivesWholeAndAServerThatStopsIsLostOnceAndFoundAgain) {
     EXPECT_EQ(shownReports(), once);
 }
 
-TEST(NetworkPort, AServerThatRefusesOrNeverAnswersFailsTheOpenNamingIt) {
-    LoopbackSocket full;
-    const int silent = full.bindAnyPort();
-    full.listenFull();
-    LoopbackSocket waiting;
-    waiting.connectTo(silent);  // fills the backlog: later connections get no answer
-    const int refusing = unusedPort();
-    QtSerialControl control(PortMap::parse("1=tcp://127.0.0.1:" + std::to_string(refusing) +
-                                           ",2=rfc2217://127.0.0.1:" + std::to_string(silent)));
-    const auto openFailure = [&](int port) {
-        control.setCommPort(port);
+// Opens `port` as the window does: a network port still connecting is opened again once the
+// control says it has connected or failed. Returns the failure's description, or "opened".
+std::string openWhenSettled(QtSerialControl& control, int port) {
+    bool settled = false;
+    control.setEventHandler([&] { settled = control.commEvent() == comm_event::kOpenSettled; });
+    control.setCommPort(port);
+    for (;;) {
         try {
             control.setPortOpen(true);
+            return "opened";
         } catch (const Failure& failure) {
-            return failure.description();
+            if (failure.number() != failure_number::kPortOpening) return failure.description();
         }
-        return std::string("opened");
+        settled = false;
+        if (!processEventsUntil([&] { return settled; })) return "never settled";
+    }
+}
+
+// Each open that fails names the server and says why: nothing listens; the host does not answer
+// in time (a full backlog); the server answers without Telnet COM Port Control (also when named
+// by an IPv4-mapped IPv6 address, which connects over IPv4); the zone names no interface.
+TEST(NetworkPort, OpensThatFailNameTheServerAndWhy) {
+    LoopbackSocket full;
+    const std::string silent = std::to_string(full.bindAnyPort());
+    full.listenFull();
+    LoopbackSocket waiting;
+    waiting.connectTo(std::stoi(silent));  // fills the backlog: later connections get no answer
+    LoopbackSocket plain;                  // takes connections and never says a word
+    const std::string mute = std::to_string(plain.bindAnyPort());
+    plain.listenWide();
+    const std::string refusing = std::to_string(unusedPort());
+    const struct {
+        std::string entry;
+        std::string message;
+    } cases[] = {
+        {"tcp://127.0.0.1:" + refusing,
+         "The serial server 127.0.0.1:" + refusing + " (tcp://127.0.0.1:" + refusing +
+             ") refuses the connection. Check that the server runs and that its port number is "
+             "right."},
+        {"rfc2217://127.0.0.1:" + silent,
+         "The serial server 127.0.0.1:" + silent + " (rfc2217://127.0.0.1:" + silent +
+             ") does not answer. Check that the host is on the network and that the server runs."},
+        {"rfc2217://127.0.0.1:" + mute,
+         "The serial server 127.0.0.1:" + mute + " (rfc2217://127.0.0.1:" + mute +
+             ") answers but does not speak RFC 2217 (Telnet COM Port Control). Use tcp://"
+             "127.0.0.1:" +
+             mute +
+             " for a raw TCP port, or make the server's port a "
+             "telnet(rfc2217) one."},
+        {"rfc2217://[::ffff:127.0.0.1]:" + mute, "The serial server [::ffff:127.0.0.1]:" + mute +
+                                                     " (rfc2217://[::ffff:127.0.0.1]:" + mute +
+                                                     ") answers but does not speak RFC 2217"},
+        {"tcp://[fe80::1%vq72none]:" + refusing,
+         "The serial server [fe80::1%vq72none]:" + refusing +
+             " (tcp://[fe80::1%vq72none]:" + refusing +
+             ") names the network interface \"vq72none\", which this computer does "
+             "not have. Name one of its interfaces after \"%\"."},
     };
-    EXPECT_EQ(openFailure(1), "The serial server 127.0.0.1:" + std::to_string(refusing) +
-                                  " (tcp://127.0.0.1:" + std::to_string(refusing) +
-                                  ") refuses the connection. Check that the server runs and that "
-                                  "its port number is right.");
-    EXPECT_EQ(openFailure(2), "The serial server 127.0.0.1:" + std::to_string(silent) +
-                                  " (rfc2217://127.0.0.1:" + std::to_string(silent) +
-                                  ") does not answer. Check that the host is on the network and "
-                                  "that the server runs.");
-    EXPECT_FALSE(control.portOpen());
+    std::string map;
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        map += (i == 0 ? "" : ",") + std::to_string(i + 1) + "=" + cases[i].entry;
+    }
+    QtSerialControl control(PortMap::parse(map));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const std::string message = openWhenSettled(control, static_cast<int>(i + 1));
+        EXPECT_EQ(message.substr(0, cases[i].message.size()), cases[i].message) << message;
+        EXPECT_FALSE(control.portOpen());
+    }
+}
+
+// The sender ended by a signal while its network port connects (the server has answered, the
+// Telnet negotiation has not) exits with 128 + the signal's number.
+TEST(NetworkPort, ASenderEndedWhileItConnectsExitsWith128PlusTheSignal) {
+    LoopbackSocket plain;
+    const std::string entry = "rfc2217://127.0.0.1:" + std::to_string(plain.bindAnyPort());
+    plain.listenWide();
+    for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
+        QProcess sender;
+        sender.start(VQ72_SENDER, {"--device", QString::fromStdString(entry), "HELLO"});
+        ASSERT_TRUE(sender.waitForStarted(kIoBoundMs));
+        const int client = plain.acceptWithin(kIoBoundMs);
+        ASSERT_GE(client, 0) << "the sender never connected";
+        // processId() is 0 for a sender that is not running, and kill(0) would signal this
+        // test's whole process group.
+        ASSERT_GT(sender.processId(), 0);
+        ::kill(static_cast<pid_t>(sender.processId()), number);
+        ASSERT_TRUE(sender.waitForFinished(kIoBoundMs));
+        EXPECT_EQ(sender.exitCode(), 128 + number);
+        EXPECT_EQ(sender.readAllStandardError().toStdString(),
+                  "vq72-osd-send: ended by signal " + std::to_string(number) + "; port closed\n");
+        ::close(client);
+    }
 }
 
 TEST(NetworkPort, AServerThatFloodsIsReadNoFurtherThanTheReceiveBuffer) {
@@ -239,7 +313,7 @@ TEST(NetworkPort, AServerThatFloodsIsReadNoFurtherThanTheReceiveBuffer) {
     std::thread flood([&] { server.floodOneClient(); });
     {
         QtSerialControl control(PortMap::parse("1=tcp://127.0.0.1:" + std::to_string(port)));
-        control.setPortOpen(true);
+        ASSERT_EQ(openWhenSettled(control, 1), "opened");
         const int limit = static_cast<int>(network::NetworkConnection::kReceiveLimit);
         for (int round = 0; round < 3; ++round) {
             ASSERT_TRUE(processEventsUntil([&] { return control.inBufferCount() == limit; }));

@@ -2,6 +2,7 @@
 // and any call can be made to fail with a chosen number.
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <map>
@@ -51,9 +52,11 @@ private:
 
 class FakeSerialControl : public SerialControl {
 public:
-    // Ports that open; any other port number fails with 8002, ports in `busy` with 8005.
+    // Ports that open; any other port number fails with 8002, ports in `busy` with 8005, ports
+    // still `connecting` (network ports) with kPortOpening, and a scan over them waits.
     std::set<int> present;
     std::set<int> busy;
+    std::set<int> connecting;
     FailureTable failures;
     std::vector<std::string> calls;    // every operation, e.g. "setPortOpen(true)"
     std::vector<std::string> written;  // each Output, as given
@@ -82,6 +85,7 @@ public:
         }
         if (open_) throw Failure(failure_number::kPortInUse, "Port already open");
         if (busy.count(port_)) throw Failure(failure_number::kPortInUse, "Port already open");
+        if (connecting.count(port_)) throw Failure(failure_number::kPortOpening, "Connecting");
         if (!present.count(port_))
             throw Failure(failure_number::kNoSuchPort, "Invalid Port Number");
         open_ = true;
@@ -119,6 +123,9 @@ public:
                "," + std::to_string(constant) + ")");
     }
     std::string devicePath(int port) const override { return "/dev/fake" + std::to_string(port); }
+    bool beginPortScan(const std::vector<int>& ports) override {
+        return std::none_of(ports.begin(), ports.end(), [&](int p) { return connecting.count(p); });
+    }
 
     // Raises an event as the control would.
     void raise(int code) {

@@ -65,8 +65,9 @@ public:
     void setReadTimeouts(int interval, int totalMultiplier, int totalConstant) override {
         real_.setReadTimeouts(interval, totalMultiplier, totalConstant);
     }
-    void beginPortScan(const std::vector<int>& ports) override { real_.beginPortScan(ports); }
-    void endPortScan() override { real_.endPortScan(); }
+    bool beginPortScan(const std::vector<int>& ports) override {
+        return real_.beginPortScan(ports);
+    }
     std::string devicePath(int port) const override { return real_.devicePath(port); }
 
     // Received bytes that reached the program: read, discarded, or waiting now.

@@ -1,8 +1,9 @@
 // The whole program against the simulated device on a pseudo-terminal: the real Qt serial
 // control (port 1 mapped to the device's link) and settings file, both in a scratch folder, fake
 // desktop services, and ticks from the manual clock. Before every tick the line settles: pending
-// serial events run, and whatever the device owes in answer to the commands written so far
-// reaches the program first, so ticks never outrun the wire (bounded I/O waits, not timing).
+// serial events run, a network port being connected has connected or failed, and whatever the
+// device owes in answer to the commands written so far reaches the program first, so ticks never
+// outrun the wire (bounded I/O waits, not timing).
 #pragma once
 
 #include <QCoreApplication>
@@ -64,12 +65,16 @@ public:
     bool statusWithin(const std::string& text, int limit) {
         return stepUntil([&] { return w.lbl_txt_status.text() == text; }, limit);
     }
-    // The clock's hook between ticks. After one wait has failed, the test goes on without
-    // waiting, to its own failures; lineFailed() tells.
+    // The clock's hook between ticks: network ports that an open or a scan waits for have
+    // connected or failed, and the device's answers are in. After one wait has failed, the test
+    // goes on without waiting, to its own failures; lineFailed() tells.
     void letTheLineSettle() {
         QCoreApplication::processEvents();
-        if (!device_ || lineFailed_) return;
-        lineFailed_ = !processEventsUntil([&] { return answersDelivered(); });
+        if (lineFailed_) return;
+        lineFailed_ = !processEventsUntil([&] {
+            const PortDiscovery& ports = program.ports();
+            return !ports.OpenPending && !ports.ScanPending && (!device_ || answersDelivered());
+        });
     }
     // Whether the device failed to take every command, or its answers to reach the program.
     bool lineFailed() const { return lineFailed_; }

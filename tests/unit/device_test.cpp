@@ -187,33 +187,80 @@ TEST(PortMap, EnvironmentEntriesThatCannotBeUsedAreLeftOutAndNamed) {
                   "to 16"}));
 }
 
-TEST(PortMap, NetworkEntriesAreReadOrRefusedButNeverTakenForPaths) {
-    const PortMap map = PortMap::parse(
-        "1=tcp://127.0.0.1:3000,2=rfc2217://[::1]:65535,3=tcp://:3000,4=tcp://h,5=tcp://h:0,"
-        "6=tcp://h:65536,7=ssh://h:22,8=tcp://a b:1,9=tcp://::1:1,10=tcp://[::1]3000,11=tcp://h:");
-    const auto one = parseNetworkPort(map.device(1)).port;
-    ASSERT_TRUE(one);
-    EXPECT_EQ(one->protocol, NetworkPort::Protocol::RawTcp);
-    EXPECT_EQ(one->hostAndPort(), "127.0.0.1:3000");
-    const auto two = parseNetworkPort(map.device(2)).port;
-    ASSERT_TRUE(two);
-    EXPECT_EQ(two->protocol, NetworkPort::Protocol::Rfc2217);
-    EXPECT_EQ(two->host, "::1");
-    EXPECT_EQ(two->hostAndPort(), "[::1]:65535");
-    for (int port = 3; port <= 11; ++port) EXPECT_EQ(map.device(port), "") << port;
-    ASSERT_EQ(map.problems().size(), 9u);
-    EXPECT_EQ(map.problems()[0], "VQ72_OSD_PORTS: \"3=tcp://:3000\" left out: it names no host");
-    EXPECT_EQ(map.problems()[1],
-              "VQ72_OSD_PORTS: \"4=tcp://h\" left out: it names no port (HOST:PORT)");
-    EXPECT_NE(map.problems()[2].find("\"0\" is not a TCP port number 1 to 65535"),
-              std::string::npos);
-    EXPECT_NE(map.problems()[3].find("\"65536\" is not a TCP port"), std::string::npos);
-    EXPECT_NE(map.problems()[4].find("\"ssh://\" is not a network port kind"), std::string::npos);
-    EXPECT_NE(map.problems()[5].find("\"a b\" is not a host name"), std::string::npos);
-    EXPECT_NE(map.problems()[6].find("IPv6 address must be written in brackets"),
-              std::string::npos);
-    EXPECT_NE(map.problems()[7].find("\":PORT\" must follow"), std::string::npos);
-    EXPECT_NE(map.problems()[8].find("\"\" is not a TCP port"), std::string::npos);
+TEST(PortMap, MalformedNetworkEntriesAreLeftOutNamedNeverTakenForPaths) {
+    const PortMap map = PortMap::parse("1=tcp://127.0.0.1:3000,2=tcp://[127.0.0.1]:3000");
+    EXPECT_EQ(map.device(1), "tcp://127.0.0.1:3000");
+    EXPECT_EQ(map.device(2), "");
+    EXPECT_EQ(map.problems(),
+              std::vector<std::string>{"VQ72_OSD_PORTS: \"2=tcp://[127.0.0.1]:3000\" left out: "
+                                       "\"[127.0.0.1]\" is not an IPv6 address: brackets belong "
+                                       "around one only, e.g. [::1]:3000"});
+}
+
+// What a network entry names, or why it is refused: brackets only around IPv6 addresses, a zone
+// only on a link-local one, IPv4 addresses and names as strictly as a resolver takes them.
+TEST(NetworkPort, EntriesAreReadStrictlyOrRefusedWithTheReason) {
+    using Kind = NetworkPort::HostKind;
+    const std::string label63 = "tcp://a." + std::string(63, 'a') + ":1";  // the longest label
+    const std::string label64 = "tcp://a." + std::string(64, 'a') + ":1";
+    const struct {
+        const char* entry;
+        Kind kind;
+        const char* named;  // how messages name the server, or the start of the problem
+    } cases[] = {
+        {"tcp://127.0.0.1:3000", Kind::IPv4, "127.0.0.1:3000"},
+        {"rfc2217://[::1]:65535", Kind::IPv6, "[::1]:65535"},
+        {"tcp://[FE80::a:1%eth0.5]:7", Kind::IPv6, "[FE80::a:1%eth0.5]:7"},
+        {"tcp://[::ffff:10.0.0.1]:1", Kind::IPv6, "[::ffff:10.0.0.1]:1"},
+        {"tcp://[1:2:3:4:5:6:7::]:1", Kind::IPv6, "[1:2:3:4:5:6:7::]:1"},
+        {"tcp://serial-1.example_net.org:3000", Kind::Name, "serial-1.example_net.org:3000"},
+        {label63.c_str(), Kind::Name, label63.c_str() + 6},
+        {label64.c_str(), Kind::Name, "\"a.aaaaaaaaaa"},
+        {"tcp://0.0.0.0:3", Kind::IPv4, "0.0.0.0:3"},
+        {"tcp://:3000", Kind::Name, "it names no host"},
+        {"tcp://[]:3000", Kind::Name, "it names no host"},
+        {"tcp://h", Kind::Name, "it names no port (HOST:PORT)"},
+        {"tcp://[::1]", Kind::Name, "it names no port (HOST:PORT)"},
+        {"tcp://h:0", Kind::Name, "\"0\" is not a TCP port number 1 to 65535"},
+        {"tcp://h:65536", Kind::Name, "\"65536\" is not a TCP port number 1 to 65535"},
+        {"tcp://h:", Kind::Name, "\"\" is not a TCP port number"},
+        {"tcp://h:+1", Kind::Name, "\"+1\" is not a TCP port number"},
+        {"ssh://h:22", Kind::Name, "\"ssh://\" is not a network port kind (tcp:// or rfc2217://)"},
+        {"TCP://h:22", Kind::Name, "\"TCP://\" is not a network port kind"},
+        {"tcp://a b:1", Kind::Name, "\"a b\" is not a host name or address"},
+        {"tcp://user@h:1", Kind::Name, "\"user@h\" is not a host name or address"},
+        {"tcp://h%eth0:1", Kind::Name, "\"h%eth0\" is not a host name or address"},
+        {"tcp://-h.net:1", Kind::Name, "\"-h.net\" is not a host name or address"},
+        {"tcp://a..b:1", Kind::Name, "\"a..b\" is not a host name or address"},
+        {"tcp://999.1.1.1:1", Kind::Name, "\"999.1.1.1\" is not an IPv4 address (four numbers"},
+        {"tcp://010.0.0.1:1", Kind::Name, "\"010.0.0.1\" is not an IPv4 address"},
+        {"tcp://1.2.3:1", Kind::Name, "\"1.2.3\" is not an IPv4 address"},
+        {"tcp://1.2..3:1", Kind::Name, "\"1.2..3\" is not an IPv4 address"},
+        {"tcp://::1:1", Kind::Name, "an IPv6 address must be written in brackets, e.g. [::1]:3000"},
+        {"tcp://[::1]3000", Kind::Name, "\":PORT\" must follow the IPv6 address"},
+        {"tcp://[::1:3000", Kind::Name, "the IPv6 address has no closing \"]\""},
+        {"tcp://[127.0.0.1]:1", Kind::Name, "\"[127.0.0.1]\" is not an IPv6 address: brackets"},
+        {"tcp://[host]:1", Kind::Name, "\"[host]\" is not an IPv6 address"},
+        {"tcp://[%]:1", Kind::Name, "\"[%]\" is not an IPv6 address"},
+        {"tcp://[1:2:3:4:5:6:7:8:9]:1", Kind::Name, "\"[1:2:3:4:5:6:7:8:9]\" is not an IPv6"},
+        {"tcp://[1::2::3]:1", Kind::Name, "\"[1::2::3]\" is not an IPv6"},
+        {"tcp://[::1.2.3.4:5]:1", Kind::Name, "\"[::1.2.3.4:5]\" is not an IPv6"},
+        {"tcp://[12345::]:1", Kind::Name, "\"[12345::]\" is not an IPv6"},
+        {"tcp://[::1%lo]:1", Kind::Name,
+         "a zone (\"%lo\") belongs only to a link-local IPv6 address (fe80::...)"},
+        {"tcp://[fe80::1%]:1", Kind::Name, "no network interface follows \"%\" (e.g. %eth0)"},
+        {"tcp://[fe80::1%e/0]:1", Kind::Name, "\"e/0\" is not a network interface name"},
+    };
+    for (const auto& c : cases) {
+        const ParsedNetworkPort parsed = parseNetworkPort(c.entry);
+        if (parsed.port) {
+            EXPECT_EQ(parsed.port->hostAndPort(), c.named) << c.entry;
+            EXPECT_EQ(parsed.port->hostKind, c.kind) << c.entry;
+            EXPECT_EQ(parsed.port->entry(), c.entry) << c.entry;
+        } else {
+            EXPECT_EQ(parsed.problem.rfind(c.named, 0), 0u) << c.entry << ": " << parsed.problem;
+        }
+    }
 }
 
 TEST(PortMap, StoredEntriesReplaceDefaultsAndBadOnesKeepTheDefault) {

@@ -14,6 +14,8 @@ namespace {
 using test::Harness;
 using test::ReportSpy;
 
+constexpr const char* kFoundText = "VQ72xx Found";
+
 std::set<int> probedPorts(const test::FakeSerialControl& serial) {
     std::set<int> ports;
     for (int i = 1; i <= 16; ++i) {
@@ -194,6 +196,52 @@ TEST(StoredComPort, StartUpRestoresAndOpensIt) {
         }
         EXPECT_EQ(h.serial.count("setReadTimeouts(2,1,1000)"), c.opened ? 1 : 0);
     }
+}
+
+// A network port still connecting: the start-up's scan stops after its status and the stored
+// port's open waits, both quietly; once the control says the port has settled, the scan lists it
+// and the port opens. A command's reopen waits as quietly; a rescan that settles during a
+// transfer waits for the transfer's end.
+TEST(NetworkPortConnecting, ScanAndOpenWaitQuietlyAndRunOnceItHasSettled) {
+    Harness h;
+    h.serial.present = {1, 2};
+    h.serial.connecting = {2};
+    h.settings.values[Harness::path("ComPort")] = " 2";
+    const Colour before = h.w.txtCom.backColour();
+    h.program.Form_Load();
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "Searching for Com Ports");
+    EXPECT_TRUE(h.program.ports().ScanPending);
+    EXPECT_TRUE(h.program.ports().OpenPending);
+    EXPECT_EQ(h.serial.count("setCommPort(1)"), 0) << "no port probed yet";
+    EXPECT_FALSE(h.serial.portOpen());
+    EXPECT_EQ(h.w.txtCom.backColour(), before);
+    EXPECT_FALSE(h.w.tmrComInit.enabled());
+
+    h.serial.connecting.clear();
+    h.serial.raise(comm_event::kOpenSettled);
+    EXPECT_EQ(h.w.mnuCOMsel(2).text(), "COM&2");
+    EXPECT_TRUE(h.serial.portOpen());
+    EXPECT_EQ(h.serial.commPort(), 2);
+    EXPECT_EQ(h.w.txtCom.backColour(), kMagenta);
+    EXPECT_TRUE(h.w.tmrComInit.enabled());
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "");
+    EXPECT_FALSE(h.program.ports().ScanPending || h.program.ports().OpenPending);
+
+    h.serial.setPortOpen(false);
+    h.serial.connecting = {2};
+    h.w.lbl_txt_status.setText(kFoundText);
+    EXPECT_FALSE(h.program.channel().SendCom("CTS"));
+    EXPECT_EQ(h.w.lbl_txt_status.text(), kFoundText);
+    EXPECT_EQ(h.w.txtCom.backColour(), kMagenta);
+    EXPECT_TRUE(h.serial.written.empty());
+
+    h.program.ports().FindComs();
+    h.w.state.TextTransferBusy = true;
+    h.serial.connecting.clear();
+    h.serial.raise(comm_event::kOpenSettled);
+    EXPECT_TRUE(h.w.state.RefreshPortsPending);
+    EXPECT_FALSE(h.program.ports().ScanPending);
+    EXPECT_FALSE(h.w.frameError.visible()) << "nothing was reported but the scan's probes";
 }
 
 TEST(ComMenuSelection, OpensSavesBlankPrefixedAndShowsThePortOrSaysWhyItIsNotSaved) {

@@ -24,7 +24,7 @@ std::optional<cli::ProbeAnswer> PortAsker::ask(int port) {
     }
 
     QEventLoop loop;
-    session.setFinishedHandler([&loop] { loop.exit(); });
+    session.setChangeHandler([&loop] { loop.exit(); });
     QTimer timeout;
     timeout.setSingleShot(true);
     QObject::connect(&timeout, &QTimer::timeout, &loop, [&loop] { loop.exit(); });
@@ -33,14 +33,20 @@ std::optional<cli::ProbeAnswer> PortAsker::ask(int port) {
             endSignal_ = number;
             loop.exit();
         });
-    // The question leaves once the new connection's line has been quiet.
-    timeout.start(cli::kProbeReplyMs + QtSerialControl::kQuietMs);
-    loop.exec();
+    // A network port still connecting is asked once it has: the reply's time starts then.
+    using State = cli::SendSession::State;
+    while (endSignal_ == 0 && session.state() == State::Connecting) loop.exec();
+    if (endSignal_ == 0 && session.state() == State::AwaitingReply) {
+        // The question leaves once the new connection's line has been quiet.
+        timeout.start(cli::kProbeReplyMs + QtSerialControl::kQuietMs);
+        loop.exec();
+    }
     QObject::disconnect(ending);
     session.close();
     session.rethrowEventFailure();
 
-    if (session.state() == cli::SendSession::State::Acknowledged) return {{Kind::Answered, {}}};
+    if (session.state() == State::Acknowledged) return {{Kind::Answered, {}}};
+    if (session.state() == State::Failed) return {{Kind::Failed, session.failure()->description()}};
     if (endSignal_ != 0) return std::nullopt;
     return {{Kind::Silent, {}}};
 }

@@ -28,14 +28,20 @@ cli::SendResult Sender::send(const cli::SendTarget& target, const std::string& c
         } catch (const Failure& failure) {
             return {cli::kExitPortUnusable, cli::unusablePortMessage(target, failure)};
         }
-        session.setFinishedHandler([&loop] { loop.exit(); });
+        session.setChangeHandler([&loop] { loop.exit(); });
         QTimer timeout;
         timeout.setSingleShot(true);
         QObject::connect(&timeout, &QTimer::timeout, &loop, [&loop] { loop.exit(); });
         QObject::connect(&termination_, &TerminationSignals::terminationRequested, &loop,
                          [&loop] { loop.exit(); });
         timeout.start(timeoutMs);
-        loop.exec();
+        // A network port still connecting (a name looked up, a server answering) is written to
+        // once it has connected; a signal meanwhile ends the run as well.
+        using State = cli::SendSession::State;
+        while (endSignal_ == 0 && timeout.isActive() &&
+               (session.state() == State::Connecting || session.state() == State::AwaitingReply)) {
+            loop.exec();
+        }
         session.close();
         session.rethrowEventFailure();
     }
@@ -49,7 +55,10 @@ cli::SendResult Sender::send(const cli::SendTarget& target, const std::string& c
             return {cli::kExitDone, cli::kDoneText};
         case cli::SendSession::State::PortLost:
             return {cli::kExitNoReply, cli::portLostMessage(target)};
+        case cli::SendSession::State::Failed:
+            return {cli::kExitPortUnusable, cli::unusablePortMessage(target, *session.failure())};
         case cli::SendSession::State::Idle:
+        case cli::SendSession::State::Connecting:
         case cli::SendSession::State::AwaitingReply:
             break;
     }

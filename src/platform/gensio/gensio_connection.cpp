@@ -1,40 +1,50 @@
 #include "platform/gensio/gensio_connection.h"
 
-#include <arpa/inet.h>
 #include <gensio/gensio.h>
+// gensio_addr.h declares its functions without C linkage for C++.
+extern "C" {
+#include <gensio/gensio_addr.h>
+}
 #include <gensio/sergensio.h>
 
-#include <cerrno>
 #include <condition_variable>
 #include <mutex>
-#include <thread>
 
-#include "platform/failure.h"
-#include "platform/failure_numbers.h"
+#include "platform/gensio/gensio_address.h"
 #include "platform/gensio/gensio_runtime.h"
+#include "platform/gensio/name_lookup.h"
+#include "platform/network/connection_failures.h"
 
 namespace vq72::network {
 namespace {
 
-constexpr long kConnectionRefused = failure_number::kSystemErrorBase + ECONNREFUSED;
-constexpr long kNoAnswer = failure_number::kSystemErrorBase + ETIMEDOUT;
-constexpr long kConnectionFailed = failure_number::kSystemErrorBase + EHOSTUNREACH;
-constexpr long kConnectionLost = failure_number::kSystemErrorBase + ECONNRESET;
+using Problem = ConnectionProblem;
 
-std::string gensioAddress(const NetworkPort& server) {
-    const std::string tcp = "tcp," + server.host + "," + std::to_string(server.port);
-    return server.protocol == NetworkPort::Protocol::Rfc2217 ? "telnet(rfc2217)," + tcp : tcp;
+Problem connectProblem(int gensioError) {
+    switch (gensioError) {
+        case GE_CONNREFUSE:
+            return Problem::Refused;
+        case GE_TIMEDOUT:
+        case GE_HOSTDOWN:
+            return Problem::NoAnswer;
+        case GE_REMCLOSE:
+            return Problem::ClosedAtOnce;
+        default:
+            break;
+    }
+    return Problem::Unreachable;
 }
 
-// A numeric IPv4 or IPv6 address, which needs no lookup.
-bool isAddress(const std::string& host) {
-    in6_addr buffer{};
-    return ::inet_pton(AF_INET, host.c_str(), &buffer) == 1 ||
-           ::inet_pton(AF_INET6, host.c_str(), &buffer) == 1;
-}
-
-std::string schemeOf(const NetworkPort& server) {
-    return server.protocol == NetworkPort::Protocol::Rfc2217 ? "rfc2217://" : "tcp://";
+Problem lookupProblem(int lookupError) {
+    switch (lookupError) {
+        case EAI_NONAME:
+        case EAI_NODATA:
+        case EAI_ADDRFAMILY:
+            return Problem::NameUnknown;
+        default:
+            break;
+    }
+    return Problem::NameServerDown;
 }
 
 unsigned int sergensioParity(LineSettings::Parity parity) {
@@ -62,108 +72,230 @@ unsigned int sergensioFlowControl(int handshaking) {
 
 }  // namespace
 
-// What gensio's thread and the owner share. gensio holds a reference until it is freed, so a
-// callback never outlives the state it writes. gensio is never called with `lock` held, except
-// from gensio's own callbacks, which it runs without its own locks.
-struct GensioConnection::State {
-    enum class Phase { Connecting, Open, Failed, Lost, Closing };
+// What gensio's thread and the owner share. gensio holds a reference (keepAlive) from the
+// moment it is made until it is freed, and a callback one while it runs, so that no callback
+// outlives the state it writes; a lookup holds none, and its answer finds nothing when the owner
+// has gone. gensio is never called with `lock` held, except from gensio's own callbacks, which it
+// runs without its locks.
+struct GensioConnection::State : std::enable_shared_from_this<State> {
+    enum class Phase { Resolving, Connecting, Negotiating, Open, Failed, Lost, Closing };
 
-    std::mutex lock;
+    State(const NetworkPort& server, std::function<void()> onChange)
+        : server(server), onChange(std::move(onChange)) {}
+
+    const NetworkPort server;
+    gensio_os_funcs* os = nullptr;
+    mutable std::mutex lock;
     std::condition_variable changed;
-    Phase phase = Phase::Connecting;
-    bool openDone = false;
-    bool closeIssued = false;
-    int error = 0;  // gensio's, when Failed or Lost
+    Phase phase = Phase::Resolving;
+    Problem problem = Problem::Unreachable;  // when Failed
+    bool opening = false;  // a gensio open is under way: its callback ends a close
+    bool ioOpen = false;   // io is open for gensio (also when no Telnet COM Port Control came)
     std::string received;
-    bool reading = false;     // gensio hands over bytes; off while the receive buffer is full
-    unsigned writeReady = 0;  // count of gensio's calls for more bytes
-    gensio* io = nullptr;
+    bool reading = false;  // gensio hands over bytes; off while the receive buffer is full
+    std::string unsentBytes;
+    gensio* io = nullptr;   // the Telnet gensio over the TCP one, or the TCP one
+    gensio* tcp = nullptr;  // the TCP gensio (io itself on a raw port)
+    std::shared_ptr<NameLookup> lookup;
     std::mutex notifying;  // held while onChange runs, so that the owner can stop it for good
     std::function<void()> onChange;
-    std::shared_ptr<State> keepAlive;  // set while gensio may still call back
+    std::shared_ptr<State> keepAlive;
 
-    void notify(std::unique_lock<std::mutex>& held) {
-        held.unlock();
+    bool telnet() const { return server.protocol == NetworkPort::Protocol::Rfc2217; }
+    // With `lock` held.
+    bool inProgress() const {
+        return phase == Phase::Resolving || phase == Phase::Connecting ||
+               phase == Phase::Negotiating;
+    }
+
+    void notifyOwner() {
         std::lock_guard<std::mutex> calling(notifying);
         if (onChange) onChange();
     }
 
+    // Connecting has ended without a connection.
+    void fail(Problem why) {
+        {
+            std::lock_guard<std::mutex> held(lock);
+            if (phase == Phase::Closing) return;
+            phase = Phase::Failed;
+            problem = why;
+            changed.notify_all();
+        }
+        notifyOwner();
+    }
+
     void release() {
-        gensio_free(io);
+        if (io != nullptr) gensio_free(io);
         std::shared_ptr<State> last;
         std::lock_guard<std::mutex> held(lock);
         last = std::move(keepAlive);
     }
 
-    // Closes gensio once the owner has gone; the reference goes when the close is done.
-    // Returns false when gensio cannot close it yet (still connecting).
-    bool startClose() {
-        {
-            std::lock_guard<std::mutex> held(lock);
-            closeIssued = true;
-        }
-        if (gensio_close(io, &State::closed, this) == 0) return true;
-        std::lock_guard<std::mutex> held(lock);
-        closeIssued = false;
-        return false;
-    }
-
-    // After the owner has gone and the open has ended, one way or the other.
-    void endAfterOpen(int openError) {
-        if (openError != 0 || !startClose()) release();
-    }
-
     static void closed(gensio* /*io*/, void* data) { static_cast<State*>(data)->release(); }
 
-    // Makes the gensio and starts its open; a failure ends the connection as Failed.
-    static void start(State& state, gensio_os_funcs* os, const std::string& address) {
-        gensio* io = nullptr;
-        const int error = str_to_gensio(address.c_str(), os, &State::event, &state, &io);
-        std::unique_lock<std::mutex> held(state.lock);
-        if (error != 0) {
-            const bool closing = state.phase == Phase::Closing;
-            if (!closing) state.phase = Phase::Failed;
-            state.error = error;
-            state.openDone = true;
-            state.changed.notify_all();
-            auto last = std::move(state.keepAlive);
-            held.unlock();
-            return;
-        }
-        state.io = io;
-        held.unlock();
-        const int openError = gensio_open(io, &State::opened, &state);
-        if (openError != 0) opened(io, openError, &state);
+    // Closes `which` (open) and frees the gensios when that is done.
+    void closeAndRelease(gensio* which) {
+        if (gensio_close(which, &State::closed, this) != 0) release();
     }
 
-    static void opened(gensio* /*io*/, int error, void* data) {
-        auto* state = static_cast<State*>(data);
-        std::unique_lock<std::mutex> held(state->lock);
-        state->openDone = true;
-        state->error = error;
-        if (state->phase == Phase::Closing) {
-            const bool closing = state->closeIssued;
-            held.unlock();
-            if (!closing) state->endAfterOpen(error);
+    // Once the owner has gone and no open is under way.
+    void end(bool open) {
+        if (open) {
+            closeAndRelease(io);
+        } else {
+            release();
+        }
+    }
+
+    // On the owner's thread, from the start.
+    void start() {
+        const std::weak_ptr<State> self = weak_from_this();
+        if (server.hostKind == NetworkPort::HostKind::Name) {
+            lookup = NameLookup::start(os, server.host, server.port,
+                                       [self](const addrinfo* addresses, int error) {
+                                           if (const auto state = self.lock()) {
+                                               state->resolved(addresses, error);
+                                           }
+                                       });
             return;
         }
-        state->phase = error == 0 ? Phase::Open : Phase::Failed;
-        state->reading = error == 0;
-        if (error == 0) gensio_set_read_callback_enable(state->io, true);
-        state->changed.notify_all();
+        addrinfo* addresses = nullptr;
+        const int error = literalAddresses(server, &addresses);
+        if (error != 0) {
+            fail(error == EAI_NONAME && !server.zone.empty() ? Problem::NoInterface
+                                                             : Problem::Unreachable);
+            return;
+        }
+        connect(addresses);
+        freeaddrinfo(addresses);
+    }
+
+    // On gensio's thread, with the name server's answer.
+    void resolved(const addrinfo* addresses, int error) {
+        if (error != 0) {
+            fail(lookupProblem(error));
+            return;
+        }
+        connect(addresses);
+    }
+
+    // Makes the gensios and opens the TCP one.
+    void connect(const addrinfo* addresses) {
+        gensio_addr* address = gensioAddresses(os, addresses, server.port);
+        if (address == nullptr) {
+            fail(Problem::Unreachable);
+            return;
+        }
+        gensio* madeTcp = nullptr;
+        gensio* made = nullptr;
+        int error = 0;
+        {
+            std::lock_guard<std::mutex> loading(gensioLoadLock());
+            if (telnet()) {
+                static const char* const kTelnetArguments[] = {"rfc2217", nullptr};
+                error =
+                    gensio_terminal_alloc("tcp", address, nullptr, os, nullptr, nullptr, &madeTcp);
+                if (error == 0) {
+                    error = gensio_filter_alloc("telnet", madeTcp, kTelnetArguments, os,
+                                                &State::event, this, &made);
+                    if (error != 0) gensio_free(madeTcp);
+                }
+            } else {
+                error =
+                    gensio_terminal_alloc("tcp", address, nullptr, os, &State::event, this, &made);
+                madeTcp = made;
+            }
+        }
+        gensio_addr_free(address);
+        if (error != 0) {
+            fail(Problem::Unreachable);
+            return;
+        }
+        {
+            std::unique_lock<std::mutex> held(lock);
+            if (phase == Phase::Closing) {
+                held.unlock();
+                gensio_free(made);
+                return;
+            }
+            io = made;
+            tcp = madeTcp;
+            phase = Phase::Connecting;
+            opening = true;
+            keepAlive = shared_from_this();
+        }
+        error = gensio_open(tcp, &State::tcpOpened, this);
+        if (error != 0) tcpOpened(tcp, error, this);
+    }
+
+    static void tcpOpened(gensio* /*io*/, int error, void* data) {
+        auto* state = static_cast<State*>(data);
+        if (error == 0 && state->telnet()) {
+            state->negotiate();
+            return;
+        }
+        state->opened(error == 0 ? Problem::Unreachable : connectProblem(error), error == 0,
+                      error == 0);
+    }
+
+    // The TCP connection is made: the Telnet one opens over it.
+    void negotiate() {
+        {
+            std::unique_lock<std::mutex> held(lock);
+            if (phase == Phase::Closing) {
+                opening = false;
+                held.unlock();
+                closeAndRelease(tcp);
+                return;
+            }
+            phase = Phase::Negotiating;
+        }
+        const int error = gensio_open_nochild(io, &State::telnetOpened, this);
+        if (error != 0) telnetOpened(io, error, this);
+    }
+
+    static void telnetOpened(gensio* io, int error, void* data) {
+        auto* state = static_cast<State*>(data);
+        // gensio gives up waiting for the server's Telnet answer after a while and opens anyway;
+        // the serial side then refuses every request.
+        const bool comPortControl =
+            error == 0 && sergensio_baud(gensio_to_sergensio(io), 0, nullptr, nullptr) != GE_NOTSUP;
+        state->opened(error == 0 ? Problem::NoRfc2217 : Problem::ClosedAtOnce, comPortControl,
+                      error == 0);
+    }
+
+    // Connecting has ended: made, or failed for `why`; `gensioOpen` whether gensio opened io.
+    void opened(Problem why, bool made, bool gensioOpen) {
+        // Once `opening` is off, the owner may let go of this state: it stays until we return.
+        const std::shared_ptr<State> self = shared_from_this();
+        std::unique_lock<std::mutex> held(lock);
+        opening = false;
+        ioOpen = gensioOpen;
+        if (phase == Phase::Closing) {
+            held.unlock();
+            end(gensioOpen);
+            return;
+        }
+        phase = made ? Phase::Open : Phase::Failed;
+        problem = why;
+        reading = made;
+        if (made) gensio_set_read_callback_enable(io, true);
+        changed.notify_all();
+        held.unlock();
+        notifyOwner();
     }
 
     static int event(gensio* io, void* data, int event, int error, unsigned char* buffer,
                      gensiods* length, const char* const* /*aux*/) {
-        auto* state = static_cast<State*>(data);
-        std::unique_lock<std::mutex> held(state->lock);
+        // The owner may let go of the state meanwhile: it stays until we return.
+        const std::shared_ptr<State> state = static_cast<State*>(data)->shared_from_this();
         if (event == GENSIO_EVENT_WRITE_READY) {
-            gensio_set_write_callback_enable(io, false);
-            ++state->writeReady;
-            state->changed.notify_all();
+            state->sendUnsent();
             return 0;
         }
         if (event != GENSIO_EVENT_READ) return GE_NOTSUP;
+        std::unique_lock<std::mutex> held(state->lock);
         if (state->phase != Phase::Open) {
             *length = 0;
             gensio_set_read_callback_enable(io, false);
@@ -171,10 +303,10 @@ struct GensioConnection::State {
         }
         if (error != 0) {
             state->phase = Phase::Lost;
-            state->error = error;
             gensio_set_read_callback_enable(io, false);
             state->changed.notify_all();
-            state->notify(held);
+            held.unlock();
+            state->notifyOwner();
             return 0;
         }
         const std::size_t room = kReceiveLimit - state->received.size();
@@ -185,26 +317,41 @@ struct GensioConnection::State {
             state->reading = false;
             gensio_set_read_callback_enable(io, false);
         }
-        state->notify(held);
+        held.unlock();
+        state->notifyOwner();
         return 0;
+    }
+
+    // On gensio's thread, when the connection takes bytes: as many as it takes now.
+    void sendUnsent() {
+        std::unique_lock<std::mutex> held(lock);
+        if (phase != Phase::Open || unsentBytes.empty()) {
+            gensio_set_write_callback_enable(io, false);
+            return;
+        }
+        const std::string bytes = unsentBytes;
+        held.unlock();
+        gensiods count = 0;
+        const int error = gensio_write(io, &count, bytes.data(), bytes.size(), nullptr);
+        held.lock();
+        if (error != 0 && phase == Phase::Open) {
+            phase = Phase::Lost;
+            changed.notify_all();
+            gensio_set_write_callback_enable(io, false);
+            held.unlock();
+            notifyOwner();
+            return;
+        }
+        // Bytes written meanwhile came after these.
+        unsentBytes.erase(0, count);
+        if (unsentBytes.empty()) gensio_set_write_callback_enable(io, false);
     }
 };
 
 GensioConnection::GensioConnection(const NetworkPort& server, std::function<void()> onChange)
-    : server_(server), state_(std::make_shared<State>()) {
-    state_->onChange = std::move(onChange);
-    gensio_os_funcs* os = gensioOsFuncs();
-    state_->keepAlive = state_;
-    std::string address = gensioAddress(server);
-    if (isAddress(server.host)) {
-        State::start(*state_, os, address);
-    } else {
-        // gensio looks a name up before it connects, and a slow name server would hold the
-        // caller as long: the lookup runs on a thread of its own, within the same deadline.
-        std::thread([state = state_, os, address = std::move(address)] {
-            State::start(*state, os, address);
-        }).detach();
-    }
+    : state_(std::make_shared<State>(server, std::move(onChange))) {
+    state_->os = gensioOsFuncs();
+    state_->start();
 }
 
 GensioConnection::~GensioConnection() {
@@ -213,53 +360,51 @@ GensioConnection::~GensioConnection() {
         state_->onChange = nullptr;
     }
     std::unique_lock<std::mutex> held(state_->lock);
-    const bool openDone = state_->openDone;
-    const bool failed = state_->phase == State::Phase::Failed;
     state_->phase = State::Phase::Closing;
-    if (state_->io == nullptr) return;
-    held.unlock();
-    if (openDone) {
-        state_->endAfterOpen(failed ? state_->error : 0);
+    if (state_->io == nullptr) {
+        held.unlock();
+        if (state_->lookup) state_->lookup->cancel();
         return;
     }
-    // Still connecting: close it now if gensio can, else when the open ends (opened()).
-    if (state_->startClose()) return;
-    held.lock();
-    if (!state_->openDone) return;
+    // An open under way ends the close in its callback.
+    if (state_->opening) return;
+    const bool open = state_->ioOpen;
     held.unlock();
-    state_->endAfterOpen(state_->error);
+    state_->end(open);
 }
 
-void GensioConnection::waitOpen(Clock::time_point deadline) {
+bool GensioConnection::waitOpen(Clock::time_point until) {
     std::unique_lock<std::mutex> held(state_->lock);
-    state_->changed.wait_until(held, deadline,
-                               [&] { return state_->phase != State::Phase::Connecting; });
-    const std::string name = schemeOf(server_) + server_.hostAndPort();
+    state_->changed.wait_until(held, until, [&] { return !state_->inProgress(); });
     switch (state_->phase) {
         case State::Phase::Open:
-            return;
-        case State::Phase::Connecting:
-            throw Failure(kNoAnswer, "The serial server " + server_.hostAndPort() + " (" + name +
-                                         ") does not answer. Check that the host is on the "
-                                         "network and that the server runs.");
+            return true;
+        case State::Phase::Failed:
+            throw connectionFailure(state_->server, state_->problem);
+        case State::Phase::Lost:
+            throw connectionFailure(state_->server, Problem::Lost);
         default:
             break;
     }
-    const int error = state_->error;
-    if (error == GE_CONNREFUSE) {
-        throw Failure(kConnectionRefused,
-                      "The serial server " + server_.hostAndPort() + " (" + name +
-                          ") refuses the connection. Check that the server runs and that its "
-                          "port number is right.");
+    return false;
+}
+
+Failure GensioConnection::unfinished() const {
+    std::lock_guard<std::mutex> held(state_->lock);
+    switch (state_->phase) {
+        case State::Phase::Resolving:
+            return connectionFailure(state_->server, Problem::NameLate);
+        case State::Phase::Negotiating:
+            return connectionFailure(state_->server, Problem::NoRfc2217);
+        default:
+            break;
     }
-    throw Failure(kConnectionFailed, "Cannot connect to the serial server " +
-                                         server_.hostAndPort() + " (" + name +
-                                         "): " + gensio_err_to_str(error) + ".");
+    return connectionFailure(state_->server, Problem::NoAnswer);
 }
 
 bool GensioConnection::connecting() const {
     std::lock_guard<std::mutex> held(state_->lock);
-    return state_->phase == State::Phase::Connecting;
+    return state_->inProgress();
 }
 
 bool GensioConnection::lost() const {
@@ -287,38 +432,21 @@ void GensioConnection::discardReceived() {
     take(kReceiveLimit);
 }
 
-void GensioConnection::write(const std::string& bytes, std::chrono::milliseconds wait) {
-    const Clock::time_point deadline = Clock::now() + wait;
-    std::size_t sent = 0;
-    while (sent < bytes.size()) {
-        unsigned readyBefore = 0;
-        {
-            std::lock_guard<std::mutex> held(state_->lock);
-            if (state_->phase != State::Phase::Open) {
-                throw Failure(kConnectionLost, "The connection to the serial server " +
-                                                   server_.hostAndPort() + " is lost.");
-            }
-            readyBefore = state_->writeReady;
+void GensioConnection::write(const std::string& bytes) {
+    {
+        std::lock_guard<std::mutex> held(state_->lock);
+        if (state_->phase != State::Phase::Open) {
+            throw connectionFailure(state_->server, Problem::Lost);
         }
-        gensiods count = 0;
-        const int error =
-            gensio_write(state_->io, &count, bytes.data() + sent, bytes.size() - sent, nullptr);
-        if (error != 0) {
-            throw Failure(kConnectionLost, "Cannot write to the serial server " +
-                                               server_.hostAndPort() + ": " +
-                                               gensio_err_to_str(error) + ".");
-        }
-        sent += count;
-        if (sent == bytes.size()) break;
-        gensio_set_write_callback_enable(state_->io, true);
-        std::unique_lock<std::mutex> held(state_->lock);
-        if (!state_->changed.wait_until(held, deadline, [&] {
-                return state_->writeReady != readyBefore || state_->phase != State::Phase::Open;
-            })) {
-            throw Failure(kNoAnswer,
-                          "The serial server " + server_.hostAndPort() + " takes no more bytes.");
-        }
+        state_->unsentBytes += bytes;
     }
+    // gensio's thread sends them, in order, as the connection takes them.
+    gensio_set_write_callback_enable(state_->io, true);
+}
+
+std::size_t GensioConnection::unsent() const {
+    std::lock_guard<std::mutex> held(state_->lock);
+    return state_->unsentBytes.size();
 }
 
 sergensio* GensioConnection::serialLine() const {

@@ -10,6 +10,9 @@
 namespace vq72::network {
 namespace {
 
+// Constant-initialized: it outlives the event thread, which the runtime stops at exit.
+std::mutex loadLock;
+
 class GensioRuntime {
 public:
     GensioRuntime() {
@@ -55,6 +58,10 @@ private:
 gensio_os_funcs* gensioOsFuncs() {
     static GensioRuntime runtime;
     return runtime.os();
+}
+
+std::mutex& gensioLoadLock() {
+    return loadLock;
 }
 
 }  // namespace vq72::network

@@ -73,8 +73,10 @@ QtSerialControl::QtSerialControl(PortMap map, std::string lockFolder, QObject* p
     port_.setReadBufferSize(kReadBufferBytes);
     connect(&port_, &QSerialPort::readyRead, this, &QtSerialControl::takeReceivedBytes);
     connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialControl::takeError);
-    keptExpiry_.setSingleShot(true);
-    connect(&keptExpiry_, &QTimer::timeout, this, [this] { kept_.reset(); });
+    attemptsDue_.setSingleShot(true);
+    // A coarse timer may fire a little early, before the deadline it is set for.
+    attemptsDue_.setTimerType(Qt::PreciseTimer);
+    connect(&attemptsDue_, &QTimer::timeout, this, &QtSerialControl::reviewAttempts);
     // Runs once the turn of the event loop that closed the port is over.
     heldRelease_.setSingleShot(true);
     heldRelease_.setInterval(0);
@@ -202,7 +204,6 @@ void QtSerialControl::open() {
         ownLock_.reset();
         throw openFailure(attempt);
     }
-    dropKeptConnection();
     startLineAfresh();
     startQuietWait();
 }
@@ -254,7 +255,13 @@ void QtSerialControl::close() {
     // Output held for the quiet wait is not lost to a close: it goes now, if it can.
     if (waitingForQuiet()) writeHeldOutput();
     dtr_ = rts_ = false;
-    if (network_ && !network_->lost()) keepConnection();
+    if (network_ && !network_->lost()) {
+        Attempt kept;
+        kept.connection = std::move(network_);
+        kept.deadline = std::chrono::steady_clock::now();
+        kept.setUp = true;
+        keepAttempt(networkEntry_, std::move(kept));
+    }
     network_.reset();
     // Our own lock file exists only while the device is open; it goes with the held device.
     if (localPortOpen()) {
@@ -291,7 +298,7 @@ std::string QtSerialControl::input() {
 void QtSerialControl::output(const std::string& bytes) {
     if (!portOpen()) throw Failure(failure_number::kPortNotOpen, "The port is not open.");
     const auto size = static_cast<qint64>(bytes.size());
-    const qint64 unsent = network_ ? 0 : port_.bytesToWrite();
+    const qint64 unsent = network_ ? static_cast<qint64>(network_->unsent()) : port_.bytesToWrite();
     if (unsent + static_cast<qint64>(heldOutput_.size()) + size > outBufferSize_) {
         raiseLater(comm_event::kTxFull);
         return;
@@ -305,7 +312,7 @@ void QtSerialControl::output(const std::string& bytes) {
 
 void QtSerialControl::write(const std::string& bytes) {
     if (network_) {
-        network_->write(bytes, std::chrono::milliseconds(kWriteWaitMs));
+        network_->write(bytes);
         return;
     }
     const auto size = static_cast<qint64>(bytes.size());
@@ -362,7 +369,7 @@ void QtSerialControl::discardInput() {
 
 void QtSerialControl::purge(PurgeScope scope) {
     if (scope == PurgeScope::Both) heldOutput_.clear();
-    // A network port's output is with gensio once output() returns: only input is waiting.
+    // A network port's output is the connection's once output() returns: only input waits.
     if (network_) network_->discardReceived();
     if (!localPortOpen()) return;
     port_.clear(scope == PurgeScope::Both ? QSerialPort::AllDirections : QSerialPort::Input);

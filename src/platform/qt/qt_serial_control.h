@@ -1,7 +1,9 @@
 // The serial control over QSerialPort, and over a network connection for the port map's network
 // entries (tcp://, rfc2217://): port numbers reach devices through the port map, events are
 // raised on the thread that owns this object, and a device that vanishes (or a connection that
-// drops) closes the port and is reported once as comm_event::kPortLost. A port whose lock file
+// drops) closes the port and is reported once as comm_event::kPortLost. A network port gets
+// kConnectWaitMs to connect, of which an open waits kOpenWaitMs at most: the rest goes on in the
+// background (failure_number::kPortOpening, then comm_event::kOpenSettled). A port whose lock file
 // names a live process, or whose lock path holds anything but a lock file, is never opened
 // (kPortInUse); stale lock files are taken over. A local port closed and opened again within one
 // turn of the event loop (the presence poll's close and reopen, a port scan's probe of the
@@ -19,6 +21,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 
 #include "device/line_settings.h"
 #include "device/port_map.h"
@@ -35,12 +38,15 @@ class QtSerialControl : public QObject, public SerialControl {
 public:
     static constexpr qint64 kReadBufferBytes = 4096;  // most bytes kept waiting to be read
     static constexpr int kMostCountedBytes = 32767;   // InBufferCount is a 16-bit count
-    static constexpr int kWriteWaitMs = 200;          // bound on handing an Output to the system
-    // Longest wait for a network port to connect: for one port, and for all of a scan's.
+    // Bound on handing an Output to the system (a local port; a network port never waits).
+    static constexpr int kWriteWaitMs = 30;
+    // Time a network port gets to connect: for one port, and for all of a scan's.
     static constexpr int kConnectWaitMs = 300;
-    // How long a closed network port keeps its connection for a reopen (the poll's close and
-    // reopen, a scan's probe and the open after it): a server such as ser2net may refuse a new
-    // connection while it still lets go of the last one.
+    // Longest wait of an open, or of a scan's beginning, for network ports to connect.
+    static constexpr int kOpenWaitMs = 20;
+    // How long a network connection that serves no open port is kept for an open (the poll's
+    // close and reopen, a scan's probe and the open after it): a server such as ser2net may
+    // refuse a new connection while it still lets go of the last one.
     static constexpr int kKeptConnectionMs = 1000;
     // On a new connection: the quiet time before the first write, and the longest wait for it.
     static constexpr int kQuietMs = 200;
@@ -80,19 +86,30 @@ public:
     void setReadTimeouts(int /*interval*/, int /*totalMultiplier*/,
                          int /*totalConstant*/) override {}
 
-    void beginPortScan(const std::vector<int>& ports) override;
-    void endPortScan() override;
+    bool beginPortScan(const std::vector<int>& ports) override;
 
     std::string devicePath(int port) const override { return map_.device(port); }
 
 private:
     void open();
+    // A network connection that serves no open port, by its port map entry.
+    struct Attempt {
+        std::unique_ptr<network::NetworkConnection> connection;
+        std::chrono::steady_clock::time_point deadline;  // the end of its time to connect
+        std::chrono::steady_clock::time_point keptUntil;
+        bool setUp = false;    // made and told its line settings (a closed port's connection)
+        bool settled = false;  // seen connected or failed (keptUntil counts from then)
+    };
+
     void openNetwork(const std::string& entry);
+    // The entry's connection: the one kept or being made, else a new one.
+    Attempt takeAttempt(const std::string& entry, const NetworkPort& server);
+    void keepAttempt(const std::string& entry, Attempt attempt);
     std::unique_ptr<network::NetworkConnection> connectTo(const NetworkPort& server);
     void takeNetworkEvent();
-    // Keeps the open network connection for kKeptConnectionMs.
-    void keepConnection();
-    void dropKeptConnection();
+    // Drops the attempts whose time is up, raises kOpenSettled when every awaited one has
+    // connected or failed (or run out of time), and sets the timer for the next of these.
+    void reviewAttempts();
     // Checks the port's lock files before QSerialPort sees them and takes the port's lock in our
     // lock folder when QSerialPort does not (tests use a folder of their own). Throws
     // kPortInUse naming the holder or the lock path.
@@ -136,17 +153,15 @@ private:
     network::NetworkConnector connector_;
     std::unique_ptr<network::NetworkConnection> network_;  // set while a network port is open
     std::string networkEntry_;                             // the entry network_ connects
-    // The connection of the network port closed last, kept for a reopen (for kKeptConnectionMs),
-    // or one whose server has not answered yet, kept for the next try.
-    std::unique_ptr<network::NetworkConnection> kept_;
-    std::string keptEntry_;
-    QTimer keptExpiry_;  // runs for a closed port's connection only
+    // Kept for kKeptConnectionMs once connected or failed; one still connecting is kept until it
+    // is, so that the next open of a server that has not answered does not wait again.
+    std::map<std::string, Attempt> attempts_;
+    // Entries whose open (or scan) was put off until they connect or fail.
+    std::set<std::string> awaited_;
+    QTimer attemptsDue_;
     QTimer quietWait_;
     std::chrono::steady_clock::time_point quietWaitEnd_;  // the latest end of the quiet wait
     std::string heldOutput_;                              // written when the quiet wait ends
-    // Connections a port scan started, by port number, and when the scan stops waiting.
-    std::map<int, std::unique_ptr<network::NetworkConnection>> scanConnections_;
-    std::chrono::steady_clock::time_point scanDeadline_;
     int commPort_ = 1;
     LineSettings settings_;
     int handshaking_ = 0;
