@@ -1,6 +1,7 @@
 // The main window's event handlers, as the view and the timer driver call them.
 #pragma once
 
+#include <limits>
 #include <string>
 
 namespace vq72 {
@@ -10,7 +11,8 @@ namespace vq72 {
 // ticks of tmr_Delay (25 ms) and in ticks of the 100 ms timers tmrComInit and tmrSplash. The
 // tick that may act is included: 1 means the very next tick.
 struct DueTicks {
-    static constexpr long kNever = 1L << 40;
+    // Beyond every count of ticks; compared with, never added to.
+    static constexpr long kNever = std::numeric_limits<long>::max();
     long delay = kNever;
     long slow = kNever;
 };
