@@ -26,6 +26,8 @@ public:
     std::function<bool()> reachesDevice;
     unsigned long commandsLost = 0;  // written where no device could read them
     unsigned long opens = 0;         // opens that succeeded
+    // Told of every open, close, write and read, for the trace a failure prints.
+    std::function<void(const std::string&)> trace;
 
     void setCommPort(int port) override { inner_.setCommPort(port); }
     int commPort() const override { return inner_.commPort(); }
@@ -41,6 +43,7 @@ public:
     void setRThreshold(int bytes) override { inner_.setRThreshold(bytes); }
     void setPortOpen(bool open) override {
         inner_.setPortOpen(open);
+        note(open ? (inner_.portOpen() ? "opened" : "open failed") : "closed");
         if (!open || !inner_.portOpen()) return;
         ++opens;
         if (opened) opened();
@@ -51,11 +54,14 @@ public:
         std::string bytes = inner_.input();
         bytesRead += bytes.size();
         lastRead += bytes;
+        if (!bytes.empty()) note("read \"" + printable(bytes) + "\"");
         if (lastRead.size() > kTail) lastRead.erase(0, lastRead.size() - kTail);
         return bytes;
     }
     void output(const std::string& bytes) override {
         inner_.output(bytes);
+        note("wrote \"" + printable(bytes.substr(0, 3)) + "...\" (" + std::to_string(bytes.size()) +
+             " bytes)");
         ++commandsWritten;
         if (reachesDevice && !reachesDevice()) ++commandsLost;
         if (bytes.rfind("CTT", 0) != 0) return;
@@ -66,7 +72,10 @@ public:
     void setEventHandler(std::function<void()> handler) override {
         inner_.setEventHandler(std::move(handler));
     }
-    void purge(PurgeScope scope) override { inner_.purge(scope); }
+    void purge(PurgeScope scope) override {
+        inner_.purge(scope);
+        note(scope == PurgeScope::Both ? "purged both ways" : "purged input");
+    }
     void setReadTimeouts(int interval, int multiplier, int constant) override {
         inner_.setReadTimeouts(interval, multiplier, constant);
     }
@@ -74,6 +83,18 @@ public:
 
 private:
     static constexpr std::size_t kTail = 200;
+    void note(const std::string& event) const {
+        if (trace) trace(event);
+    }
+    static std::string printable(const std::string& bytes) {
+        std::string text;
+        for (const char c : bytes) {
+            text += c == '\r'   ? std::string("\\r")
+                    : c == '\n' ? std::string("\\n")
+                                : std::string(1, c);
+        }
+        return text;
+    }
     SerialControl& inner_;
 };
 

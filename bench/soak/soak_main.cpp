@@ -53,6 +53,8 @@ constexpr std::chrono::seconds kStallNoteAfter{30};
 // A wait for the device that sees this long pass takes its commands for lost; should their
 // frames still come, that is taken back, so a slow machine only lets one tick through early.
 constexpr qint64 kGiveUpWaitMs = 2000;
+// The first failure prints the run's last events (port calls and status texts) before it.
+constexpr std::size_t kTraceEvents = 60;
 const std::string kLinkName = "port";
 const std::set<std::string> kEndings{"Done", "No Reply", "No Com Port", "No Device"};
 const char* const kUsage =
@@ -153,15 +155,18 @@ private:
 // and, from a poll's answer in the same batch, "VQ72xx Found" right after it.
 class EndingWatch : public MainWindowListener {
 public:
-    explicit EndingWatch(const Control& status) : status_(status) {}
+    EndingWatch(const Control& status, std::function<void(const std::string&)> trace)
+        : status_(status), trace_(std::move(trace)) {}
     void controlChanged(const Control& control, ControlProperty property) override {
-        if (&control != &status_ || property != ControlProperty::Text || !ending.empty()) return;
-        if (kEndings.count(control.text()) > 0) ending = control.text();
+        if (&control != &status_ || property != ControlProperty::Text) return;
+        trace_("status \"" + control.text() + "\"");
+        if (ending.empty() && kEndings.count(control.text()) > 0) ending = control.text();
     }
     std::string ending;
 
 private:
     const Control& status_;
+    std::function<void(const std::string&)> trace_;
 };
 
 class Soak {
@@ -174,6 +179,7 @@ public:
         control_ = std::make_unique<QtSerialControl>(map, folder);
         serial_ = std::make_unique<RecordingSerialControl>(*control_);
         serial_->opened = [this] { openedPath_ = device_ ? device_->portPath() : ""; };
+        serial_->trace = [this](const std::string& event) { trace(event); };
         serial_->reachesDevice = [this] {
             return device_ && !openedPath_.empty() && device_->portPath() == openedPath_;
         };
@@ -183,7 +189,9 @@ public:
             Platform{*serial_, backing_, shell_, app_, windows_, windows_});
         clock_ = std::make_unique<test::ManualClock>(program_->frm_VQ72xx, *program_);
         clock_->between = [this] { between(); };
-        endingWatch_ = std::make_unique<EndingWatch>(program_->frm_VQ72xx.lbl_txt_status);
+        endingWatch_ =
+            std::make_unique<EndingWatch>(program_->frm_VQ72xx.lbl_txt_status,
+                                          [this](const std::string& event) { trace(event); });
         program_->frm_VQ72xx.addListener(endingWatch_.get());
     }
     ~Soak() { program_->frm_VQ72xx.removeListener(endingWatch_.get()); }
@@ -317,10 +325,30 @@ private:
             return;
         }
         if (fault == Fault::Unplug) startDevice();
+        if (fault == Fault::Short || fault == Fault::Silence) {
+            clearUnanswered();
+            return;
+        }
         device_->setFaults({});
         if (fault == Fault::Notice) {
             pauseFor(kIoPausedSteps);
             steps([&] { return noticeSeen(); }, kIoPausedSteps);
+        }
+    }
+
+    // A poll written as the transfer ended (in the tick that gave its text up) gets no full
+    // answer either. Until its debt is given up (one poll period), a text's answer would pay it:
+    // one "CT-OK" cannot say whose it is, so the program shows "No Reply" rather than a "Done"
+    // it cannot prove. The device takes what was written under the fault first, and the next
+    // transfer starts once nothing is owed.
+    void clearUnanswered() {
+        awaitOwedReplies();
+        device_->setFaults({});
+        pauseFor(kMostStepsPerTransfer);
+        if (steps([&] { return program_->frm_VQ72xx.state.Replies.empty(); },
+                  kMostStepsPerTransfer) < 0) {
+            fail("replies were still owed " + std::to_string(kMostStepsPerTransfer) +
+                 " ticks after the fault ended, allowed none");
         }
     }
 
@@ -498,8 +526,17 @@ private:
         return "transfer " + std::to_string(index) + " (fault: " + faultName(fault_.load()) + ")";
     }
 
+    void trace(const std::string& event) {
+        trace_.push_back("tick " + std::to_string(clock_ ? clock_->steps() : 0) + ": " + event);
+        if (trace_.size() > kTraceEvents) trace_.pop_front();
+    }
+
     // Writes the failure at once, so that it shows even should the run hang afterwards.
     void fail(const std::string& what, const std::string& at = {}) {
+        if (failures_ == 0) {
+            std::cout << "soak: the last events before the first failure:\n";
+            for (const std::string& event : trace_) std::cout << "  " << event << "\n";
+        }
         if (++failures_ <= kMostFailuresShown) {
             std::cout << "soak: " << (at.empty() ? where() : at) << ": " << what << std::endl;
         }
@@ -533,6 +570,7 @@ private:
     QElapsedTimer pace_;
     QElapsedTimer tick_;
     qint64 longestTickMs_ = 0;
+    std::deque<std::string> trace_;      // the last kTraceEvents events
     std::deque<std::string> writtenBy_;  // the transfer of each command in osdCommands
     std::map<Fault, long> faults_;
     std::map<std::string, long> endings_;

@@ -4,7 +4,8 @@ namespace vq72 {
 
 void ReplyLedger::written(Command command) {
     if (debts_.size() == kMostOwed) dropOldest();
-    debts_.push_back({command, now_ + kDeadlineTicks});
+    debts_.push_back(
+        {command, now_ + (command == Command::Poll ? kPollDeadlineTicks : kDeadlineTicks)});
     if (command == Command::Text) {
         ++textsOwed_;
         lastTextDue_ = now_ + kDeadlineTicks;

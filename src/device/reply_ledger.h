@@ -1,6 +1,6 @@
 // The replies owed for the commands written to the device. Every command written owes one
 // "CT-OK", and the device answers in the order it was asked, so each "CT-OK" pays the oldest debt
-// still open. A debt not paid within kDeadlineTicks of its write is given up. A text is confirmed
+// still open. A debt not paid by its deadline is given up. A text is confirmed
 // by the "CT-OK" that pays the last text owed; since nothing but texts is written while a text is
 // owed (the presence poll waits), no reply to a later command can stand in for a text's.
 #pragma once
@@ -22,6 +22,10 @@ public:
     // 3.5 s in 25 ms ticks: the device's slowest answer (2.5 s) after the last of a burst of
     // texts still queued on a 9600-baud line.
     static constexpr long kDeadlineTicks = 140;
+    // One poll period (2.55 s): a poll is never queued behind texts, so its answer has come by
+    // then; and the next poll is written only after this is given up (in the same tick), so
+    // one lost answer cannot shift every later answer onto the poll before it.
+    static constexpr long kPollDeadlineTicks = 102;
     // Beyond this many debts the oldest is given up: a bound, not a limit anyone meets.
     static constexpr std::size_t kMostOwed = 256;
 

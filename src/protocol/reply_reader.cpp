@@ -14,7 +14,6 @@ void ReplyReader::RecvData() {
     // confirmed as soon as the device answers.
     if (!flags_.PortReady && flags_.Replies.empty()) return;
 
-    std::string stage;
     bool readingInput = false;
     FailureInfo failure;
     const bool ok = runUnit(
@@ -22,7 +21,6 @@ void ReplyReader::RecvData() {
             if (!receive(readingInput)) return;
             if (flags_.RxWaitTicks > 0 || RxBuffer.empty()) return;
 
-            stage = "2";
             const ReceiveBuffer::Batch batch = RxBuffer.take();
             if (batch.length < kMinBatch) {
                 flags_.RxWaitTicks = kQuietTicks;
@@ -31,13 +29,14 @@ void ReplyReader::RecvData() {
             link_.txtCom.setBackColour(kGreen);
             flags_.TicksSinceReply = 0;
             for (int i = 0; i < batch.cutAcknowledgements; ++i) acknowledged();
+            // Nothing is purged afterwards: bytes that arrived meanwhile (the next command's
+            // answer) start the next batch.
             interpret(batch.text);
-            // Only received bytes go: a command still being written must reach the device whole.
-            serial_.purge(PurgeScope::ReceiveOnly);
         },
         failure);
     if (ok) return;
-    if (!readingInput) report_.ShowError(failure.description + " " + stage, "RecvData");
+    // Only the byte count can fail outside the read; the blank stands for the receive stage.
+    if (!readingInput) report_.ShowError(failure.description + " ", "RecvData");
     teardown();
 }
 

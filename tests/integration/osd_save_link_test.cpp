@@ -1,6 +1,6 @@
 // "SAVE" through the whole program at 9600-baud pacing, pressed while a poll's reply waits out
-// its quiet time: the purge after that reply must not cut the command still on its way, and
-// only the command's own reply confirms it.
+// its quiet time: taking that reply must not cut the command still on its way, and only the
+// command's own reply confirms it.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -45,7 +45,7 @@ TEST_F(OsdSaveLink, SaveDuringAReplysQuietTimeReachesTheDeviceWholeAndIsAcknowle
     EXPECT_EQ(w.lbl_txt_status.text(), "Transfer Done.");
 
     // The quiet time ends while the command is still on the line (36 byte times): the poll's
-    // reply is taken, and purged, before the device has read the command; it does not confirm
+    // reply is taken before the device has read the command; it does not confirm
     // the text.
     clock.between = [] { QCoreApplication::processEvents(); };
     ASSERT_GE(clock.runUntil([&] { return w.state.Replies.owed() == 1; }, 5), 0);

@@ -225,6 +225,22 @@ TEST(TextConfirmation, RepliesOwedOverAPortThatClosedByItselfAreForgotten) {
     EXPECT_EQ(h.w.lbl_txt_status.text(), "Done");
 }
 
+TEST(TextConfirmation, ALostPollAnswerDoesNotShiftTheAnswersAfterIt) {
+    test::Harness h;
+    ASSERT_TRUE(test::loadWithReadyPort(h, kPort));
+    for (std::size_t polls = 1; polls <= 4; ++polls) {
+        ASSERT_GE(h.clock.runUntil([&] { return h.serial.written.size() == polls; }, 200), 0);
+        if (polls == 1) continue;  // its answer is lost
+        h.serial.arrive(kReply);
+        h.clock.run(3);
+    }
+    h.w.Text_input.setText("HELLO");
+    h.program.cmd_button_Click(ActionButtons::kSave);
+    h.serial.arrive(kReply);
+    h.clock.run(2);
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "Done");
+}
+
 TEST(TextConfirmation, ANewTextEndsTheNoReplyNoticeAndItsColour) {
     test::Harness h;
     ASSERT_TRUE(test::loadWithReadyPort(h, kPort));
