@@ -31,7 +31,6 @@ public:
     int commPort() const override { return inner_.commPort(); }
     void setSettings(const std::string& settings) override { inner_.setSettings(settings); }
     void setHandshaking(int mode) override { inner_.setHandshaking(mode); }
-    void setInputMode(int mode) override { inner_.setInputMode(mode); }
     void setDTREnable(bool on) override { inner_.setDTREnable(on); }
     bool dtrEnable() const override { return inner_.dtrEnable(); }
     void setRTSEnable(bool on) override { inner_.setRTSEnable(on); }
@@ -67,9 +66,6 @@ public:
         inner_.setEventHandler(std::move(handler));
     }
     void purge(PurgeScope scope) override { inner_.purge(scope); }
-    void setReadTimeouts(int interval, int multiplier, int constant) override {
-        inner_.setReadTimeouts(interval, multiplier, constant);
-    }
     std::string devicePath(int port) const override { return inner_.devicePath(port); }
 
 private:

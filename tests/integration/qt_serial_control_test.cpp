@@ -63,7 +63,6 @@ protected:
         control_->setCommPort(kPort);
         control_->setSettings("9600,N,8,1");
         control_->setHandshaking(0);
-        control_->setInputMode(1);
         control_->setInputLen(2500);
         control_->setOutBufferSize(2500);
         control_->setRThreshold(11);

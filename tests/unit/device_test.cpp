@@ -151,7 +151,6 @@ TEST(LineSettings, ReadsBaudParityDataAndStopBits) {
     EXPECT_EQ(s->parity, LineSettings::Parity::None);
     EXPECT_EQ(s->dataBits, 8);
     EXPECT_EQ(s->stopBits, LineSettings::StopBits::One);
-    EXPECT_EQ(LineSettings::parse("19200,e,7,1.5")->stopBits, LineSettings::StopBits::OneAndHalf);
 }
 
 TEST(SettingsStorePath, LeavesOutEmptyTitleAndSectionWithTheirSeparators) {

@@ -30,26 +30,10 @@ QSerialPort::Parity qtParity(LineSettings::Parity parity) {
             return QSerialPort::EvenParity;
         case LineSettings::Parity::Odd:
             return QSerialPort::OddParity;
-        case LineSettings::Parity::Mark:
-            return QSerialPort::MarkParity;
-        case LineSettings::Parity::Space:
-            return QSerialPort::SpaceParity;
         case LineSettings::Parity::None:
             break;
     }
     return QSerialPort::NoParity;
-}
-
-QSerialPort::StopBits qtStopBits(LineSettings::StopBits stopBits) {
-    switch (stopBits) {
-        case LineSettings::StopBits::OneAndHalf:
-            return QSerialPort::OneAndHalfStop;
-        case LineSettings::StopBits::Two:
-            return QSerialPort::TwoStop;
-        case LineSettings::StopBits::One:
-            break;
-    }
-    return QSerialPort::OneStop;
 }
 
 // Handshaking: 0 none, 1 XON/XOFF, 2 RTS/CTS, 3 both (RTS/CTS is the one QSerialPort can do).
@@ -114,7 +98,9 @@ void QtSerialControl::setHandshaking(int mode) {
 bool QtSerialControl::lineSettingsApplied() {
     return port_.setBaudRate(settings_.baud) && port_.setParity(qtParity(settings_.parity)) &&
            port_.setDataBits(static_cast<QSerialPort::DataBits>(settings_.dataBits)) &&
-           port_.setStopBits(qtStopBits(settings_.stopBits)) &&
+           port_.setStopBits(settings_.stopBits == LineSettings::StopBits::Two
+                                 ? QSerialPort::TwoStop
+                                 : QSerialPort::OneStop) &&
            port_.setFlowControl(qtFlowControl(handshaking_));
 }
 
@@ -230,7 +216,6 @@ void QtSerialControl::startLineAfresh() {
     dtr_ = rts_ = false;
     driveModemLine(true, false);
     driveModemLine(false, false);
-    lineErrors_ = readLineErrorCounts(static_cast<int>(port_.handle()));
 }
 
 void QtSerialControl::lockPort(const std::string& path, const std::string& device) {
@@ -381,15 +366,7 @@ void QtSerialControl::takeReceivedBytes() {
         heardDuringQuietWait();
         return;
     }
-    if (lineErrors_) {
-        if (const auto now = readLineErrorCounts(static_cast<int>(port_.handle()))) {
-            const std::vector<int> events = lineErrorEvents(*lineErrors_, *now);
-            lineErrors_ = now;
-            for (const int code : events) raise(code);
-        }
-    }
-    // A line error's handler may have closed the port meanwhile.
-    if (localPortOpen() && rThreshold_ > 0 && port_.bytesAvailable() >= rThreshold_) {
+    if (rThreshold_ > 0 && port_.bytesAvailable() >= rThreshold_) {
         raise(comm_event::kReceive);
     }
 }
