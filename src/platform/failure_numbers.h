@@ -1,5 +1,6 @@
-// Every failure number the program raises or tells apart, with its meaning. A Failure carries
-// one of these; the shell's answers to open() are listed here too.
+// Every failure number the program raises or tells apart, with its meaning: each failure has a
+// number of its own. A Failure carries one of these; the shell's answers to open() are listed
+// here too.
 #pragma once
 
 namespace vq72::failure_number {
@@ -25,8 +26,8 @@ inline constexpr long kSettingsAccessDenied = -2147024891;  // the key cannot be
 // Application services: a running instance did not answer (the number of a call with an
 // unusable argument).
 inline constexpr long kInstanceNoAnswer = 5;
-// Shell: the target is empty, so there is nothing to open (the same number, another meaning).
-inline constexpr long kShellUnusableTarget = 5;
+// Shell: the target is empty, so there is nothing to open (the number of a bad file name).
+inline constexpr long kShellUnusableTarget = 52;
 
 // Shell answers to open(): above 32 it opened, 32 or below it did not.
 inline constexpr long kShellOpened = 42;
