@@ -9,6 +9,7 @@ namespace vq72::failure_number {
 inline constexpr long kNoSuchPort = 8002;           // the port number names no usable device
 inline constexpr long kPortInUse = 8005;            // another process holds the port
 inline constexpr long kPortNotOpen = 8012;          // Output on a closed port
+inline constexpr long kTransmitBufferFull = 1010;   // Output would pass OutBufferSize
 inline constexpr long kInvalidPropertyValue = 380;  // Settings text not understood
 inline constexpr long kSystemErrorBase = 9000;      // plus errno: any other failure of the port
 // Not a failure: a network port still connecting, opened when comm_event::kOpenSettled says

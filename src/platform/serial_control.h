@@ -67,7 +67,9 @@ public:
     // Takes up to InputLen waiting bytes out of the receive buffer, as received (the binary input
     // mode, the only one).
     virtual std::string input() = 0;
-    // Hands every byte to the operating system, in order, before it returns.
+    // Hands every byte to the operating system, in order, before it returns. Bytes that would
+    // pass OutBufferSize are not written: it throws failure_number::kTransmitBufferFull and
+    // raises comm_event::kTxFull.
     virtual void output(const std::string& bytes) = 0;
 
     virtual int commEvent() const = 0;

@@ -126,6 +126,10 @@ TEST_F(QtSerialControlTest, OpeningApplies9600N81AndKeepsModemLinesAsSet) {
     EXPECT_EQ(c.input(), std::string(10, 'x'));
     c.setInputLen(2500);
     EXPECT_EQ(c.input(), "VQ7240 CT-OK\r\n");
+    // Bytes past OutBufferSize are refused, not dropped as if written.
+    c.setOutBufferSize(2);
+    EXPECT_THROW(c.output("CTS"), Failure);
+    EXPECT_TRUE(processEventsUntil([&] { return count(comm_event::kTxFull) == 1; }));
     c.setPortOpen(false);
     EXPECT_FALSE(c.dtrEnable());
     EXPECT_FALSE(c.rtsEnable());

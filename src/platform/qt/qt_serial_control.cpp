@@ -105,13 +105,14 @@ bool QtSerialControl::lineSettingsApplied() {
 }
 
 void QtSerialControl::applyLineSettings() {
-    if (!lineSettingsApplied() && port_.isOpen()) {
-        const std::string text = port_.errorString().toStdString();
-        port_.clearError();
-        throw Failure(failure_number::kSystemErrorBase + errno,
-                      "Cannot apply the port settings to " + port_.portName().toStdString() + ": " +
-                          text + ".");
-    }
+    if (lineSettingsApplied()) return;
+    const int error = errno;
+    if (!port_.isOpen()) return;
+    const std::string text = port_.errorString().toStdString();
+    port_.clearError();
+    throw Failure(
+        failure_number::kSystemErrorBase + error,
+        "Cannot apply the port settings to " + port_.portName().toStdString() + ": " + text + ".");
 }
 
 void QtSerialControl::setDTREnable(bool on) {
@@ -286,7 +287,10 @@ void QtSerialControl::output(const std::string& bytes) {
     const qint64 unsent = network_ ? static_cast<qint64>(network_->unsent()) : port_.bytesToWrite();
     if (unsent + static_cast<qint64>(heldOutput_.size()) + size > outBufferSize_) {
         raiseLater(comm_event::kTxFull);
-        return;
+        throw Failure(failure_number::kTransmitBufferFull,
+                      "Cannot write to " + map_.device(commPort_) +
+                          ": its transmit buffer is full, what was written before has not gone "
+                          "out yet.");
     }
     if (waitingForQuiet()) {
         heldOutput_ += bytes;
