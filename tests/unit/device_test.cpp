@@ -8,6 +8,7 @@
 #include "device/settings_store.h"
 
 #include <gtest/gtest.h>
+#include <clocale>
 #include <string>
 #include <vector>
 
@@ -138,10 +139,15 @@ TEST(ReceiveBuffer, CountsEveryAcknowledgementOfALongBatchOnce) {
     }
 }
 
-TEST(NumberText, ConvertsTagsAndSettingsTo16BitWithHalfToEvenRounding) {
+// Also where the program's locale writes numbers with a decimal comma (Qt takes the user's).
+TEST(NumberText, ConvertsTagsAndSettingsTo16BitWithHalfToEvenRoundingInAnyLocale) {
     const std::pair<std::string, int> cases[] = {
         {" 3", 3}, {"3 ", 3}, {"12", 12}, {"-4", -4}, {"2.5", 2}, {"3.5", 4}, {"32767", 32767}};
-    for (const auto& [text, value] : cases) EXPECT_EQ(toInteger16(text), value) << text;
+    for (const char* locale : {"C", VQ72_COMMA_LOCALE}) {
+        ASSERT_NE(std::setlocale(LC_NUMERIC, locale), nullptr) << locale;
+        for (const auto& [text, value] : cases) EXPECT_EQ(toInteger16(text), value) << text;
+    }
+    std::setlocale(LC_NUMERIC, "C");
 }
 
 TEST(LineSettings, ReadsBaudParityDataAndStopBits) {
