@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/failure.h"
 #include "support/harness.h"
-#include "window/guard.h"
 
 namespace vq72 {
 namespace {
@@ -36,15 +34,6 @@ TEST(ReportRoutine, OkHidesAtOnceAndTheNextTickGoesIdle) {
     EXPECT_EQ(h.program.report().ErrorPanelTicks, 0);
     h.clock.run(2);
     EXPECT_EQ(h.program.report().ErrorPanelTicks, -1);
-}
-
-// The program's own failure is reported; a programming error is no report and goes on.
-TEST(ReportingGuard, ReportsAFailureAndLetsAProgrammingErrorThrough) {
-    test::Harness h;
-    ReportingGuard step(h.program.report(), "SendCom");
-    EXPECT_FALSE(step([] { throw Failure(9005, "Input/output error"); }));
-    EXPECT_EQ(h.w.lblErrMsg.text(), "Input/output error");
-    EXPECT_THROW(step([] { throw std::out_of_range("no such entry"); }), std::out_of_range);
 }
 
 }  // namespace
