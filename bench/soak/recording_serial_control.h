@@ -33,7 +33,6 @@ public:
     int commPort() const override { return inner_.commPort(); }
     void setSettings(const std::string& settings) override { inner_.setSettings(settings); }
     void setHandshaking(int mode) override { inner_.setHandshaking(mode); }
-    void setInputMode(int mode) override { inner_.setInputMode(mode); }
     void setDTREnable(bool on) override { inner_.setDTREnable(on); }
     bool dtrEnable() const override { return inner_.dtrEnable(); }
     void setRTSEnable(bool on) override { inner_.setRTSEnable(on); }
@@ -75,9 +74,6 @@ public:
     void purge(PurgeScope scope) override {
         inner_.purge(scope);
         note(scope == PurgeScope::Both ? "purged both ways" : "purged input");
-    }
-    void setReadTimeouts(int interval, int multiplier, int constant) override {
-        inner_.setReadTimeouts(interval, multiplier, constant);
     }
     std::string devicePath(int port) const override { return inner_.devicePath(port); }
 

@@ -37,7 +37,6 @@ void SendSession::sendNow() {
         serial_.setCommPort(port_);
         serial_.setSettings(port_setup::kLineSettings);
         serial_.setHandshaking(port_setup::kNoHandshaking);
-        serial_.setInputMode(port_setup::kBinaryInput);
         serial_.setInputLen(port_setup::kInputLen);
         serial_.setOutBufferSize(port_setup::kOutBufferSize);
         serial_.setRThreshold(kReceiveThreshold);

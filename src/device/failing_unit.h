@@ -1,8 +1,8 @@
-// Runs one unit of a procedure and catches what it throws: a Failure (or any other exception)
-// becomes the failure's number and text instead of reaching the caller.
+// Runs one unit of a procedure and catches the program's own failures: a Failure becomes its
+// number and text instead of reaching the caller. Anything else (a programming error such as
+// std::logic_error, std::bad_alloc) is no failure to report and goes on to the caller.
 #pragma once
 
-#include <exception>
 #include <string>
 #include <utility>
 
@@ -10,7 +10,7 @@
 
 namespace vq72 {
 
-// What a failed unit carried: its number (0 when it was not a platform failure) and text.
+// What a failed unit carried: its number and text.
 struct FailureInfo {
     long number = 0;
     std::string description;
@@ -24,8 +24,6 @@ bool runUnit(Unit&& unit, FailureInfo& failure) {
         return true;
     } catch (const Failure& f) {
         failure = {f.number(), f.description()};
-    } catch (const std::exception& e) {
-        failure = {0, e.what()};
     }
     return false;
 }

@@ -24,10 +24,6 @@ std::optional<LineSettings::Parity> parityOf(const std::string& text) {
             return LineSettings::Parity::Even;
         case 'O':
             return LineSettings::Parity::Odd;
-        case 'M':
-            return LineSettings::Parity::Mark;
-        case 'S':
-            return LineSettings::Parity::Space;
         default:
             return std::nullopt;
     }
@@ -35,7 +31,6 @@ std::optional<LineSettings::Parity> parityOf(const std::string& text) {
 
 std::optional<LineSettings::StopBits> stopBitsOf(const std::string& text) {
     if (text == "1") return LineSettings::StopBits::One;
-    if (text == "1.5") return LineSettings::StopBits::OneAndHalf;
     if (text == "2") return LineSettings::StopBits::Two;
     return std::nullopt;
 }

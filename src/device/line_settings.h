@@ -8,16 +8,16 @@
 namespace vq72 {
 
 struct LineSettings {
-    enum class Parity { None, Even, Odd, Mark, Space };
-    enum class StopBits { One, OneAndHalf, Two };
+    enum class Parity { None, Even, Odd };
+    enum class StopBits { One, Two };
 
     int baud = 9600;
     Parity parity = Parity::None;
     int dataBits = 8;  // 5..8
     StopBits stopBits = StopBits::One;
 
-    // Nothing when the text is not of that form: a positive baud rate, N/E/O/M/S (either case),
-    // 5 to 8 data bits, and 1, 1.5 or 2 stop bits.
+    // Nothing when the text is not of that form: a positive baud rate, N/E/O (either case), 5 to 8
+    // data bits, and 1 or 2 stop bits.
     static std::optional<LineSettings> parse(const std::string& text);
 
     bool operator==(const LineSettings&) const = default;

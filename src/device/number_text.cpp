@@ -2,7 +2,8 @@
 
 #include <cctype>
 #include <cmath>
-#include <cstdlib>
+#include <locale>
+#include <sstream>
 
 #include "device/blank_trim.h"
 #include "platform/failure.h"
@@ -37,9 +38,14 @@ bool isDecimal(const std::string& text) {
 
 std::optional<double> numericValue(const std::string& text) {
     const std::string trimmed = trimBlanks(text);
-    if (trimmed.empty()) return std::nullopt;
     if (!isDecimal(trimmed)) return std::nullopt;
-    return std::strtod(trimmed.c_str(), nullptr);
+    // Read in the C locale: Qt sets the user's, whose decimal separator may be a comma (in which
+    // strtod reads "2.6" as 2).
+    std::istringstream in(trimmed);
+    in.imbue(std::locale::classic());
+    double value = 0;
+    in >> value;  // past a double's range: the largest double, outside every 16-bit range too
+    return value;
 }
 
 int toInteger16(const std::string& text) {

@@ -6,7 +6,6 @@ namespace vq72::port_setup {
 
 inline constexpr const char* kLineSettings = "9600,N,8,1";
 inline constexpr int kNoHandshaking = 0;
-inline constexpr int kBinaryInput = 1;
 inline constexpr int kInputLen = 2500;
 inline constexpr int kOutBufferSize = 2500;
 

@@ -1,5 +1,6 @@
-// Every failure number the program raises or tells apart, with its meaning. A Failure carries
-// one of these; the shell's answers to open() are listed here too.
+// Every failure number the program raises or tells apart, with its meaning: each failure has a
+// number of its own. A Failure carries one of these; the shell's answers to open() are listed
+// here too.
 #pragma once
 
 namespace vq72::failure_number {
@@ -8,6 +9,7 @@ namespace vq72::failure_number {
 inline constexpr long kNoSuchPort = 8002;           // the port number names no usable device
 inline constexpr long kPortInUse = 8005;            // another process holds the port
 inline constexpr long kPortNotOpen = 8012;          // Output on a closed port
+inline constexpr long kTransmitBufferFull = 1010;   // Output would pass OutBufferSize
 inline constexpr long kInvalidPropertyValue = 380;  // Settings text not understood
 inline constexpr long kSystemErrorBase = 9000;      // plus errno: any other failure of the port
 // Not a failure: a network port still connecting, opened when comm_event::kOpenSettled says
@@ -25,8 +27,8 @@ inline constexpr long kSettingsAccessDenied = -2147024891;  // the key cannot be
 // Application services: a running instance did not answer (the number of a call with an
 // unusable argument).
 inline constexpr long kInstanceNoAnswer = 5;
-// Shell: the target is empty, so there is nothing to open (the same number, another meaning).
-inline constexpr long kShellUnusableTarget = 5;
+// Shell: the target is empty, so there is nothing to open (the number of a bad file name).
+inline constexpr long kShellUnusableTarget = 52;
 
 // Shell answers to open(): above 32 it opened, 32 or below it did not.
 inline constexpr long kShellOpened = 42;

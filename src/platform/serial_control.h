@@ -50,7 +50,6 @@ public:
     virtual int commPort() const = 0;
     virtual void setSettings(const std::string& settings) = 0;  // "9600,N,8,1"
     virtual void setHandshaking(int mode) = 0;                  // 0 = none
-    virtual void setInputMode(int mode) = 0;                    // 1 = binary
     virtual void setDTREnable(bool on) = 0;
     virtual bool dtrEnable() const = 0;
     virtual void setRTSEnable(bool on) = 0;
@@ -65,9 +64,12 @@ public:
 
     // Received bytes not yet read, clamped to 0..32767.
     virtual int inBufferCount() const = 0;
-    // Takes up to InputLen waiting bytes out of the receive buffer.
+    // Takes up to InputLen waiting bytes out of the receive buffer, as received (the binary input
+    // mode, the only one).
     virtual std::string input() = 0;
-    // Hands every byte to the operating system, in order, before it returns.
+    // Hands every byte to the operating system, in order, before it returns. Bytes that would
+    // pass OutBufferSize are not written: it throws failure_number::kTransmitBufferFull and
+    // raises comm_event::kTxFull.
     virtual void output(const std::string& bytes) = 0;
 
     virtual int commEvent() const = 0;
@@ -76,9 +78,6 @@ public:
 
     // Discards waiting bytes (and aborts output not yet sent when the scope is Both).
     virtual void purge(PurgeScope scope) = 0;
-    // Read timeouts of the open port in milliseconds; a control may ignore them when its reads
-    // are event driven and never wait.
-    virtual void setReadTimeouts(int interval, int totalMultiplier, int totalConstant) = 0;
 
     // A port scan opens the given ports one after another and closes each again. A control may
     // prepare them all at once (network ports connect side by side). False when some are still

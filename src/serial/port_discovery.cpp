@@ -32,12 +32,6 @@ void PortDiscovery::portStartUp() {
         ignoringFailure([&] { link_.txtCom.setText(std::to_string(selection_.ComPortNumber)); });
         DetermineValidPorts();
     }
-
-    step([&] {
-        if (serial_.portOpen()) {
-            serial_.setReadTimeouts(kReadIntervalTimeout, kReadTotalMultiplier, kReadTotalConstant);
-        }
-    });
 }
 
 void PortDiscovery::restoreCheckMark(const std::string& saved) {
@@ -118,7 +112,6 @@ void PortDiscovery::DetermineValidPorts() {
     unit([&] { serial_.setCommPort(selection_.ComPortNumber); });
     unit([&] { serial_.setSettings(kLineSettings); });
     unit([&] { serial_.setHandshaking(kNoHandshaking); });
-    unit([&] { serial_.setInputMode(kBinaryInput); });
     unit([&] { serial_.setDTREnable(false); });
     unit([&] { serial_.setRTSEnable(false); });
     unit([&] { serial_.setInputLen(kInputLen); });

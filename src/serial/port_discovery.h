@@ -21,14 +21,9 @@ class PortDiscovery {
 public:
     static constexpr const char* kLineSettings = port_setup::kLineSettings;
     static constexpr int kNoHandshaking = port_setup::kNoHandshaking;
-    static constexpr int kBinaryInput = port_setup::kBinaryInput;
     static constexpr int kInputLen = port_setup::kInputLen;
     static constexpr int kOutBufferSize = port_setup::kOutBufferSize;
     static constexpr int kReceiveThreshold = 11;
-    // Read timeouts in milliseconds, applied once per run by the port start-up.
-    static constexpr int kReadIntervalTimeout = 2;
-    static constexpr int kReadTotalMultiplier = 1;
-    static constexpr int kReadTotalConstant = 1000;
     // The title of the report that a chosen port cannot be stored.
     static constexpr const char* kSettingsTitle = "Settings";
 
@@ -45,7 +40,8 @@ public:
           serial_(serial),
           app_(app) {}
 
-    // Scans the ports, restores the saved "ComPort", opens it and sets the read timeouts.
+    // Scans the ports, restores the saved "ComPort" and opens it. (Reads are event driven and
+    // never wait: there are no read timeouts to set.)
     void portStartUp();
     // Lists the ports that open (at most twelve) in the Com menu, then reopens the selected one;
     // while network ports still connect, it stops after "Searching for Com Ports" until

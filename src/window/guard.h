@@ -1,8 +1,7 @@
-// Applies a procedure's failure rule to its steps. Each call runs one unit; a Failure (or any
-// other exception) thrown inside it is handled here and never reaches the caller.
+// Applies a procedure's failure rule to its steps. Each call runs one unit; a Failure thrown
+// inside it is handled here and never reaches the caller.
 #pragma once
 
-#include <exception>
 #include <functional>
 #include <string>
 #include <utility>

@@ -31,9 +31,10 @@ TEST_F(SendSessionTest, OpensAt9600N81WithDtrAndRtsThenDiscardsStaleBytesAndWrit
     serial.received = "VQ7240 CT-OK\r\n";  // left from an earlier exchange
     session.send(kPort, kCommand);
     const std::vector<std::string> expected{
-        "setCommPort(3)",     "setSettings(9600,N,8,1)", "setHandshaking(0)", "setInputMode(1)",
-        "setInputLen(2500)",  "setOutBufferSize(2500)",  "setRThreshold(1)",  "setPortOpen(true)",
-        "setDTREnable(true)", "setRTSEnable(true)",      "purge(receive)",    "output"};
+        "setCommPort(3)", "setSettings(9600,N,8,1)", "setHandshaking(0)", "setInputLen(2500)",
+        "setOutBufferSize(2500)", "setRThreshold(1)", "setPortOpen(true)",
+        // then the modem lines, and the write after the stale bytes have gone
+        "setDTREnable(true)", "setRTSEnable(true)", "purge(receive)", "output"};
     EXPECT_EQ(serial.calls, expected);
     EXPECT_EQ(serial.written, std::vector<std::string>{kCommand});
     EXPECT_EQ(session.state(), SendSession::State::AwaitingReply);

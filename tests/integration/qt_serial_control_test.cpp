@@ -63,7 +63,6 @@ protected:
         control_->setCommPort(kPort);
         control_->setSettings("9600,N,8,1");
         control_->setHandshaking(0);
-        control_->setInputMode(1);
         control_->setInputLen(2500);
         control_->setOutBufferSize(2500);
         control_->setRThreshold(11);
@@ -120,6 +119,7 @@ TEST_F(QtSerialControlTest, OpeningApplies9600N81AndKeepsModemLinesAsSet) {
     device_->transmit(std::string(10, 'x'));
     ASSERT_TRUE(processEventsUntil([&] { return c.inBufferCount() == 10; }));
     EXPECT_EQ(count(comm_event::kReceive), 0);
+    c.setOutBufferSize(3);  // "CTS" just fits
     c.output("CTS");
     ASSERT_TRUE(processEventsUntil([&] { return count(comm_event::kReceive) > 0; }));
     ASSERT_TRUE(processEventsUntil([&] { return c.inBufferCount() == 24; }));
@@ -127,6 +127,9 @@ TEST_F(QtSerialControlTest, OpeningApplies9600N81AndKeepsModemLinesAsSet) {
     EXPECT_EQ(c.input(), std::string(10, 'x'));
     c.setInputLen(2500);
     EXPECT_EQ(c.input(), "VQ7240 CT-OK\r\n");
+    // Bytes past OutBufferSize are refused, not dropped as if written.
+    EXPECT_THROW(c.output("CTS?"), Failure);
+    EXPECT_TRUE(processEventsUntil([&] { return count(comm_event::kTxFull) == 1; }));
     c.setPortOpen(false);
     EXPECT_FALSE(c.dtrEnable());
     EXPECT_FALSE(c.rtsEnable());

@@ -1,17 +1,22 @@
 // vq72-osd-send as a process against the simulated device on a pseudo-terminal: acknowledged
-// sends, silence, a locked port and its listing, asking the ports, ending by signal, a batch of
-// devices and an endless batch file.
+// sends, silence, a locked port and its listing, asking the ports, ending by signal (and the end
+// signals' handler in this process), a batch of devices and an endless batch file.
 // Lock files live in a folder of the test's own (VQ72_LOCK_DIR).
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <QProcess>
+#include <QSocketNotifier>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 
 #include "platform/port_lock.h"
+#include "platform/qt/termination_signals.h"
 #include "sim/simulated_device.h"
 #include "support/lock_scene.h"
 #include "support/scratch_folder.h"
@@ -198,6 +203,21 @@ TEST_F(SenderProcessTest, EndSignalsCloseThePortAndRemoveTheLockFile) {
                   "vq72-osd-send: ended by signal " + std::to_string(number) + "; port closed\n");
         EXPECT_FALSE(std::filesystem::exists(lock)) << lock << " was left behind";
     }
+}
+
+// The handler's socket pair is never inherited by a program the process starts (the PDF viewer)
+// and never blocks the handler; a signal whose byte cannot be written leaves the interrupted
+// code's errno alone.
+TEST(TerminationSignals, WakeUpPairIsPrivateNonBlockingAndKeepsErrno) {
+    const TerminationSignals handler;
+    const int readEnd = static_cast<int>(handler.findChild<QSocketNotifier*>()->socket());
+    EXPECT_NE(::fcntl(readEnd, F_GETFD) & FD_CLOEXEC, 0);
+    EXPECT_NE(::fcntl(readEnd, F_GETFL) & O_NONBLOCK, 0);
+    ::signal(SIGPIPE, SIG_IGN);
+    ASSERT_EQ(::shutdown(readEnd, SHUT_RD), 0);  // the handler's write now fails (EPIPE)
+    errno = EDOM;
+    ::raise(SIGTERM);
+    EXPECT_EQ(errno, EDOM);
 }
 
 // Three devices from standard input, the second one silent: a line each as it completes, the

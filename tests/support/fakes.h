@@ -68,7 +68,6 @@ public:
     int commPort() const override { return port_; }
     void setSettings(const std::string& s) override { record("setSettings(" + s + ")"); }
     void setHandshaking(int mode) override { recorded("setHandshaking", mode); }
-    void setInputMode(int mode) override { recorded("setInputMode", mode); }
     void setDTREnable(bool on) override { dtr_ = recorded("setDTREnable", on); }
     bool dtrEnable() const override { return dtr_; }
     void setRTSEnable(bool on) override { rts_ = recorded("setRTSEnable", on); }
@@ -117,10 +116,6 @@ public:
     void purge(PurgeScope scope) override {
         record(scope == PurgeScope::Both ? "purge(both)" : "purge(receive)");
         received.clear();
-    }
-    void setReadTimeouts(int interval, int multiplier, int constant) override {
-        record("setReadTimeouts(" + std::to_string(interval) + "," + std::to_string(multiplier) +
-               "," + std::to_string(constant) + ")");
     }
     std::string devicePath(int port) const override { return "/dev/fake" + std::to_string(port); }
     bool beginPortScan(const std::vector<int>& ports) override {

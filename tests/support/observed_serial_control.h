@@ -27,7 +27,6 @@ public:
     int commPort() const override { return real_.commPort(); }
     void setSettings(const std::string& settings) override { real_.setSettings(settings); }
     void setHandshaking(int mode) override { real_.setHandshaking(mode); }
-    void setInputMode(int mode) override { real_.setInputMode(mode); }
     void setDTREnable(bool on) override { real_.setDTREnable(on); }
     bool dtrEnable() const override { return real_.dtrEnable(); }
     void setRTSEnable(bool on) override { real_.setRTSEnable(on); }
@@ -61,9 +60,6 @@ public:
     void purge(PurgeScope scope) override {
         dropped_ += static_cast<std::size_t>(real_.inBufferCount());
         real_.purge(scope);
-    }
-    void setReadTimeouts(int interval, int totalMultiplier, int totalConstant) override {
-        real_.setReadTimeouts(interval, totalMultiplier, totalConstant);
     }
     bool beginPortScan(const std::vector<int>& ports) override {
         return real_.beginPortScan(ports);

@@ -1,6 +1,6 @@
-// Device facts: the OSD frame, the receive buffer, numbers, line settings, settings paths and the
+// Device facts: the OSD frame, the receive buffer, numbers, failing units, settings paths and the
 // port map.
-#include "device/line_settings.h"
+#include "device/failing_unit.h"
 #include "device/network_port.h"
 #include "device/number_text.h"
 #include "device/port_map.h"
@@ -8,6 +8,8 @@
 #include "device/settings_store.h"
 
 #include <gtest/gtest.h>
+#include <clocale>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -138,20 +140,19 @@ TEST(ReceiveBuffer, CountsEveryAcknowledgementOfALongBatchOnce) {
     }
 }
 
-TEST(NumberText, ConvertsTagsAndSettingsTo16BitWithHalfToEvenRounding) {
+// Also where the program's locale writes numbers with a decimal comma (Qt takes the user's).
+TEST(NumberText, ConvertsTagsAndSettingsTo16BitWithHalfToEvenRoundingInAnyLocale) {
     const std::pair<std::string, int> cases[] = {
         {" 3", 3}, {"3 ", 3}, {"12", 12}, {"-4", -4}, {"2.5", 2}, {"3.5", 4}, {"32767", 32767}};
-    for (const auto& [text, value] : cases) EXPECT_EQ(toInteger16(text), value) << text;
+    for (const char* locale : {"de_DE.UTF-8", "C"}) {
+        ASSERT_NE(std::setlocale(LC_NUMERIC, locale), nullptr) << locale;
+        for (const auto& [text, value] : cases) EXPECT_EQ(toInteger16(text), value) << text;
+    }
 }
 
-TEST(LineSettings, ReadsBaudParityDataAndStopBits) {
-    const auto s = LineSettings::parse("9600,N,8,1");
-    ASSERT_TRUE(s.has_value());
-    EXPECT_EQ(s->baud, 9600);
-    EXPECT_EQ(s->parity, LineSettings::Parity::None);
-    EXPECT_EQ(s->dataBits, 8);
-    EXPECT_EQ(s->stopBits, LineSettings::StopBits::One);
-    EXPECT_EQ(LineSettings::parse("19200,e,7,1.5")->stopBits, LineSettings::StopBits::OneAndHalf);
+// Only the program's own failures are caught: a programming error is none, and goes on.
+TEST(FailingUnit, LetsAProgrammingErrorThrough) {
+    EXPECT_THROW(ignoringFailure([] { throw std::out_of_range("no entry"); }), std::out_of_range);
 }
 
 TEST(SettingsStorePath, LeavesOutEmptyTitleAndSectionWithTheirSeparators) {

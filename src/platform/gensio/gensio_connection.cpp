@@ -53,10 +53,6 @@ unsigned int sergensioParity(LineSettings::Parity parity) {
             return SERGENSIO_PARITY_EVEN;
         case LineSettings::Parity::Odd:
             return SERGENSIO_PARITY_ODD;
-        case LineSettings::Parity::Mark:
-            return SERGENSIO_PARITY_MARK;
-        case LineSettings::Parity::Space:
-            return SERGENSIO_PARITY_SPACE;
         case LineSettings::Parity::None:
             break;
     }

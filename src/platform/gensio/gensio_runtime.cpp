@@ -2,6 +2,7 @@
 
 #include <gensio/gensio.h>
 
+#include <system_error>
 #include <thread>
 
 #include "platform/failure.h"
@@ -30,7 +31,12 @@ public:
                      gensio_err_to_str(error) + ").";
             return;
         }
-        events_ = std::thread([this] { gensio_os_funcs_wait(os_, stop_, 1, nullptr); });
+        try {
+            events_ = std::thread([this] { gensio_os_funcs_wait(os_, stop_, 1, nullptr); });
+        } catch (const std::system_error& e) {
+            error_ = "Network serial ports cannot be used: gensio's thread does not start (" +
+                     std::string(e.what()) + ").";
+        }
     }
 
     ~GensioRuntime() {

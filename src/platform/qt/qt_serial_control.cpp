@@ -30,26 +30,10 @@ QSerialPort::Parity qtParity(LineSettings::Parity parity) {
             return QSerialPort::EvenParity;
         case LineSettings::Parity::Odd:
             return QSerialPort::OddParity;
-        case LineSettings::Parity::Mark:
-            return QSerialPort::MarkParity;
-        case LineSettings::Parity::Space:
-            return QSerialPort::SpaceParity;
         case LineSettings::Parity::None:
             break;
     }
     return QSerialPort::NoParity;
-}
-
-QSerialPort::StopBits qtStopBits(LineSettings::StopBits stopBits) {
-    switch (stopBits) {
-        case LineSettings::StopBits::OneAndHalf:
-            return QSerialPort::OneAndHalfStop;
-        case LineSettings::StopBits::Two:
-            return QSerialPort::TwoStop;
-        case LineSettings::StopBits::One:
-            break;
-    }
-    return QSerialPort::OneStop;
 }
 
 // Handshaking: 0 none, 1 XON/XOFF, 2 RTS/CTS, 3 both (RTS/CTS is the one QSerialPort can do).
@@ -114,18 +98,21 @@ void QtSerialControl::setHandshaking(int mode) {
 bool QtSerialControl::lineSettingsApplied() {
     return port_.setBaudRate(settings_.baud) && port_.setParity(qtParity(settings_.parity)) &&
            port_.setDataBits(static_cast<QSerialPort::DataBits>(settings_.dataBits)) &&
-           port_.setStopBits(qtStopBits(settings_.stopBits)) &&
+           port_.setStopBits(settings_.stopBits == LineSettings::StopBits::Two
+                                 ? QSerialPort::TwoStop
+                                 : QSerialPort::OneStop) &&
            port_.setFlowControl(qtFlowControl(handshaking_));
 }
 
 void QtSerialControl::applyLineSettings() {
-    if (!lineSettingsApplied() && port_.isOpen()) {
-        const std::string text = port_.errorString().toStdString();
-        port_.clearError();
-        throw Failure(failure_number::kSystemErrorBase + errno,
-                      "Cannot apply the port settings to " + port_.portName().toStdString() + ": " +
-                          text + ".");
-    }
+    if (lineSettingsApplied()) return;
+    const int error = errno;
+    if (!port_.isOpen()) return;
+    const std::string text = port_.errorString().toStdString();
+    port_.clearError();
+    throw Failure(
+        failure_number::kSystemErrorBase + error,
+        "Cannot apply the port settings to " + port_.portName().toStdString() + ": " + text + ".");
 }
 
 void QtSerialControl::setDTREnable(bool on) {
@@ -230,7 +217,6 @@ void QtSerialControl::startLineAfresh() {
     dtr_ = rts_ = false;
     driveModemLine(true, false);
     driveModemLine(false, false);
-    lineErrors_ = readLineErrorCounts(static_cast<int>(port_.handle()));
 }
 
 void QtSerialControl::lockPort(const std::string& path, const std::string& device) {
@@ -301,7 +287,10 @@ void QtSerialControl::output(const std::string& bytes) {
     const qint64 unsent = network_ ? static_cast<qint64>(network_->unsent()) : port_.bytesToWrite();
     if (unsent + static_cast<qint64>(heldOutput_.size()) + size > outBufferSize_) {
         raiseLater(comm_event::kTxFull);
-        return;
+        throw Failure(failure_number::kTransmitBufferFull,
+                      "Cannot write to " + map_.device(commPort_) +
+                          ": its transmit buffer is full, what was written before has not gone "
+                          "out yet.");
     }
     if (waitingForQuiet()) {
         heldOutput_ += bytes;
@@ -381,15 +370,7 @@ void QtSerialControl::takeReceivedBytes() {
         heardDuringQuietWait();
         return;
     }
-    if (lineErrors_) {
-        if (const auto now = readLineErrorCounts(static_cast<int>(port_.handle()))) {
-            const std::vector<int> events = lineErrorEvents(*lineErrors_, *now);
-            lineErrors_ = now;
-            for (const int code : events) raise(code);
-        }
-    }
-    // A line error's handler may have closed the port meanwhile.
-    if (localPortOpen() && rThreshold_ > 0 && port_.bytesAvailable() >= rThreshold_) {
+    if (rThreshold_ > 0 && port_.bytesAvailable() >= rThreshold_) {
         raise(comm_event::kReceive);
     }
 }

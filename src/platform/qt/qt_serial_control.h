@@ -20,14 +20,12 @@
 #include <chrono>
 #include <map>
 #include <memory>
-#include <optional>
 #include <set>
 
 #include "device/line_settings.h"
 #include "device/port_map.h"
 #include "platform/network/network_connector.h"
 #include "platform/posix/port_lock_files.h"
-#include "platform/qt/line_error_counters.h"
 #include "platform/serial_control.h"
 
 namespace vq72 {
@@ -61,8 +59,6 @@ public:
     int commPort() const override { return commPort_; }
     void setSettings(const std::string& settings) override;
     void setHandshaking(int mode) override;
-    // Reads always hand over the bytes as received, so the binary mode is the only one.
-    void setInputMode(int /*mode*/) override {}
     void setDTREnable(bool on) override;
     bool dtrEnable() const override { return dtr_; }
     void setRTSEnable(bool on) override;
@@ -82,9 +78,6 @@ public:
     void setEventHandler(std::function<void()> handler) override { handler_ = std::move(handler); }
 
     void purge(PurgeScope scope) override;
-    // Reads are event driven and never wait, so read timeouts have nothing to bound.
-    void setReadTimeouts(int /*interval*/, int /*totalMultiplier*/,
-                         int /*totalConstant*/) override {}
 
     bool beginPortScan(const std::vector<int>& ports) override;
 
@@ -121,7 +114,7 @@ private:
     // device, one that hung up, bytes of ours still unsent, settings refused).
     bool reopenHeld(const std::string& device);
     void releaseHeldPort();
-    // After an open: DTR and RTS off, the line's error counts read anew.
+    // After an open: DTR and RTS off.
     void startLineAfresh();
     void applyLineSettings();
     bool lineSettingsApplied();
@@ -173,7 +166,6 @@ private:
     int commEvent_ = 0;
     std::function<void()> handler_;
     bool drivingModemLine_ = false;
-    std::optional<LineErrorCounts> lineErrors_;
 };
 
 }  // namespace vq72

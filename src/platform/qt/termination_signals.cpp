@@ -6,6 +6,7 @@
 #include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <cerrno>
 #endif
 
 namespace vq72 {
@@ -16,16 +17,20 @@ namespace {
 int wakeFds[2] = {-1, -1};
 constexpr int kHandled[] = {SIGTERM, SIGINT, SIGHUP};
 
-// Only async-signal-safe work here: one byte into the socket pair wakes the event loop.
+// Only async-signal-safe work here: one byte into the socket pair wakes the event loop. A full
+// pair drops it (the loop has a byte to read already), and the interrupted code keeps its errno.
 void onSignal(int number) {
+    const int savedErrno = errno;
     const char byte = static_cast<char>(number);
     [[maybe_unused]] const ssize_t written = ::write(wakeFds[0], &byte, 1);
+    errno = savedErrno;
 }
 
 }  // namespace
 
 TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, wakeFds) != 0) return;
+    // Never inherited by a program we start (the PDF viewer), never blocking the handler.
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, wakeFds) != 0) return;
     notifier_ = new QSocketNotifier(wakeFds[1], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, [this] {
         char byte = 0;
