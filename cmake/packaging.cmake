@@ -13,7 +13,7 @@ endforeach()
 
 install(TARGETS ${VQ72_INSTALLED_PROGRAMS} RUNTIME DESTINATION ${VQ72_LIBEXEC})
 # The modules, loaded from the programs' own folder: network serial ports, the instances' link.
-install(TARGETS vq72-network-gensio vq72-single-instance LIBRARY DESTINATION ${VQ72_LIBEXEC})
+install(TARGETS vq72-network-gensio LIBRARY DESTINATION ${VQ72_LIBEXEC})
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/install-links)
 foreach(program ${VQ72_INSTALLED_PROGRAMS})
     file(CREATE_LINK ../${VQ72_LIBEXEC}/${program} ${CMAKE_BINARY_DIR}/install-links/${program} SYMBOLIC)

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "platform/app_services.h"
-#include "platform/qt_widgets/instance_link.h"
+#include "platform/single_instance/single_instance.h"
 
 namespace vq72 {
 
@@ -46,15 +46,15 @@ public:
     void doEvents() override;
 
 private:
-    // The link, its module loaded on first use; null when the module cannot be loaded or there
-    // is no safe place to meet (said once on standard error).
-    InstanceLink* link();
+    // The link, made on first use; null when there is no safe place to meet (said once on
+    // standard error).
+    SingleInstance* link();
 
     QStringList arguments_;
     QString serverName_;
     QString placeProblem_;
     QWidget* window_ = nullptr;
-    std::unique_ptr<InstanceLink> link_;
+    std::unique_ptr<SingleInstance> link_;
     bool linkFailed_ = false;
 };
 
