@@ -35,11 +35,7 @@ Application::Application(const LaunchOptions& options)
       settings_(demo_ ? DemoDevice::kSettingsSuffix : ""),
       serial_(portMapFor(demo_.get(), settings_)),
       app_(toQStringList(options.commandLine)),
-      program_(Platform{serial_, settings_, shell_, app_, mainWindowHost_, aboutSlot_}),
-      view_(program_.frm_VQ72xx, program_) {
-    mainWindowHost_.attach(&view_);
-    about_ = std::make_unique<QtAboutHost>(program_.frm_VQ72xx.state, shell_, &view_);
-    aboutSlot_.attach(about_.get());
+      program_(window_, Platform{serial_, settings_, shell_, app_, view_, about_}) {
     app_.setMainWindow(&view_);
     // The program ends when its window has unloaded, whatever other window is still open.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -64,13 +60,13 @@ void Application::start() {
     loading_ = true;
     program_.Form_Load();
     loading_ = false;
-    if (!splash_) program_.frm_VQ72xx.tmrSplash.setEnabled(false);
+    if (!splash_) window_.tmrSplash.setEnabled(false);
     // A termination signal came while the load let events run: the window unloads now that the
     // load is through (a port it opened is closed).
     if (terminating_) view_.close();
     // The window may also have unloaded during the load, closed by a later instance.
     if (unloaded_) return;
-    timers_ = std::make_unique<TimerDriver>(program_.frm_VQ72xx, program_);
+    timers_ = std::make_unique<TimerDriver>(window_, program_);
     view_.show();
     // Reading the icon's picture is not needed for the first frame.
     runAfterFirstFrame(&view_, [this] { view_.setWindowIcon(programIcon()); });
