@@ -19,9 +19,14 @@ QStringList toQStringList(const std::vector<std::string>& texts) {
     return list;
 }
 
+// The demo's simulated device is port 1, and the demo keeps a settings file of its own, so that
+// the user's saved port is never touched.
+constexpr int kDemoPort = 1;
+constexpr const char* kDemoSettingsSuffix = "-demo";
+
 // The run's port map; entries left out of it are named once, on standard error.
-PortMap portMapFor(const DemoDevice* demo, SettingsBacking& settings) {
-    if (demo != nullptr) return PortMap::parse(demo->portMap());
+PortMap portMapFor(const SimulatorProcess* demo, SettingsBacking& settings) {
+    if (demo != nullptr) return PortMap::parse(std::to_string(kDemoPort) + "=" + demo->portPath());
     PortMap map = PortMap::forRun(std::getenv(PortMap::kEnvironmentVariable), settings);
     for (const std::string& problem : map.problems()) std::cerr << "vq72-osd: " << problem << '\n';
     return map;
@@ -31,8 +36,9 @@ PortMap portMapFor(const DemoDevice* demo, SettingsBacking& settings) {
 
 Application::Application(const LaunchOptions& options)
     : splash_(options.splash),
-      demo_(options.simulate ? std::make_unique<DemoDevice>() : nullptr),
-      settings_(demo_ ? DemoDevice::kSettingsSuffix : ""),
+      demo_(options.simulate ? std::make_unique<SimulatorProcess>(QStringList{"--screen-lines"})
+                             : nullptr),
+      settings_(demo_ ? kDemoSettingsSuffix : ""),
       serial_(portMapFor(demo_.get(), settings_)),
       app_(toQStringList(options.commandLine)),
       program_(window_, Platform{serial_, settings_, shell_, app_, view_, about_}) {
@@ -46,16 +52,12 @@ Application::Application(const LaunchOptions& options)
                      [this] { terminate(); });
 }
 
-Application::~Application() {
-    // The device calls the monitor from its own thread: stop it before anything goes.
-    if (demo_) demo_->device().stop();
-}
-
 void Application::start() {
     if (demo_) {
-        // The demo starts with its device chosen, as if port 1 had been picked before.
-        program_.settings().SaveRegSetting(kAppTitle, kFormInitSection, "ComPort", " 1");
-        monitor_ = std::make_unique<SimulatedMonitorView>(demo_->device());
+        // The demo starts with its device chosen, as if its port had been picked before.
+        program_.settings().SaveRegSetting(kAppTitle, kFormInitSection, "ComPort",
+                                           " " + std::to_string(kDemoPort));
+        monitor_ = std::make_unique<SimulatedMonitorView>(*demo_);
     }
     loading_ = true;
     program_.Form_Load();

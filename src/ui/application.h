@@ -12,8 +12,8 @@
 #include "platform/qt/termination_signals.h"
 #include "platform/qt_widgets/qt_app_services.h"
 #include "platform/qt_widgets/qt_shell.h"
+#include "platform/simulator/simulator_process.h"
 #include "ui/about_window_host.h"
-#include "ui/demo_device.h"
 #include "ui/launch_options.h"
 #include "ui/main_window_view.h"
 #include "ui/simulated_monitor_view.h"
@@ -23,9 +23,9 @@ namespace vq72 {
 
 class Application {
 public:
-    // Needs a QApplication.
+    // Needs a QApplication. Throws SimulatorFailure when the demo's simulated device cannot
+    // start.
     explicit Application(const LaunchOptions& options);
-    ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
@@ -38,8 +38,8 @@ private:
     void terminate();
 
     bool splash_;
-    // The demo's device comes first: the serial control's port map names its port.
-    std::unique_ptr<DemoDevice> demo_;
+    // The demo's simulated device comes first: the serial control's port map names its port.
+    std::unique_ptr<SimulatorProcess> demo_;
     QtSettingsBacking settings_;
     QtSerialControl serial_;
     QtShell shell_;

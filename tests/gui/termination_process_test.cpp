@@ -2,7 +2,7 @@
 // ends through its normal unload on SIGTERM while its port is open, and also while its start-up
 // shows the "EndTask" message box (a first copy that is stopped cannot be closed): it exits
 // normally and leaves no lock file behind. (The three end signals themselves: the sender's
-// process test.)
+// process test.) Its demo, where no pseudo-terminal can be had, says so and ends.
 #include <QElapsedTimer>
 #include <QtTest>
 
@@ -94,6 +94,26 @@ private slots:
         device.stop();
         first.kill();
         first.waitForFinished();
+    }
+
+    void theDemoWithoutAPseudoTerminalSaysWhyInOneLineAndExits2() {
+        const ScratchFolder home;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LD_PRELOAD", VQ72_NO_PTY_LIBRARY);
+        environment.insert("ASAN_OPTIONS", "verify_asan_link_order=0");
+        environment.insert("XDG_CONFIG_HOME", QString::fromStdString(home.path("config")));
+        environment.insert("XDG_RUNTIME_DIR", QString::fromStdString(home.path()));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(VQ72_OSD_PROGRAM, {"--simulate"});
+        QVERIFY(program.waitForFinished(kBoundMs));
+        QCOMPARE(program.exitCode(), 2);
+        const QString errors = program.readAllStandardError();
+        QVERIFY2(errors.startsWith("vq72-osd: cannot start the simulated device ") &&
+                     errors.endsWith(": no pseudo-terminal can be opened (openpty): No such file "
+                                     "or directory\n") &&
+                     errors.count('\n') == 1,
+                 qPrintable(errors));
     }
 };
 
