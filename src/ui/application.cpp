@@ -7,7 +7,6 @@
 #include <iostream>
 
 #include "device/port_map.h"
-#include "platform/qt_widgets/after_first_frame.h"
 #include "ui/program_icon.h"
 
 namespace vq72 {
@@ -69,9 +68,8 @@ void Application::start() {
     // The window may also have unloaded during the load, closed by a later instance.
     if (unloaded_) return;
     timers_ = std::make_unique<TimerDriver>(window_, program_);
+    view_.setWindowIcon(programIcon());
     view_.show();
-    // Reading the icon's picture is not needed for the first frame.
-    runAfterFirstFrame(&view_, [this] { view_.setWindowIcon(programIcon()); });
     if (monitor_) {
         monitor_->move(view_.frameGeometry().topRight() + QPoint(16, 0));
         monitor_->show();

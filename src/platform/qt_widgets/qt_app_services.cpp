@@ -8,7 +8,6 @@
 #include "device/program_identity.h"
 #include "platform/failure.h"
 #include "platform/failure_numbers.h"
-#include "platform/qt_widgets/after_first_frame.h"
 #include "platform/qt_widgets/instance_name.h"
 
 namespace vq72 {
@@ -50,12 +49,6 @@ std::string QtAppServices::programFolder() const {
 }
 
 bool QtAppServices::previousInstance() {
-    if (!instanceMayBeListening(serverName_)) {
-        runAfterFirstFrame(window_, [this] {
-            if (SingleInstance* instance = link()) instance->claim();
-        });
-        return false;
-    }
     SingleInstance* instance = link();
     if (instance == nullptr) return false;
     // Only a copy of this program counts, one that answers or at least runs as this user.
@@ -63,7 +56,7 @@ bool QtAppServices::previousInstance() {
     const Kind holder =
         instance->ask(instance_protocol::kFind, QString::fromLatin1(kAppTitle)).kind;
     if (holder == Kind::Answered || holder == Kind::Silent) return true;
-    // A name left behind by an instance that died, or held by a stranger.
+    // Nobody, or a name left behind by an instance that died, or held by a stranger.
     instance->claim();
     return false;
 }

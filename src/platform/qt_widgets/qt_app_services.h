@@ -32,9 +32,8 @@ public:
     std::string programFolder() const override;
     char pathSeparator() const override { return '/'; }
 
-    // Without a running instance, this one takes the instance name: at once when a name was left
-    // behind or a stranger holds it (said on standard error), else once the main window's first
-    // frame is up.
+    // Without a running instance, this one takes the instance name (also one left behind, or held
+    // by a stranger, which is said on standard error).
     bool previousInstance() override;
     void activate(const std::string& title) override;
     WindowLookup findWindow(const std::string& title) override;
