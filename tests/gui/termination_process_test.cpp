@@ -4,6 +4,7 @@
 // normally and leaves no lock file behind. (The three end signals themselves: the sender's
 // process test.) Its demo, where no pseudo-terminal can be had, says so and ends.
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QtTest>
 
 #include <csignal>
@@ -108,12 +109,10 @@ private slots:
         program.start(VQ72_OSD_PROGRAM, {"--simulate"});
         QVERIFY(program.waitForFinished(kBoundMs));
         QCOMPARE(program.exitCode(), 2);
-        const QString errors = program.readAllStandardError();
-        QVERIFY2(errors.startsWith("vq72-osd: cannot start the simulated device ") &&
-                     errors.endsWith(": no pseudo-terminal can be opened (openpty): No such file "
-                                     "or directory\n") &&
-                     errors.count('\n') == 1,
-                 qPrintable(errors));
+        const QString simulator = QFileInfo(VQ72_OSD_PROGRAM).canonicalPath() + "/vq72-osd-sim";
+        QCOMPARE(program.readAllStandardError(),
+                 "vq72-osd: cannot start the simulated device " + simulator +
+                     ": no pseudo-terminal can be opened (openpty): No such file or directory\n");
     }
 };
 
