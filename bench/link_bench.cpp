@@ -272,9 +272,10 @@ int main(int argc, char** argv) {
     test::FakeAppServices app;
     app.onDoEvents = [] { QCoreApplication::processEvents(); };
     test::FakeWindowSystem windows;
-    Program program(Platform{serial, settings, shell, app, windows, windows});
-    TimerDriver timers(program.frm_VQ72xx, program);
-    FoundWatch watch(program.frm_VQ72xx);
+    MainWindowModel window;
+    Program program(window, Platform{serial, settings, shell, app, windows, windows});
+    TimerDriver timers(window, program);
+    FoundWatch watch(window);
     std::vector<Clock::time_point> ctsWritten;
     serial.onOutput = [&](const std::string& bytes) {
         if (bytes == CommandChannel::kPresencePollText) ctsWritten.push_back(Clock::now());

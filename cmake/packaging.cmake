@@ -1,6 +1,5 @@
-# Installation and the Debian package: the programs, the network ports' module and the manual in
-# lib/vq72-osd, linked
-# from bin, a desktop entry and its icon.
+# Installation and the Debian package: the programs and the manual in lib/vq72-osd, linked from
+# bin, a desktop entry and its icon.
 include(GNUInstallDirs)
 set(VQ72_LIBEXEC lib/vq72-osd)
 
@@ -12,8 +11,6 @@ foreach(tool vq72-osd-send vq72-osd-sim)
 endforeach()
 
 install(TARGETS ${VQ72_INSTALLED_PROGRAMS} RUNTIME DESTINATION ${VQ72_LIBEXEC})
-# The modules, loaded from the programs' own folder: network serial ports, the instances' link.
-install(TARGETS vq72-network-gensio vq72-single-instance LIBRARY DESTINATION ${VQ72_LIBEXEC})
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/install-links)
 foreach(program ${VQ72_INSTALLED_PROGRAMS})
     file(CREATE_LINK ../${VQ72_LIBEXEC}/${program} ${CMAKE_BINARY_DIR}/install-links/${program} SYMBOLIC)

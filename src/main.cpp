@@ -1,6 +1,7 @@
 // VQ72_OSD: loads one line of on-screen-display text into a VQ72xx video device.
 #include <QApplication>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,8 @@
 
 namespace {
 
-constexpr int kNoDisplay = 2;
+// The program cannot run here: no display, or no simulated device for the demo.
+constexpr int kCannotRun = 2;
 
 std::vector<std::string> argumentsOf(int argc, char** argv) {
     return {argv + 1, argv + argc};
@@ -32,12 +34,18 @@ int main(int argc, char** argv) {
     }
     if (const std::string message = vq72::missingDisplayMessage(argv[0]); !message.empty()) {
         std::cerr << message << '\n';
-        return kNoDisplay;
+        return kCannotRun;
     }
 
     QApplication qt(argc, argv);
     // Qt has taken out its own options (-platform, -style ...); the rest is ours.
-    vq72::Application application(vq72::parseLaunchOptions(argumentsOf(argc, argv)));
-    application.start();
-    return application.exec();
+    std::optional<vq72::Application> application;
+    try {
+        application.emplace(vq72::parseLaunchOptions(argumentsOf(argc, argv)));
+    } catch (const vq72::SimulatorFailure& failure) {
+        std::cerr << "vq72-osd: " << failure.what() << '\n';
+        return kCannotRun;
+    }
+    application->start();
+    return application->exec();
 }

@@ -186,7 +186,7 @@ public:
         app_.onDoEvents = [] { QCoreApplication::processEvents(); };
         backing_.values["HKEY_LOCAL_MACHINE\\SOFTWARE\\Flarn\\VQ72_OSD\\FormInit\\ComPort"] = " 1";
         program_ = std::make_unique<Program>(
-            Platform{*serial_, backing_, shell_, app_, windows_, windows_});
+            window_, Platform{*serial_, backing_, shell_, app_, windows_, windows_});
         clock_ = std::make_unique<test::ManualClock>(program_->frm_VQ72xx, *program_);
         clock_->between = [this] { between(); };
         endingWatch_ =
@@ -552,6 +552,7 @@ private:
     test::FakeShell shell_;
     test::FakeAppServices app_;  // no other instance; its events are dropped each transfer
     test::FakeWindowSystem windows_;
+    MainWindowModel window_;
     std::unique_ptr<Program> program_;
     std::unique_ptr<test::ManualClock> clock_;
     std::unique_ptr<EndingWatch> endingWatch_;

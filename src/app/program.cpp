@@ -4,37 +4,36 @@
 
 namespace vq72 {
 
-// Each procedure group gets only the controls and the parts of the window state it uses;
-// frm_VQ72xx.state stands in for whichever of its parts a constructor asks for.
-Program::Program(Platform platform)
-    : platform_(platform),
+// Each procedure group gets only the controls it uses, and the parts of the window state it uses
+// (from the whole state, when it uses several).
+Program::Program(MainWindowModel& window, Platform platform)
+    : frm_VQ72xx(window),
+      platform_(platform),
       report_(frm_VQ72xx.frameError, frm_VQ72xx.lblErrMsg),
       settings_(platform.settings),
       link_{frm_VQ72xx.txtCom, frm_VQ72xx.lbl_txt_status, frm_VQ72xx.mnuUpLoadLogo, frm_VQ72xx},
-      settle_(frm_VQ72xx.tmrComInit, frm_VQ72xx.state, frm_VQ72xx.state),
+      settle_(frm_VQ72xx.tmrComInit, frm_VQ72xx.state),
       shutdown_(frm_VQ72xx.tmr_Delay, frm_VQ72xx.tmrComInit, platform.serial, platform.mainWindow,
                 platform.about),
       helpMenu_(frm_VQ72xx.state, report_, platform.shell, platform.app, platform.about),
-      ports_(link_, frm_VQ72xx.comMenu(), frm_VQ72xx.tmrComInit, frm_VQ72xx.state, frm_VQ72xx.state,
-             report_, settings_, platform.serial, platform.app),
-      channel_(link_, frm_VQ72xx.state, frm_VQ72xx.state, frm_VQ72xx.state, frm_VQ72xx.state,
-               report_, platform.serial, ports_),
-      reader_(link_, frm_VQ72xx.comMenu(), frm_VQ72xx.state, frm_VQ72xx.state, frm_VQ72xx.state,
-              report_, settings_, platform.serial, platform.app),
+      ports_(link_, frm_VQ72xx.comMenu(), frm_VQ72xx.tmrComInit, frm_VQ72xx.state, report_,
+             settings_, platform.serial, platform.app),
+      channel_(link_, frm_VQ72xx.state, report_, platform.serial, ports_),
+      reader_(link_, frm_VQ72xx.comMenu(), frm_VQ72xx.state, report_, settings_, platform.serial,
+              platform.app),
       serialEvents_(report_, platform.serial, reader_, ports_),
-      supervision_(link_, frm_VQ72xx.state, frm_VQ72xx.state, frm_VQ72xx.state, report_,
-                   platform.serial, reader_, ports_, channel_),
+      supervision_(link_, frm_VQ72xx.state, report_, platform.serial, reader_, ports_, channel_),
       startUp_(frm_VQ72xx.Text_input, frm_VQ72xx.opt_location, frm_VQ72xx.opt_BK_WT,
-               frm_VQ72xx.tmrSplash, frm_VQ72xx, frm_VQ72xx.state, frm_VQ72xx.state, report_,
-               settings_, platform.app, [this] { ports_.portStartUp(); }),
-      osdTransfer_(frm_VQ72xx.lbl_txt_status, frm_VQ72xx, frm_VQ72xx.state, frm_VQ72xx.state,
-                   frm_VQ72xx.state, report_, platform.app,
+               frm_VQ72xx.tmrSplash, frm_VQ72xx, frm_VQ72xx.state, report_, settings_, platform.app,
+               [this] { ports_.portStartUp(); }),
+      osdTransfer_(frm_VQ72xx.lbl_txt_status, frm_VQ72xx, frm_VQ72xx.state, report_, platform.app,
                    [this](const std::string& command) { return channel_.SendCom(command); }),
       textEntry_(frm_VQ72xx.Text_input),
       displayOptions_(frm_VQ72xx.Text_input, frm_VQ72xx.state),
       actionButtons_(frm_VQ72xx.Text_input, frm_VQ72xx.lbl_txt_status, frm_VQ72xx.cmd_button,
                      frm_VQ72xx.state, osdTransfer_, platform.mainWindow),
       startUpSplash_(frm_VQ72xx.tmrSplash, frm_VQ72xx, frm_VQ72xx.state, platform.about) {
+    frm_VQ72xx.setEvents(*this);
     platform_.serial.setEventHandler([this] { MSComm1_OnComm(); });
     frm_VQ72xx.setLocationClickHandler(
         [this](int index) { displayOptions_.opt_location_Click(index); });

@@ -1,6 +1,6 @@
-// The main window's logic composed: the model, its procedures grouped by concern, and the
-// event handlers that the view and the timer driver call. Platform services come in through
-// the constructor, so tests run all of it with fakes.
+// The main window's logic composed: its procedures grouped by concern over the window's model,
+// and the event handlers that the view (through the model) and the timer driver call. The model
+// and the platform services come in through the constructor, so tests run all of it with fakes.
 #pragma once
 
 #include <string>
@@ -44,9 +44,10 @@ struct Platform {
 
 class Program : public MainWindowEvents {
 public:
-    explicit Program(Platform platform);
+    // Handles the events of `window`, which outlives it.
+    Program(MainWindowModel& window, Platform platform);
 
-    MainWindowModel frm_VQ72xx;
+    MainWindowModel& frm_VQ72xx;
 
     void Form_Load() override;
     void Form_Unload() override;

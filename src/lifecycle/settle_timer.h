@@ -14,8 +14,8 @@ class SettleTimer {
 public:
     static constexpr int kSettleTicks = 20;
 
-    SettleTimer(Timer& tmrComInit, const TransferFlags& transfer, LinkFlags& flags)
-        : tmrComInit_(tmrComInit), transfer_(transfer), flags_(flags) {}
+    SettleTimer(Timer& tmrComInit, WindowState& state)
+        : tmrComInit_(tmrComInit), transfer_(state), flags_(state) {}
 
     void tmrComInit_Timer();
     // Timer ticks until the port is declared ready: one to arm, the count, then the last one.

@@ -24,15 +24,15 @@ public:
 
     StartUp(Control& Text_input, std::vector<Control>& opt_location,
             std::vector<Control>& opt_BK_WT, Timer& tmrSplash, WindowFrame& frame,
-            StartUpFlags& startUp, PortSelection& selection, ReportRoutine& report,
-            SettingsStore& settings, AppServices& app, std::function<void()> portStartUp)
+            WindowState& state, ReportRoutine& report, SettingsStore& settings, AppServices& app,
+            std::function<void()> portStartUp)
         : Text_input_(Text_input),
           opt_location_(opt_location),
           opt_BK_WT_(opt_BK_WT),
           tmrSplash_(tmrSplash),
           frame_(frame),
-          startUp_(startUp),
-          selection_(selection),
+          startUp_(state),
+          selection_(state),
           report_(report),
           settings_(settings),
           app_(app),

@@ -23,14 +23,13 @@ public:
     static constexpr const char* kTransferDone = "Transfer Done.";
     static constexpr const char* kNoComPort = "No Com Port";
 
-    OsdTransfer(Control& lbl_txt_status, WindowFrame& frame, const StartUpFlags& startUp,
-                TransferFlags& transfer, const DisplayChoice& choice, ReportRoutine& report,
-                AppServices& app, SendCom sendCom)
+    OsdTransfer(Control& lbl_txt_status, WindowFrame& frame, WindowState& state,
+                ReportRoutine& report, AppServices& app, SendCom sendCom)
         : lbl_txt_status_(lbl_txt_status),
           frame_(frame),
-          startUp_(startUp),
-          transfer_(transfer),
-          choice_(choice),
+          startUp_(state),
+          transfer_(state),
+          choice_(state),
           report_(report),
           app_(app),
           sendCom_(std::move(sendCom)) {}

@@ -21,14 +21,13 @@ public:
     static constexpr int kNoCommand = 17;
     static constexpr const char* kPresencePollText = reply_tokens::kPresenceQuestion;
 
-    CommandChannel(LinkIndicators& link, const StartUpFlags& startUp,
-                   const PortSelection& selection, LinkFlags& flags, const TransferFlags& transfer,
-                   ReportRoutine& report, SerialControl& serial, PortDiscovery& ports)
+    CommandChannel(LinkIndicators& link, WindowState& state, ReportRoutine& report,
+                   SerialControl& serial, PortDiscovery& ports)
         : link_(link),
-          startUp_(startUp),
-          selection_(selection),
-          flags_(flags),
-          transfer_(transfer),
+          startUp_(state),
+          selection_(state),
+          flags_(state),
+          transfer_(state),
           report_(report),
           serial_(serial),
           ports_(ports) {}

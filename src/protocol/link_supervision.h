@@ -30,13 +30,13 @@ public:
     static constexpr int kPollSendPhase = 1;
     static constexpr const char* kPollText = "    ";
 
-    LinkSupervision(LinkIndicators& link, LinkFlags& flags, PortSelection& selection,
-                    TransferFlags& transfer, ReportRoutine& report, SerialControl& serial,
-                    ReplyReader& reader, PortDiscovery& ports, CommandChannel& channel)
+    LinkSupervision(LinkIndicators& link, WindowState& state, ReportRoutine& report,
+                    SerialControl& serial, ReplyReader& reader, PortDiscovery& ports,
+                    CommandChannel& channel)
         : link_(link),
-          flags_(flags),
-          selection_(selection),
-          transfer_(transfer),
+          flags_(state),
+          selection_(state),
+          transfer_(state),
           report_(report),
           serial_(serial),
           reader_(reader),

@@ -32,14 +32,13 @@ public:
     static constexpr std::size_t kMinBatch = 11;
     static constexpr int kLogoModel = 5;
 
-    ReplyReader(LinkIndicators& link, ComMenu& menu, const StartUpFlags& startUp, LinkFlags& flags,
-                TransferFlags& transfer, ReportRoutine& report, SettingsStore& settings,
-                SerialControl& serial, AppServices& app)
+    ReplyReader(LinkIndicators& link, ComMenu& menu, WindowState& state, ReportRoutine& report,
+                SettingsStore& settings, SerialControl& serial, AppServices& app)
         : link_(link),
           menu_(menu),
-          startUp_(startUp),
-          flags_(flags),
-          transfer_(transfer),
+          startUp_(state),
+          flags_(state),
+          transfer_(state),
           report_(report),
           settings_(settings),
           serial_(serial),

@@ -27,14 +27,14 @@ public:
     // The title of the report that a chosen port cannot be stored.
     static constexpr const char* kSettingsTitle = "Settings";
 
-    PortDiscovery(LinkIndicators& link, ComMenu& menu, Timer& tmrComInit, PortSelection& selection,
-                  const TransferFlags& transfer, ReportRoutine& report, SettingsStore& settings,
-                  SerialControl& serial, AppServices& app)
+    PortDiscovery(LinkIndicators& link, ComMenu& menu, Timer& tmrComInit, WindowState& state,
+                  ReportRoutine& report, SettingsStore& settings, SerialControl& serial,
+                  AppServices& app)
         : link_(link),
           menu_(menu),
           tmrComInit_(tmrComInit),
-          selection_(selection),
-          transfer_(transfer),
+          selection_(state),
+          transfer_(state),
           report_(report),
           settings_(settings),
           serial_(serial),

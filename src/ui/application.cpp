@@ -7,7 +7,6 @@
 #include <iostream>
 
 #include "device/port_map.h"
-#include "platform/qt_widgets/after_first_frame.h"
 #include "ui/program_icon.h"
 
 namespace vq72 {
@@ -19,9 +18,14 @@ QStringList toQStringList(const std::vector<std::string>& texts) {
     return list;
 }
 
+// The demo's simulated device is port 1, and the demo keeps a settings file of its own, so that
+// the user's saved port is never touched.
+constexpr int kDemoPort = 1;
+constexpr const char* kDemoSettingsSuffix = "-demo";
+
 // The run's port map; entries left out of it are named once, on standard error.
-PortMap portMapFor(const DemoDevice* demo, SettingsBacking& settings) {
-    if (demo != nullptr) return PortMap::parse(demo->portMap());
+PortMap portMapFor(const SimulatorProcess* demo, SettingsBacking& settings) {
+    if (demo != nullptr) return PortMap::parse(std::to_string(kDemoPort) + "=" + demo->portPath());
     PortMap map = PortMap::forRun(std::getenv(PortMap::kEnvironmentVariable), settings);
     for (const std::string& problem : map.problems()) std::cerr << "vq72-osd: " << problem << '\n';
     return map;
@@ -31,15 +35,12 @@ PortMap portMapFor(const DemoDevice* demo, SettingsBacking& settings) {
 
 Application::Application(const LaunchOptions& options)
     : splash_(options.splash),
-      demo_(options.simulate ? std::make_unique<DemoDevice>() : nullptr),
-      settings_(demo_ ? DemoDevice::kSettingsSuffix : ""),
+      demo_(options.simulate ? std::make_unique<SimulatorProcess>(QStringList{"--screen-lines"})
+                             : nullptr),
+      settings_(demo_ ? kDemoSettingsSuffix : ""),
       serial_(portMapFor(demo_.get(), settings_)),
       app_(toQStringList(options.commandLine)),
-      program_(Platform{serial_, settings_, shell_, app_, mainWindowHost_, aboutSlot_}),
-      view_(program_.frm_VQ72xx, program_) {
-    mainWindowHost_.attach(&view_);
-    about_ = std::make_unique<QtAboutHost>(program_.frm_VQ72xx.state, shell_, &view_);
-    aboutSlot_.attach(about_.get());
+      program_(window_, Platform{serial_, settings_, shell_, app_, view_, about_}) {
     app_.setMainWindow(&view_);
     // The program ends when its window has unloaded, whatever other window is still open.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -50,30 +51,25 @@ Application::Application(const LaunchOptions& options)
                      [this] { terminate(); });
 }
 
-Application::~Application() {
-    // The device calls the monitor from its own thread: stop it before anything goes.
-    if (demo_) demo_->device().stop();
-}
-
 void Application::start() {
     if (demo_) {
-        // The demo starts with its device chosen, as if port 1 had been picked before.
-        program_.settings().SaveRegSetting(kAppTitle, kFormInitSection, "ComPort", " 1");
-        monitor_ = std::make_unique<SimulatedMonitorView>(demo_->device());
+        // The demo starts with its device chosen, as if its port had been picked before.
+        program_.settings().SaveRegSetting(kAppTitle, kFormInitSection, "ComPort",
+                                           " " + std::to_string(kDemoPort));
+        monitor_ = std::make_unique<SimulatedMonitorView>(*demo_);
     }
     loading_ = true;
     program_.Form_Load();
     loading_ = false;
-    if (!splash_) program_.frm_VQ72xx.tmrSplash.setEnabled(false);
+    if (!splash_) window_.tmrSplash.setEnabled(false);
     // A termination signal came while the load let events run: the window unloads now that the
     // load is through (a port it opened is closed).
     if (terminating_) view_.close();
     // The window may also have unloaded during the load, closed by a later instance.
     if (unloaded_) return;
-    timers_ = std::make_unique<TimerDriver>(program_.frm_VQ72xx, program_);
+    timers_ = std::make_unique<TimerDriver>(window_, program_);
+    view_.setWindowIcon(programIcon());
     view_.show();
-    // Reading the icon's picture is not needed for the first frame.
-    runAfterFirstFrame(&view_, [this] { view_.setWindowIcon(programIcon()); });
     if (monitor_) {
         monitor_->move(view_.frameGeometry().topRight() + QPoint(16, 0));
         monitor_->show();

@@ -12,22 +12,20 @@
 #include "platform/qt/termination_signals.h"
 #include "platform/qt_widgets/qt_app_services.h"
 #include "platform/qt_widgets/qt_shell.h"
-#include "ui/about_host_slot.h"
+#include "platform/simulator/simulator_process.h"
 #include "ui/about_window_host.h"
-#include "ui/demo_device.h"
 #include "ui/launch_options.h"
 #include "ui/main_window_view.h"
 #include "ui/simulated_monitor_view.h"
 #include "ui/timer_driver.h"
-#include "ui/window_closer.h"
 
 namespace vq72 {
 
 class Application {
 public:
-    // Needs a QApplication.
+    // Needs a QApplication. Throws SimulatorFailure when the demo's simulated device cannot
+    // start.
     explicit Application(const LaunchOptions& options);
-    ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
@@ -40,19 +38,19 @@ private:
     void terminate();
 
     bool splash_;
-    // The demo's device comes first: the serial control's port map names its port.
-    std::unique_ptr<DemoDevice> demo_;
+    // The demo's simulated device comes first: the serial control's port map names its port.
+    std::unique_ptr<SimulatorProcess> demo_;
     QtSettingsBacking settings_;
     QtSerialControl serial_;
     QtShell shell_;
     QtAppServices app_;
-    WindowCloser mainWindowHost_;
-    // The program is built with the slot; the host, which reads the program's state, is made
-    // once the program exists and outlives it, as the program may unload the About window last.
-    AboutHostSlot aboutSlot_;
-    std::unique_ptr<QtAboutHost> about_;
+    // The window's model and view, and the About window's host over them; the program is built
+    // over these and handles the window's events. The host outlives the program, which may
+    // unload the About window last.
+    MainWindowModel window_;
+    MainWindowView view_{window_};
+    QtAboutHost about_{window_.state, shell_, &view_};
     Program program_;
-    MainWindowView view_;
     // Started once the window has loaded: no tick runs during the load, so the splash (or
     // --no-splash) is settled before the first one.
     std::unique_ptr<TimerDriver> timers_;

@@ -64,8 +64,8 @@ QString widgetName(const Control& control) {
 
 }  // namespace
 
-MainWindowView::MainWindowView(MainWindowModel& model, MainWindowEvents& events, QWidget* parent)
-    : QMainWindow(parent), model_(model), events_(events) {
+MainWindowView::MainWindowView(MainWindowModel& model, QWidget* parent)
+    : QMainWindow(parent), model_(model) {
     const QSize layoutSize(MainWindowModel::kLayoutWidth, MainWindowModel::kLayoutHeight);
     // The design font is also the application's: Qt lays a new line edit's empty text out in the
     // application font before the widget's own applies, which would load a face nothing shows.
@@ -75,7 +75,7 @@ MainWindowView::MainWindowView(MainWindowModel& model, MainWindowEvents& events,
     client_ = new QWidget(this);
     client_->setFixedSize(layoutSize);
     area_ = new LayoutArea(
-        layoutSize, [this] { events_.Form_MouseMove(); }, client_);
+        layoutSize, [this] { model_.events().Form_MouseMove(); }, client_);
     setCentralWidget(client_);
     // The window takes the size of its client area and menu bar; the user does not resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -111,7 +111,7 @@ QWidget* MainWindowView::createWidget(Control& control, QWidget* parent) {
         case ControlKind::TextBox: {
             QLineEdit* box = nullptr;
             if (spec.name == "Text_input") {
-                box = new TextInputBox(control, events_, parent);
+                box = new TextInputBox(model_, parent);
             } else {
                 box = new QLineEdit(parent);
                 connect(box, &QLineEdit::textEdited, this,
@@ -135,9 +135,10 @@ QWidget* MainWindowView::createWidget(Control& control, QWidget* parent) {
             if (spec.name == "cmd_button") {
                 const int index = spec.index;
                 connect(button, &QPushButton::clicked, this,
-                        [this, index] { events_.cmd_button_Click(index); });
+                        [this, index] { model_.events().cmd_button_Click(index); });
             } else if (spec.name == "cmdErrOK") {
-                connect(button, &QPushButton::clicked, this, [this] { events_.cmdErrOK_Click(); });
+                connect(button, &QPushButton::clicked, this,
+                        [this] { model_.events().cmdErrOK_Click(); });
             }
             return button;
         }
@@ -231,23 +232,27 @@ void MainWindowView::buildMenus() {
             menus_[spec.name] = menu;
             action = menu->menuAction();
             if (spec.name == "mnuCOM") {
-                connect(menu, &QMenu::aboutToShow, this, [this] { events_.mnuCOM_Click(); });
+                connect(menu, &QMenu::aboutToShow, this,
+                        [this] { model_.events().mnuCOM_Click(); });
             }
         } else {
             action = menus_.at(spec.container)->addAction(QString());
             action->setObjectName(widgetName(*item));
             if (spec.name == "mnuExit") {
-                connect(action, &QAction::triggered, this, [this] { events_.mnuExit_Click(); });
+                connect(action, &QAction::triggered, this,
+                        [this] { model_.events().mnuExit_Click(); });
             } else if (spec.name == "mnuManual") {
-                connect(action, &QAction::triggered, this, [this] { events_.mnuManual_Click(); });
+                connect(action, &QAction::triggered, this,
+                        [this] { model_.events().mnuManual_Click(); });
             } else if (spec.name == "mnuAbout") {
-                connect(action, &QAction::triggered, this, [this] { events_.mnuAbout_Click(); });
+                connect(action, &QAction::triggered, this,
+                        [this] { model_.events().mnuAbout_Click(); });
             } else if (spec.name == "mnuCOMsel") {
                 // Checked is the model's to say: Qt's own toggle on a click is put right again.
                 action->setCheckable(true);
                 const int index = spec.index;
                 connect(action, &QAction::triggered, this, [this, item, action, index] {
-                    events_.mnuCOMsel_Click(index);
+                    model_.events().mnuCOMsel_Click(index);
                     action->setChecked(item->value());
                 });
             }
@@ -367,7 +372,7 @@ void MainWindowView::windowChanged(WindowProperty property) {
 void MainWindowView::closeEvent(QCloseEvent* event) {
     if (!unloaded_) {
         unloaded_ = true;
-        events_.Form_Unload();
+        model_.events().Form_Unload();
         emit unloaded();
     }
     event->accept();

@@ -1,6 +1,7 @@
 // The main window frm_VQ72xx on Qt Widgets: builds every control of the model at its designed
 // pixel position, mirrors the model's changes into the widgets and routes the user's clicks,
-// keys, menu choices and mouse moves to the window's event handlers. It holds no behaviour.
+// keys, menu choices and mouse moves to the window's event handlers (the model's). It holds no
+// behaviour. Closing it unloads the window.
 #pragma once
 
 #include <QMainWindow>
@@ -8,7 +9,7 @@
 #include <string>
 #include <utility>
 
-#include "window/main_window_events.h"
+#include "platform/window_system.h"
 #include "window/main_window_model.h"
 
 class QAction;
@@ -18,11 +19,13 @@ namespace vq72 {
 
 class TextInputBox;
 
-class MainWindowView : public QMainWindow, private MainWindowListener {
+class MainWindowView : public QMainWindow, public MainWindowHost, private MainWindowListener {
     Q_OBJECT
 public:
-    MainWindowView(MainWindowModel& model, MainWindowEvents& events, QWidget* parent = nullptr);
+    explicit MainWindowView(MainWindowModel& model, QWidget* parent = nullptr);
     ~MainWindowView() override;
+
+    void closeMainWindow() override { close(); }
 
     // The widget of a control or the action of a menu entry; nullptr when there is none.
     QWidget* widgetFor(const std::string& name, int index = -1) const;
@@ -53,7 +56,6 @@ private:
     void windowChanged(WindowProperty property) override;
 
     MainWindowModel& model_;
-    MainWindowEvents& events_;
     QWidget* client_ = nullptr;
     QWidget* area_ = nullptr;
     std::map<Key, QWidget*> widgets_;

@@ -1,10 +1,7 @@
 #include "ui/simulated_monitor_view.h"
 
 #include <QFontDatabase>
-#include <QMetaObject>
 #include <QPainter>
-
-#include "sim/simulated_device.h"
 
 namespace vq72 {
 namespace {
@@ -18,16 +15,15 @@ const QColor kPictureColour(24, 28, 40);
 
 }  // namespace
 
-SimulatedMonitorView::SimulatedMonitorView(sim::SimulatedDevice& device, QWidget* parent)
-    : QWidget(parent), device_(device), screen_(device.screen()) {
+SimulatedMonitorView::SimulatedMonitorView(SimulatorProcess& simulator, QWidget* parent)
+    : QWidget(parent) {
     setWindowTitle("Simulated VQ7240");
     setFixedSize(kPictureWidth, kPictureHeight);
-    // The device calls back on its own thread; the view picks the screen up on its own.
-    device_.setChangeListener([this] {
-        QMetaObject::invokeMethod(this, [this] {
-            screen_ = device_.screen();
+    simulator.followLines(this, [this](const std::string& line) {
+        if (const auto screen = parseScreenLine(line)) {
+            screen_ = *screen;
             update();
-        }, Qt::QueuedConnection);
+        }
     });
 }
 
@@ -51,9 +47,9 @@ void SimulatedMonitorView::paintEvent(QPaintEvent*) {
     const QRect field(x, y, fieldWidth, metrics.height());
 
     QColor ink = Qt::white;
-    if (screen_.colours == sim::ColourScheme::WhiteOnBlack) {
+    if (screen_.colours == SimulatorScreen::Colours::WhiteOnBlack) {
         painter.fillRect(field, Qt::black);
-    } else if (screen_.colours == sim::ColourScheme::BlackOnWhite) {
+    } else if (screen_.colours == SimulatorScreen::Colours::BlackOnWhite) {
         painter.fillRect(field, Qt::white);
         ink = Qt::black;
     }

@@ -31,8 +31,8 @@ char32_t typedCharacter(const QKeyEvent* event) {
 
 }  // namespace
 
-TextInputBox::TextInputBox(Control& model, MainWindowEvents& events, QWidget* parent)
-    : QLineEdit(parent), model_(model), events_(events) {
+TextInputBox::TextInputBox(MainWindowModel& window, QWidget* parent)
+    : QLineEdit(parent), window_(window), model_(window.Text_input) {
     connect(this, &QLineEdit::textChanged, this,
             [this](const QString& text) { model_.setText(toModelText(text)); });
 }
@@ -40,7 +40,7 @@ TextInputBox::TextInputBox(Control& model, MainWindowEvents& events, QWidget* pa
 int TextInputBox::filterKey(int keyAscii) {
     model_.setText(toModelText(text()));
     model_.setSelectionLength(static_cast<int>(selectedText().size()));
-    events_.Text_input_KeyPress(keyAscii);
+    window_.events().Text_input_KeyPress(keyAscii);
     return keyAscii;
 }
 
@@ -73,7 +73,7 @@ QString TextInputBox::filtered(const QString& untyped) {
     model_.setSelectionLength(static_cast<int>(selectedText().size()));
     // UTF-8, so that the rule sees every character that the device cannot show as bytes above
     // "z" and leaves it out; a conversion to 8 bits first would turn such characters into "?".
-    return toQString(events_.Text_input_Insert(untyped.toStdString()));
+    return toQString(window_.events().Text_input_Insert(untyped.toStdString()));
 }
 
 void TextInputBox::insertUntyped(const QString& text) {

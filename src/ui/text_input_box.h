@@ -6,14 +6,15 @@
 #include <QLineEdit>
 
 #include "window/control.h"
-#include "window/main_window_events.h"
+#include "window/main_window_model.h"
 
 namespace vq72 {
 
 class TextInputBox : public QLineEdit {
     Q_OBJECT
 public:
-    TextInputBox(Control& model, MainWindowEvents& events, QWidget* parent);
+    // The box of `window`'s Text_input.
+    TextInputBox(MainWindowModel& window, QWidget* parent);
 
     // Inserts text that was not typed at the cursor, replacing the selection.
     void insertUntyped(const QString& text);
@@ -30,8 +31,8 @@ private:
     int filterKey(int keyAscii);
     QString filtered(const QString& untyped);
 
+    MainWindowModel& window_;
     Control& model_;
-    MainWindowEvents& events_;
 };
 
 }  // namespace vq72

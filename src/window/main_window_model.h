@@ -1,6 +1,7 @@
 // The model of the main window frm_VQ72xx: every control of the layout as data, the menu bar,
-// the three timers and the shared window state. Views and tests listen to its changes;
-// option buttons raise their group's click handler whenever their value becomes True.
+// the three timers and the shared window state. Views and tests listen to its changes, and
+// views raise the window's events on the handlers the program sets here; option buttons raise
+// their group's click handler whenever their value becomes True.
 #pragma once
 
 #include <functional>
@@ -9,6 +10,7 @@
 
 #include "window/com_menu.h"
 #include "window/control.h"
+#include "window/main_window_events.h"
 #include "window/timer.h"
 #include "window/window_frame.h"
 #include "window/window_state.h"
@@ -88,6 +90,9 @@ public:
     std::vector<Control*> controls();
     std::vector<Control*> menuItems();
 
+    // The handlers of the window's events; set before a view raises any.
+    void setEvents(MainWindowEvents& events) { events_ = &events; }
+    MainWindowEvents& events() const { return *events_; }
     void setLocationClickHandler(std::function<void(int)> handler) {
         onLocation_ = std::move(handler);
     }
@@ -108,6 +113,7 @@ private:
     int outerWidthTwips_ = 0;
     int outerHeightTwips_ = 0;
     bool acceptsDrops_ = false;
+    MainWindowEvents* events_ = nullptr;
     std::function<void(int)> onLocation_;
     std::function<void(int)> onColour_;
     std::vector<MainWindowListener*> listeners_;

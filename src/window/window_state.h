@@ -1,5 +1,6 @@
 // The variables through which the main window's procedures cooperate, grouped by concern so
-// that each procedure group is handed only the groups it reads or writes. All start at zero,
+// that each procedure group keeps only the groups it reads or writes (one that uses several is
+// handed the whole state and keeps its groups). All start at zero,
 // False or empty; the start-up sequence sets the few that need other values. Each field says
 // which procedures write it and which read it.
 #pragma once

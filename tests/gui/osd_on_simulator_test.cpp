@@ -20,7 +20,7 @@ const std::string kBlankBottomRightBlackOnWhite =
     "10 33 33 06 33 06 34 06 38 13 0D 0A";
 
 struct WindowOnLink : ProgramOnLink {
-    MainWindowView view{w, program};
+    MainWindowView view{w};
 
     QWidget* widget(const std::string& name, int index = -1) { return view.widgetFor(name, index); }
     bool logged(const std::string& line) {

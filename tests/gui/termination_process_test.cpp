@@ -2,8 +2,9 @@
 // ends through its normal unload on SIGTERM while its port is open, and also while its start-up
 // shows the "EndTask" message box (a first copy that is stopped cannot be closed): it exits
 // normally and leaves no lock file behind. (The three end signals themselves: the sender's
-// process test.)
+// process test.) Its demo, where no pseudo-terminal can be had, says so and ends.
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QtTest>
 
 #include <csignal>
@@ -94,6 +95,24 @@ private slots:
         device.stop();
         first.kill();
         first.waitForFinished();
+    }
+
+    void theDemoWithoutAPseudoTerminalSaysWhyInOneLineAndExits2() {
+        const ScratchFolder home;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LD_PRELOAD", VQ72_NO_PTY_LIBRARY);
+        environment.insert("ASAN_OPTIONS", "verify_asan_link_order=0");
+        environment.insert("XDG_CONFIG_HOME", QString::fromStdString(home.path("config")));
+        environment.insert("XDG_RUNTIME_DIR", QString::fromStdString(home.path()));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(VQ72_OSD_PROGRAM, {"--simulate"});
+        QVERIFY(program.waitForFinished(kBoundMs));
+        QCOMPARE(program.exitCode(), 2);
+        const QString simulator = QFileInfo(VQ72_OSD_PROGRAM).canonicalPath() + "/vq72-osd-sim";
+        QCOMPARE(program.readAllStandardError(),
+                 "vq72-osd: cannot start the simulated device " + simulator +
+                     ": no pseudo-terminal can be opened (openpty): No such file or directory\n");
     }
 };
 

@@ -8,16 +8,13 @@
 #include "support/fakes.h"
 #include "support/manual_clock.h"
 #include "ui/main_window_view.h"
-#include "ui/window_closer.h"
 
 namespace vq72::test {
 
 struct ViewFixture {
     // `services`: the application services to use instead of the fake (single-instance tests).
     explicit ViewFixture(AppServices* services = nullptr)
-        : app(services != nullptr ? *services : fakeApp) {
-        host.attach(&view);
-    }
+        : app(services != nullptr ? *services : fakeApp) {}
 
     // Runs the window's load and shows it, as the program does.
     void load() {
@@ -36,11 +33,10 @@ struct ViewFixture {
     FakeShell shell;
     FakeAppServices fakeApp;
     AppServices& app;
-    WindowCloser host;
     FakeWindowSystem about;
-    Program program{Platform{serial, settings, shell, app, host, about}};
-    MainWindowModel& w = program.frm_VQ72xx;
-    MainWindowView view{w, program};
+    MainWindowModel w;
+    MainWindowView view{w};
+    Program program{w, Platform{serial, settings, shell, app, view, about}};
     ManualClock clock{w, program};
 };
 

@@ -116,6 +116,16 @@ TEST_F(SenderProcessTest, AcknowledgedSendPrintsDoneAndTheDeviceGotTheExactFrame
     }
 }
 
+// --simulate runs the simulator beside the sender and prints the bytes, "Done" and its screen.
+TEST_F(SenderProcessTest, SimulateSendsToTheSimulatorAndPrintsItsScreen) {
+    const SenderRun run = send({"--simulate", "--position", "bottom-right", "HELLO"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(run.out.starts_with("43 54 54 14 20 ")) << run.out;
+    EXPECT_NE(run.out.find(" 0D 0A\nDone\n+---"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("   HELLO|\n+---"), std::string::npos) << run.out;
+    EXPECT_TRUE(run.out.ends_with("\nrow 3 column 3, none\n")) << run.out;
+}
+
 TEST_F(SenderProcessTest, SilenceEndsInTheTimeout) {
     sim::Options options;
     options.silent = true;

@@ -13,8 +13,8 @@ struct Harness {
     FakeShell shell;
     FakeAppServices app;
     FakeWindowSystem windows;
-    Program program{Platform{serial, settings, shell, app, windows, windows}};
-    MainWindowModel& w = program.frm_VQ72xx;
+    MainWindowModel w;
+    Program program{w, Platform{serial, settings, shell, app, windows, windows}};
     ManualClock clock{w, program};
 
     static std::string path(const std::string& name) {

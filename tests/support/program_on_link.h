@@ -113,8 +113,8 @@ public:
     FakeShell shell;
     FakeAppServices app;
     FakeWindowSystem windows;
-    Program program{Platform{serial, settings, shell, app, windows, windows}};
-    MainWindowModel& w = program.frm_VQ72xx;
+    MainWindowModel w;
+    Program program{w, Platform{serial, settings, shell, app, windows, windows}};
     ManualClock clock{w, program};
 };
 

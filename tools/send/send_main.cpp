@@ -18,10 +18,10 @@
 #include "out_of_memory.h"
 #include "platform/posix/port_lock_files.h"
 #include "platform/qt/qt_settings_backing.h"
+#include "platform/simulator/simulator_process.h"
 #include "port_asker.h"
 #include "posix_file_system_view.h"
 #include "sender.h"
-#include "simulator_process.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ int report(const cli::SendResult& result) {
 }
 
 int simulate(const SendRequest& request, const std::string& command) {
-    send::SimulatorProcess device;
+    SimulatorProcess device({QStringLiteral("--final-screen")});
     std::cout << cli::hexBytes(command) << std::endl;
     send::Sender sender;
     const int status = report(sender.send(cli::deviceTarget(device.portPath()), command,

@@ -1,6 +1,6 @@
 // vq72-osd-sim: the simulated VQ7240 as a program. Prints "port: <path>" first, then a picture
-// of the screen whenever it changes (with --final-screen: once, when it ends); ends cleanly on
-// SIGINT or SIGTERM.
+// of the screen whenever it changes (with --final-screen: once, when it ends; with
+// --screen-lines: one line each time instead); ends cleanly on SIGINT or SIGTERM.
 #include <signal.h>
 
 #include <algorithm>
@@ -15,11 +15,22 @@
 namespace {
 
 constexpr long kWatchPeriodNs = 100'000'000;  // how often the screen is looked at
-// An option of this program's output rather than of the device: the screen is printed once,
-// when the program ends (vq72-osd-send --simulate reads it).
+// Options of this program's output rather than of the device: the screen printed once, when the
+// program ends (vq72-osd-send --simulate reads it), or as one line each time it changes (the
+// window's demo draws it).
 constexpr const char* kFinalScreenOption = "--final-screen";
-constexpr const char* kFinalScreenUsage =
-    "  --final-screen      print the screen only once, when ending\n";
+constexpr const char* kScreenLinesOption = "--screen-lines";
+constexpr const char* kOutputUsage =
+    "  --final-screen      print the screen only once, when ending\n"
+    "  --screen-lines      print each screen as one line (for a program that draws it)\n";
+
+// Takes `option` out of `arguments`; true when it was there.
+bool takeOption(std::vector<std::string>& arguments, const char* option) {
+    const auto found = std::find(arguments.begin(), arguments.end(), option);
+    if (found == arguments.end()) return false;
+    arguments.erase(found);
+    return true;
+}
 
 void showPort(const std::string& path) {
     std::cout << (path.empty() ? std::string("port: gone") : "port: " + path) << std::endl;
@@ -30,17 +41,15 @@ void showPort(const std::string& path) {
 int main(int argc, char** argv) {
     using namespace vq72::sim;
     std::vector<std::string> arguments(argv + 1, argv + argc);
-    const auto finalScreenArgument =
-        std::find(arguments.begin(), arguments.end(), kFinalScreenOption);
-    const bool finalScreenOnly = finalScreenArgument != arguments.end();
-    if (finalScreenOnly) arguments.erase(finalScreenArgument);
+    const bool finalScreenOnly = takeOption(arguments, kFinalScreenOption);
+    const auto show = takeOption(arguments, kScreenLinesOption) ? screenLine : renderScreen;
     const ParsedOptions parsed = parseOptions(arguments);
     if (parsed.help) {
-        std::cout << usage() << kFinalScreenUsage;
+        std::cout << usage() << kOutputUsage;
         return 0;
     }
     if (!parsed.error.empty()) {
-        std::cerr << "vq72-osd-sim: " << parsed.error << "\n" << usage() << kFinalScreenUsage;
+        std::cerr << "vq72-osd-sim: " << parsed.error << "\n" << usage() << kOutputUsage;
         return 2;
     }
 
@@ -65,10 +74,10 @@ int main(int argc, char** argv) {
                 port = device.portPath();
                 showPort(port);
             }
-            if (!finalScreenOnly) std::cout << renderScreen(device.screen()) << std::flush;
+            if (!finalScreenOnly) std::cout << show(device.screen()) << std::flush;
         }
         device.stop();
-        if (finalScreenOnly) std::cout << renderScreen(device.screen()) << std::flush;
+        if (finalScreenOnly) std::cout << show(device.screen()) << std::flush;
     } catch (const std::exception& e) {
         std::cerr << "vq72-osd-sim: " << e.what() << "\n";
         return 1;

@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <QMetaObject>
 #include <algorithm>
 #include <cerrno>
@@ -52,8 +51,7 @@ QtSerialControl::QtSerialControl(PortMap map, std::string lockFolder, QObject* p
     : QObject(parent),
       map_(std::move(map)),
       lockFolder_(std::move(lockFolder)),
-      qtLocksHere_(posix::isSystemLockFolder(lockFolder_)),
-      connector_(QCoreApplication::applicationDirPath().toStdString()) {
+      qtLocksHere_(posix::isSystemLockFolder(lockFolder_)) {
     port_.setReadBufferSize(kReadBufferBytes);
     connect(&port_, &QSerialPort::readyRead, this, &QtSerialControl::takeReceivedBytes);
     connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialControl::takeError);

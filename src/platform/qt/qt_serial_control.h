@@ -24,7 +24,7 @@
 
 #include "device/line_settings.h"
 #include "device/port_map.h"
-#include "platform/network/network_connector.h"
+#include "platform/network/network_connection.h"
 #include "platform/posix/port_lock_files.h"
 #include "platform/serial_control.h"
 
@@ -143,7 +143,6 @@ private:
     QSerialPort port_;
     bool held_ = false;  // port_ is closed for the program but not yet for the system
     QTimer heldRelease_;
-    network::NetworkConnector connector_;
     std::unique_ptr<network::NetworkConnection> network_;  // set while a network port is open
     std::string networkEntry_;                             // the entry network_ connects
     // Kept for kKeptConnectionMs once connected or failed; one still connecting is kept until it

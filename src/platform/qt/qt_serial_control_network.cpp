@@ -80,7 +80,7 @@ void QtSerialControl::keepAttempt(const std::string& entry, Attempt attempt) {
 
 std::unique_ptr<network::NetworkConnection> QtSerialControl::connectTo(const NetworkPort& server) {
     // Called on gensio's thread: the event is handled on this object's.
-    return connector_.connect(server, [this] {
+    return std::make_unique<network::NetworkConnection>(server, [this] {
         QMetaObject::invokeMethod(
             this, [this] { takeNetworkEvent(); }, Qt::QueuedConnection);
     });

@@ -71,8 +71,4 @@ InstancePlace instancePlace(const QString& title, const QString& runtimeFolder,
     return {own + QLatin1Char('/') + title, {}};
 }
 
-bool instanceMayBeListening(const QString& serverName) {
-    return QFile::exists(serverName);
-}
-
 }  // namespace vq72

@@ -17,7 +17,4 @@ struct InstancePlace {
 InstancePlace instancePlace(const QString& title, const QString& runtimeFolder,
                             const QString& sharedParent = QStringLiteral("/tmp"));
 
-// False when no server can be listening as `serverName`: its socket file is missing.
-bool instanceMayBeListening(const QString& serverName);
-
 }  // namespace vq72

@@ -3,13 +3,11 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDebug>
-#include <QLibrary>
 #include <QMessageBox>
 
 #include "device/program_identity.h"
 #include "platform/failure.h"
 #include "platform/failure_numbers.h"
-#include "platform/qt_widgets/after_first_frame.h"
 #include "platform/qt_widgets/instance_name.h"
 
 namespace vq72 {
@@ -30,24 +28,14 @@ void QtAppServices::setMainWindow(QWidget* window) {
     if (link_) link_->setWindow(window);
 }
 
-InstanceLink* QtAppServices::link() {
+SingleInstance* QtAppServices::link() {
     if (link_ || linkFailed_) return link_.get();
     if (serverName_.isEmpty()) {
         linkFailed_ = true;
         qWarning().noquote() << placeProblem_;
         return nullptr;
     }
-    // Never unloaded: the link's objects come from the module's code.
-    QLibrary module(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                    QLatin1String(kInstanceModuleFile));
-    const auto create = reinterpret_cast<InstanceLinkFactory>(module.resolve(kInstanceLinkFactory));
-    if (create == nullptr) {
-        linkFailed_ = true;
-        qWarning().noquote() << kAppTitle << "cannot find a running instance nor be found by a"
-                             << "later one:" << module.errorString();
-        return nullptr;
-    }
-    link_.reset(create(QString::fromLatin1(kAppTitle), serverName_));
+    link_ = std::make_unique<SingleInstance>(QString::fromLatin1(kAppTitle), serverName_);
     link_->setWindow(window_);
     return link_.get();
 }
@@ -61,27 +49,21 @@ std::string QtAppServices::programFolder() const {
 }
 
 bool QtAppServices::previousInstance() {
-    if (!instanceMayBeListening(serverName_)) {
-        runAfterFirstFrame(window_, [this] {
-            if (InstanceLink* instance = link()) instance->claim();
-        });
-        return false;
-    }
-    InstanceLink* instance = link();
+    SingleInstance* instance = link();
     if (instance == nullptr) return false;
     // Only a copy of this program counts, one that answers or at least runs as this user.
     using Kind = InstanceAnswer::Kind;
     const Kind holder =
         instance->ask(instance_protocol::kFind, QString::fromLatin1(kAppTitle)).kind;
     if (holder == Kind::Answered || holder == Kind::Silent) return true;
-    // A name left behind by an instance that died, or held by a stranger.
+    // Nobody, or a name left behind by an instance that died, or held by a stranger.
     instance->claim();
     return false;
 }
 
 void QtAppServices::activate(const std::string& title) {
     InstanceAnswer answer;
-    if (InstanceLink* instance = link())
+    if (SingleInstance* instance = link())
         answer = instance->ask(instance_protocol::kActivate, QString::fromStdString(title));
     if (answer.line != instance_protocol::kDone) {
         throw Failure(failure_number::kInstanceNoAnswer,
@@ -90,7 +72,7 @@ void QtAppServices::activate(const std::string& title) {
 }
 
 AppServices::WindowLookup QtAppServices::findWindow(const std::string& title) {
-    InstanceLink* instance = link();
+    SingleInstance* instance = link();
     if (instance == nullptr) return WindowLookup::None;
     const InstanceAnswer answer =
         instance->ask(instance_protocol::kFind, QString::fromStdString(title));
@@ -109,7 +91,7 @@ AppServices::WindowLookup QtAppServices::findWindow(const std::string& title) {
 }
 
 void QtAppServices::postClose(const std::string& title) {
-    InstanceLink* instance = link();
+    SingleInstance* instance = link();
     if (instance == nullptr) return;
     instance->ask(instance_protocol::kClose, QString::fromStdString(title));
     instance->claim();

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "platform/app_services.h"
-#include "platform/qt_widgets/instance_link.h"
+#include "platform/single_instance/single_instance.h"
 
 namespace vq72 {
 
@@ -32,9 +32,8 @@ public:
     std::string programFolder() const override;
     char pathSeparator() const override { return '/'; }
 
-    // Without a running instance, this one takes the instance name: at once when a name was left
-    // behind or a stranger holds it (said on standard error), else once the main window's first
-    // frame is up.
+    // Without a running instance, this one takes the instance name (also one left behind, or held
+    // by a stranger, which is said on standard error).
     bool previousInstance() override;
     void activate(const std::string& title) override;
     WindowLookup findWindow(const std::string& title) override;
@@ -46,15 +45,15 @@ public:
     void doEvents() override;
 
 private:
-    // The link, its module loaded on first use; null when the module cannot be loaded or there
-    // is no safe place to meet (said once on standard error).
-    InstanceLink* link();
+    // The link, made on first use; null when there is no safe place to meet (said once on
+    // standard error).
+    SingleInstance* link();
 
     QStringList arguments_;
     QString serverName_;
     QString placeProblem_;
     QWidget* window_ = nullptr;
-    std::unique_ptr<InstanceLink> link_;
+    std::unique_ptr<SingleInstance> link_;
     bool linkFailed_ = false;
 };
 

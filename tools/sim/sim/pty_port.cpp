@@ -52,7 +52,8 @@ std::string PtyPort::lineSettings() const {
 void PtyPort::open(const std::string& linkPath) {
     close();
     std::array<char, 256> name{};
-    if (::openpty(&master_, &slave_, name.data(), nullptr, nullptr) != 0) fail("openpty");
+    if (::openpty(&master_, &slave_, name.data(), nullptr, nullptr) != 0)
+        fail("no pseudo-terminal can be opened (openpty)");
     slavePath_ = name.data();
     termios raw{};
     if (::tcgetattr(slave_, &raw) == 0) {

@@ -46,4 +46,12 @@ std::string renderScreen(const Screen& screen) {
     return picture;
 }
 
+std::string screenLine(const Screen& screen) {
+    const char* colours = screen.colours == ColourScheme::WhiteOnBlack   ? "white-on-black"
+                          : screen.colours == ColourScheme::BlackOnWhite ? "black-on-white"
+                                                                         : "none";
+    return "screen: " + std::to_string(screen.row) + " " + std::to_string(screen.column) + " " +
+           colours + " " + screen.text + "\n";
+}
+
 }  // namespace vq72::sim

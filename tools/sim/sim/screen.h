@@ -25,4 +25,9 @@ const char* colourName(ColourScheme colours);
 // line such as "row 1 column 2, White on Black".
 std::string renderScreen(const Screen& screen);
 
+// The screen as one line for a program that draws it itself (the window's demo):
+// "screen: ROW COLUMN COLOURS TEXT", COLOURS one of none, white-on-black, black-on-white, TEXT the
+// field as received (nothing before the first command), then a line end.
+std::string screenLine(const Screen& screen);
+
 }  // namespace vq72::sim

@@ -76,7 +76,7 @@ public:
             d_.portPath_ = port_.slavePath();
             d_.slaveFd_ = port_.slave();
         }
-        d_.notifyChange();
+        ++d_.changes_;
     }
 
     void run() {
@@ -200,7 +200,7 @@ private:
                 std::lock_guard lock(d_.mutex_);
                 d_.screen_.apply(frame.osd);
             }
-            d_.notifyChange();
+            ++d_.changes_;
         }
         const bool answered =
             frame.kind == FrameKind::Cts || (frame.kind == FrameKind::Osd && !o_.ignoreText);
@@ -307,7 +307,7 @@ private:
             std::lock_guard lock(d_.mutex_);
             d_.portPath_.clear();
         }
-        d_.notifyChange();
+        ++d_.changes_;
     }
 
     void waitForReturn() {
@@ -387,11 +387,6 @@ Screen SimulatedDevice::screen() const {
     return screen_;
 }
 
-void SimulatedDevice::setChangeListener(std::function<void()> listener) {
-    std::lock_guard lock(mutex_);
-    listener_ = std::move(listener);
-}
-
 void SimulatedDevice::transmit(const std::string& bytes) {
     {
         std::lock_guard lock(mutex_);
@@ -417,16 +412,6 @@ void SimulatedDevice::setFaults(Options options) {
     if (wake_[1] >= 0) {
         [[maybe_unused]] const ssize_t woken = ::write(wake_[1], "x", 1);
     }
-}
-
-void SimulatedDevice::notifyChange() {
-    ++changes_;
-    std::function<void()> listener;
-    {
-        std::lock_guard lock(mutex_);
-        listener = listener_;
-    }
-    if (listener) listener();
 }
 
 }  // namespace vq72::sim

@@ -1,11 +1,10 @@
 // The simulated VQ7240 on a pseudo-terminal, running on a thread of its own so that a program
-// (the demo mode, the tests) can host it without blocking. It checks every frame the host sends,
+// (vq72-osd-sim, the tests) can host it without blocking. It checks every frame the host sends,
 // keeps the screen, answers "CTS" and every valid OSD command, and emulates the faults chosen in
 // its options. Every public call is safe from any thread.
 #pragma once
 
 #include <atomic>
-#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -39,8 +38,6 @@ public:
     unsigned long changes() const { return changes_.load(); }
     // How often the port has vanished (the vanishing fault), whether or not it came back since.
     unsigned long vanishes() const { return vanishes_.load(); }
-    // Called on the device's thread after each change; set it before start().
-    void setChangeListener(std::function<void()> listener);
     // The frame log lines so far (since the last takeLog()).
     std::vector<std::string> log() const { return log_.lines(); }
     // The frame log lines so far, forgotten here afterwards: a long run stays small.
@@ -64,8 +61,6 @@ public:
 private:
     class Engine;
 
-    void notifyChange();
-
     Options options_;
     FrameLog log_;
     mutable std::mutex mutex_;
@@ -73,7 +68,6 @@ private:
     Screen screen_;
     std::vector<std::string> toTransmit_;
     std::optional<Options> newFaults_;
-    std::function<void()> listener_;
     std::atomic<unsigned long> changes_{0};
     std::atomic<unsigned long> vanishes_{0};
     std::atomic<unsigned long> sentBytes_{0};

@@ -1,4 +1,4 @@
-#include "platform/gensio/name_lookup.h"
+#include "platform/network/name_lookup.h"
 
 #include <gensio/gensio.h>
 

@@ -1,4 +1,4 @@
-#include "platform/gensio/gensio_connection.h"
+#include "platform/network/network_connection.h"
 
 #include <gensio/gensio.h>
 // gensio_addr.h declares its functions without C linkage for C++.
@@ -10,10 +10,10 @@ extern "C" {
 #include <condition_variable>
 #include <mutex>
 
-#include "platform/gensio/gensio_address.h"
-#include "platform/gensio/gensio_runtime.h"
-#include "platform/gensio/name_lookup.h"
 #include "platform/network/connection_failures.h"
+#include "platform/network/gensio_address.h"
+#include "platform/network/gensio_runtime.h"
+#include "platform/network/name_lookup.h"
 
 namespace vq72::network {
 namespace {
@@ -73,7 +73,7 @@ unsigned int sergensioFlowControl(int handshaking) {
 // outlives the state it writes; a lookup holds none, and its answer finds nothing when the owner
 // has gone. gensio is never called with `lock` held, except from gensio's own callbacks, which it
 // runs without its locks.
-struct GensioConnection::State : std::enable_shared_from_this<State> {
+struct NetworkConnection::State : std::enable_shared_from_this<State> {
     enum class Phase { Resolving, Connecting, Negotiating, Open, Failed, Lost, Closing };
 
     State(const NetworkPort& server, std::function<void()> onChange)
@@ -344,13 +344,13 @@ struct GensioConnection::State : std::enable_shared_from_this<State> {
     }
 };
 
-GensioConnection::GensioConnection(const NetworkPort& server, std::function<void()> onChange)
+NetworkConnection::NetworkConnection(const NetworkPort& server, std::function<void()> onChange)
     : state_(std::make_shared<State>(server, std::move(onChange))) {
     state_->os = gensioOsFuncs();
     state_->start();
 }
 
-GensioConnection::~GensioConnection() {
+NetworkConnection::~NetworkConnection() {
     {
         std::lock_guard<std::mutex> calling(state_->notifying);
         state_->onChange = nullptr;
@@ -369,7 +369,7 @@ GensioConnection::~GensioConnection() {
     state_->end(open);
 }
 
-bool GensioConnection::waitOpen(Clock::time_point until) {
+bool NetworkConnection::waitOpen(Clock::time_point until) {
     std::unique_lock<std::mutex> held(state_->lock);
     state_->changed.wait_until(held, until, [&] { return !state_->inProgress(); });
     switch (state_->phase) {
@@ -385,7 +385,7 @@ bool GensioConnection::waitOpen(Clock::time_point until) {
     return false;
 }
 
-Failure GensioConnection::unfinished() const {
+Failure NetworkConnection::unfinished() const {
     std::lock_guard<std::mutex> held(state_->lock);
     switch (state_->phase) {
         case State::Phase::Resolving:
@@ -398,22 +398,22 @@ Failure GensioConnection::unfinished() const {
     return connectionFailure(state_->server, Problem::NoAnswer);
 }
 
-bool GensioConnection::connecting() const {
+bool NetworkConnection::connecting() const {
     std::lock_guard<std::mutex> held(state_->lock);
     return state_->inProgress();
 }
 
-bool GensioConnection::lost() const {
+bool NetworkConnection::lost() const {
     std::lock_guard<std::mutex> held(state_->lock);
     return state_->phase == State::Phase::Lost;
 }
 
-std::size_t GensioConnection::waiting() const {
+std::size_t NetworkConnection::waiting() const {
     std::lock_guard<std::mutex> held(state_->lock);
     return state_->received.size();
 }
 
-std::string GensioConnection::take(std::size_t most) {
+std::string NetworkConnection::take(std::size_t most) {
     std::unique_lock<std::mutex> held(state_->lock);
     std::string bytes = state_->received.substr(0, most);
     state_->received.erase(0, bytes.size());
@@ -424,11 +424,11 @@ std::string GensioConnection::take(std::size_t most) {
     return bytes;
 }
 
-void GensioConnection::discardReceived() {
+void NetworkConnection::discardReceived() {
     take(kReceiveLimit);
 }
 
-void GensioConnection::write(const std::string& bytes) {
+void NetworkConnection::write(const std::string& bytes) {
     {
         std::lock_guard<std::mutex> held(state_->lock);
         if (state_->phase != State::Phase::Open) {
@@ -440,18 +440,18 @@ void GensioConnection::write(const std::string& bytes) {
     gensio_set_write_callback_enable(state_->io, true);
 }
 
-std::size_t GensioConnection::unsent() const {
+std::size_t NetworkConnection::unsent() const {
     std::lock_guard<std::mutex> held(state_->lock);
     return state_->unsentBytes.size();
 }
 
-sergensio* GensioConnection::serialLine() const {
+sergensio* NetworkConnection::serialLine() const {
     std::lock_guard<std::mutex> held(state_->lock);
     if (state_->phase != State::Phase::Open) return nullptr;
     return gensio_to_sergensio(state_->io);
 }
 
-void GensioConnection::setLineSettings(const LineSettings& settings, int handshaking) {
+void NetworkConnection::setLineSettings(const LineSettings& settings, int handshaking) {
     sergensio* line = serialLine();
     if (line == nullptr) return;
     const unsigned int stopBits = settings.stopBits == LineSettings::StopBits::One ? 1 : 2;
@@ -462,7 +462,7 @@ void GensioConnection::setLineSettings(const LineSettings& settings, int handsha
     sergensio_flowcontrol(line, sergensioFlowControl(handshaking), nullptr, nullptr);
 }
 
-void GensioConnection::setModemLine(bool dtr, bool on) {
+void NetworkConnection::setModemLine(bool dtr, bool on) {
     sergensio* line = serialLine();
     if (line == nullptr) return;
     if (dtr) {
@@ -473,9 +473,3 @@ void GensioConnection::setModemLine(bool dtr, bool on) {
 }
 
 }  // namespace vq72::network
-
-// The module's entry point (see network_connection.h).
-extern "C" __attribute__((visibility("default"))) vq72::network::NetworkConnection*
-vq72_network_connect(const vq72::NetworkPort& server, std::function<void()> onChange) {
-    return new vq72::network::GensioConnection(server, std::move(onChange));
-}

@@ -1,4 +1,4 @@
-#include "platform/gensio/gensio_runtime.h"
+#include "platform/network/gensio_runtime.h"
 
 #include <gensio/gensio.h>
 

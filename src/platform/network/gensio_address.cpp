@@ -1,4 +1,4 @@
-#include "platform/gensio/gensio_address.h"
+#include "platform/network/gensio_address.h"
 
 #include <arpa/inet.h>
 // gensio_addr.h declares its functions without C linkage for C++.
