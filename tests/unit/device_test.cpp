@@ -142,10 +142,18 @@ TEST(ReceiveBuffer, CountsEveryAcknowledgementOfALongBatchOnce) {
 
 // Also where the program's locale writes numbers with a decimal comma (Qt takes the user's).
 TEST(NumberText, ConvertsTagsAndSettingsTo16BitWithHalfToEvenRoundingInAnyLocale) {
+#ifdef _WIN32
+    const char* const commaLocale = "German_Germany.1252";
+#else
+    const char* const commaLocale = "de_DE.UTF-8";  // built for the tests (LOCPATH)
+#endif
     const std::pair<std::string, int> cases[] = {
         {" 3", 3}, {"3 ", 3}, {"12", 12}, {"-4", -4}, {"2.5", 2}, {"3.5", 4}, {"32767", 32767}};
-    for (const char* locale : {"de_DE.UTF-8", "C"}) {
+    for (const char* locale : {commaLocale, "C"}) {
         ASSERT_NE(std::setlocale(LC_NUMERIC, locale), nullptr) << locale;
+        if (locale == commaLocale) {
+            ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+        }
         for (const auto& [text, value] : cases) EXPECT_EQ(toInteger16(text), value) << text;
     }
 }
