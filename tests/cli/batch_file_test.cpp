@@ -43,6 +43,12 @@ std::string readout(const std::string& file, std::size_t* read = nullptr) {
 
 TEST(BatchFile, TakesGoodLinesSkipsTheRestAndNamesEachBadLine) {
     const std::string long50(50, 'p');
+    const std::string positions =
+        " is not a position (top-left, top-center, top-right, middle-left, middle-center, "
+        "middle-right, bottom-left, bottom-center or bottom-right) | ";
+    const std::string again =
+        " already: give each device one line (the later text would "
+        "replace the earlier) | ";
     const std::pair<std::string, std::string> cases[] = {
         {"port,text,position,color\r\n  # 1,x\n \t\n5, hi ,bottom-right , "
          "black-on-white\r\n",
@@ -50,31 +56,33 @@ TEST(BatchFile, TakesGoodLinesSkipsTheRestAndNamesEachBadLine) {
         {"\xEF\xBB\xBF"
          "com16, \"a,\"\"b\"\"\" ,,white-on-black\n./link,x\x7f\nrfc2217://[::1]:3001,Y,",
          "1: 16 [A,\"B\"] 1 0 | 2: ./link [X] 1 - | 3: rfc2217://[::1]:3001 [Y] 1 - | "},
-        {"1,A\nport,A", "1: 1 [A] 1 - | line 2: \"port\" is neither a port number"},
+        {"1,A\nport,A",
+         "1: 1 [A] 1 - | line 2: \"port\" is neither a port number 1 to 16 (5 or COM5) nor a "
+         "device (a path such as /dev/ttyUSB0 or ./link, tcp://HOST:PORT or rfc2217://HOST:PORT) "
+         "| "},
         {"tcp://host,  ",
          "line 1: \"tcp://host\" is not a usable network port: it names no port "
-         "(HOST:PORT) | line 1: text \"  \" is only blanks"},
+         "(HOST:PORT) | line 1: text \"  \" is only blanks: give a text the device can show | "},
         {"1,A,,red", "line 1: \"red\" is not a colour (white-on-black or black-on-white) | "},
-        {"1,A,top-middle", "line 1: \"top-middle\" is not a position (top-left, top-center,"},
-        {"1,A,\x1b" + long50,
-         "line 1: \"\\x1B" + long50.substr(0, 39) + "...\" is not a position (top-left,"},
-        {"1,\"a,b", "line 1: a quoted field has no closing \""},
-        {"1,a,b,c,d", "line 1: a line is PORT,TEXT[,POSITION[,COLOR]], not 5 field(s)"},
-        {"port,text\n", "the batch file names no device"},
+        {"1,A,top-middle", "line 1: \"top-middle\"" + positions},
+        {"1,A,\x1b" + long50, "line 1: \"\\x1B" + long50.substr(0, 39) + "...\"" + positions},
+        {"1,\"a,b", "line 1: a quoted field has no closing \" (a quote inside it is \"\") | "},
+        {"1,a,b,c,d",
+         "line 1: a line is PORT,TEXT[,POSITION[,COLOR]], not 5 field(s) (put a text with a "
+         "comma in double quotes: \"a,b\") | "},
+        {"port,text\n",
+         "the batch file names no device: each line is PORT,TEXT[,POSITION[,COLOR]] | "},
         // One device on two lines, by whichever of its names; a line with another problem too.
         {"5,a\nCOM5,b",
-         "1: 5 [A] 1 - | line 2: COM5 (/dev/ttyUSB0) is the device of line 1 "
-         "already: give each device one line"},
+         "1: 5 [A] 1 - | line 2: COM5 (/dev/ttyUSB0) is the device of line 1" + again},
         {"6,a\n2,b\n/dev/ttyUSB0,c,middle",
-         "1: 6 [A] 1 - | 2: 2 [B] 1 - | line 3: \"middle\" is not a position (top-left, "
-         "top-center, top-right, middle-left, middle-center, middle-right, bottom-left, "
-         "bottom-center or bottom-right) | line 3: /dev/ttyUSB0 is the device of line 1"},
-        {"./usb,a\n5,b", "1: ./usb [A] 1 - | line 2: COM5 (/dev/ttyUSB0) is the device of line 1"},
-        {"7,a\ntcp://h:1,b", "1: 7 [A] 1 - | line 2: tcp://h:1 is the device of line 1"},
-        {"8,a\n8,b", "1: 8 [A] 1 - | line 2: COM8 is the device of line 1"}};
-    for (const auto& [file, start] : cases) {
-        EXPECT_EQ(readout(file).substr(0, start.size()), start) << file;
-    }
+         "1: 6 [A] 1 - | 2: 2 [B] 1 - | line 3: \"middle\"" + positions +
+             "line 3: /dev/ttyUSB0 is the device of line 1" + again},
+        {"./usb,a\n5,b",
+         "1: ./usb [A] 1 - | line 2: COM5 (/dev/ttyUSB0) is the device of line 1" + again},
+        {"7,a\ntcp://h:1,b", "1: 7 [A] 1 - | line 2: tcp://h:1 is the device of line 1" + again},
+        {"8,a\n8,b", "1: 8 [A] 1 - | line 2: COM8 is the device of line 1" + again}};
+    for (const auto& [file, expected] : cases) EXPECT_EQ(readout(file), expected) << file;
 }
 
 // `bytes` bytes of comment lines, each as long as a line may be.

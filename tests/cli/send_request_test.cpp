@@ -109,7 +109,7 @@ TEST(SendTarget, PicksThePortAndNamesIt) {
                   " 1",
                   "/dev/ttyUSB3"},
                  {"environment map", {"--port", "2", "X"}, "2=/dev/pts/7", {}, "COM2 (/dev/pts/7)"},
-                 {"default map", {"--port", "5", "X"}, nullptr, {}, "COM5 (/dev/ttyUSB0)"},
+                 {"default map", {"--port", "16", "X"}, nullptr, {}, "COM16 (/dev/ttyS7)"},
                  {"saved port", {"X"}, "4=/dev/pts/2", " 4", "COM4 (/dev/pts/2)"},
                  {"nothing saved", {"X"}, nullptr, {}, ""},
                  {"saved port out of range", {"X"}, nullptr, " 0", ""}};

@@ -193,6 +193,8 @@ TEST_F(RawTcpPort, TextArrivesWholeAndAServerThatStopsIsLostOnceAndFoundAgain) {
     savesHello();
     EXPECT_TRUE(logged("LINE 19200,N,8,1"));  // a raw port cannot tell the server its settings
 
+    // Lost, reported once over the polls that fail to connect again, and found again. (The
+    // refusal's words: the failed opens below.)
     server_.stop();
     ASSERT_TRUE(statusWithin("No Com Port", kPollLimitTicks));
     EXPECT_EQ(w.txtCom.backColour(), kRed);
@@ -200,16 +202,9 @@ TEST_F(RawTcpPort, TextArrivesWholeAndAServerThatStopsIsLostOnceAndFoundAgain) {
         w.lbl_txt_status.setText("");
         ASSERT_TRUE(statusWithin("No Com Port", kPollLimitTicks)) << "poll " << poll;
     }
-    const std::string server = "127.0.0.1:" + std::to_string(port_);
-    const std::vector<ReportSpy::Report> once{
-        {"StartCom 02", "The serial server " + server + " (tcp://" + server +
-                            ") refuses the connection. Check that the server runs and that its "
-                            "port number is right."}};
-    EXPECT_EQ(shownReports(), once);
-
     ASSERT_TRUE(server_.start(port_));
     ASSERT_TRUE(statusWithin(kFound, 2 * kPollLimitTicks));
-    EXPECT_EQ(shownReports(), once);
+    EXPECT_EQ(shownReports().size(), 1u);
 }
 
 // Opens `port` as the window does: a network port still connecting is opened again once the

@@ -1,5 +1,5 @@
 // The whole program against the simulated device (support/program_on_link.h) as a test
-// fixture, with the reports and the status line recorded.
+// fixture, with the reports recorded.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,7 +9,6 @@
 
 #include "support/program_on_link.h"
 #include "support/report_spy.h"
-#include "support/status_history.h"
 
 namespace vq72::test {
 
@@ -48,7 +47,6 @@ protected:
     }
 
     ReportSpy reports{w};
-    StatusHistory status{w};
 };
 
 }  // namespace vq72::test
