@@ -145,15 +145,6 @@ TEST(SettingsStorePath, LeavesOutEmptyTitleAndSectionWithTheirSeparators) {
     EXPECT_EQ(SettingsStore::buildPath("", "", "ComPort"), root + "ComPort");
 }
 
-TEST(SettingsStoreRead, MissingValueYieldsDefaultAndWritesItBack) {
-    test::FakeSettingsBacking backing;
-    SettingsStore store(backing);
-    EXPECT_EQ(store.GetRegSetting("VQ72_OSD", "FormInit", "LogoSelect", "1"), "1");
-    ASSERT_EQ(backing.writes.size(), 1u);
-    EXPECT_EQ(backing.writes[0],
-              "HKEY_LOCAL_MACHINE\\SOFTWARE\\Flarn\\VQ72_OSD\\FormInit\\LogoSelect=1");
-}
-
 TEST(PortMap, EnvironmentEntriesThatCannotBeUsedAreLeftOutAndNamed) {
     const PortMap map = PortMap::parse("1 =/x,1=,=x,99=/dev/x,nothing,2=/dev/pts/7,16=/y");
     EXPECT_EQ(map.device(1), "");
