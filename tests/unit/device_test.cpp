@@ -54,10 +54,11 @@ TEST(OsdFrame, CentringFollowsTheTableForEveryLength) {
 
 // Inner blanks stay; a blank that only a dropped byte kept inside the text is an outer one.
 TEST(OsdFrame, FieldPadsTheOtherSideAndNeverHoldsBytesOutsideBlankToLowerZ) {
-    const std::string dirty = bytes({'\t', 'A', 0x13, 0x0D, 0x0A, 'B', '{', '~', 0x7F, 0xC3, 0xA9});
+    const std::string dirty =
+        bytes({'\t', 'A', 0x13, 0x0D, 0x0A, 'B', 'z', '{', '~', 0x7F, 0xC3, 0xA9});
     EXPECT_EQ(osdTextField("ABC", TextAlign::Left), "ABC" + blanks(17));
     EXPECT_EQ(osdTextField(" A  B ", TextAlign::Right), blanks(16) + "A  B");
-    EXPECT_EQ(osdTextField(dirty, TextAlign::Left), "AB" + blanks(18));
+    EXPECT_EQ(osdTextField(dirty, TextAlign::Left), "ABz" + blanks(17));
     EXPECT_EQ(osdTextField("\t A", TextAlign::Right), blanks(19) + "A");
 }
 
