@@ -52,10 +52,9 @@ private:
 
 class FakeSerialControl : public SerialControl {
 public:
-    // Ports that open; any other port number fails with 8002, ports in `busy` with 8005, ports
-    // still `connecting` (network ports) with kPortOpening, and a scan over them waits.
+    // Ports that open; any other port number fails with 8002, ports still `connecting` (network
+    // ports) with kPortOpening, and a scan over them waits.
     std::set<int> present;
-    std::set<int> busy;
     std::set<int> connecting;
     FailureTable failures;
     std::vector<std::string> calls;    // every operation, e.g. "setPortOpen(true)"
@@ -83,7 +82,6 @@ public:
             return;
         }
         if (open_) throw Failure(failure_number::kPortInUse, "Port already open");
-        if (busy.count(port_)) throw Failure(failure_number::kPortInUse, "Port already open");
         if (connecting.count(port_)) throw Failure(failure_number::kPortOpening, "Connecting");
         if (!present.count(port_))
             throw Failure(failure_number::kNoSuchPort, "Invalid Port Number");

@@ -61,17 +61,20 @@ TEST(Watchdog, ActsOnTheCountTheTickReaches) {
     }
 }
 
-TEST_F(ReadyTick, PresencePollOnThe51stEligibleTickAndEvery102After) {
-    EXPECT_EQ(ctsSteps(h, 300), (std::vector<long>{51, 153, 255}));
-}
-
-TEST_F(ReadyTick, PresencePollPausesDuringATextTransferAndResumesWhereItStopped) {
+TEST_F(ReadyTick, PresencePollOnThe51stEligibleTickAndEvery102AfterPausedByATextTransfer) {
     h.clock.run(30);
     h.w.state.TextTransferBusy = true;
     EXPECT_TRUE(ctsSteps(h, 200).empty());
-    EXPECT_EQ(h.program.supervision().PollTicks, 30);
     h.w.state.TextTransferBusy = false;
-    EXPECT_EQ(ctsSteps(h, 130), (std::vector<long>{21, 123}));
+    EXPECT_EQ(ctsSteps(h, 250), (std::vector<long>{21, 123, 225}));
+}
+
+// A sleeping timer driver still wakes for the last tick of a reply's quiet time.
+TEST_F(ReadyTick, TheLastTickOfTheQuietTimeIsDue) {
+    h.serial.arrive("VQ7240 CT-OK\r\n");
+    h.clock.step();
+    ASSERT_EQ(h.w.state.RxWaitTicks, 1);
+    EXPECT_EQ(h.clock.ticks().nextDueTick(), h.clock.steps() + 1);
 }
 
 TEST(PortRetry, ReinitialisesOnTicks401802And1203WhileNotReady) {

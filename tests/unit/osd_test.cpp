@@ -107,22 +107,25 @@ struct ReadyOsd : test::ReadyProgram {
         status.texts.clear();
     }
     test::StatusHistory status{h.w};
-    std::string transfer(std::string text) {
-        h.program.osdTransfer().String_2_VQ7240(h.w.state.LocationCode, h.w.state.ColorCode, text);
-        return text;
-    }
     int doEventsCount() const {
         return static_cast<int>(std::count(h.app.events.begin(), h.app.events.end(), "doEvents"));
     }
 };
 
-TEST(CmdButtonClick, SaveSendsTheTypedTextWithSaveAndExitDisabledMeanwhile) {
+// The window is busy while the command is written and free again when the events run after it.
+TEST(CmdButtonClick, SaveSendsTheTypedTextWithSaveAndExitDisabledMeanwhileAndAwaitsItsReply) {
     ReadyOsd r;
     r.h.w.Text_input.setText("  HELLO ");
     std::vector<bool> enabledDuringSend;
+    bool busyDuringSend = false;
+    MousePointer pointerDuringSend = MousePointer::Default;
     r.h.serial.onOutput = [&] {
         for (const Control& b : r.h.w.cmd_button) enabledDuringSend.push_back(b.enabled());
+        busyDuringSend = r.h.w.state.TextTransferBusy;
+        pointerDuringSend = r.h.w.mousePointer();
     };
+    bool busyAtDoEvents = true;
+    r.h.app.onDoEvents = [&] { busyAtDoEvents = r.h.w.state.TextTransferBusy; };
     r.h.program.cmd_button_Click(ActionButtons::kSave);
 
     const std::string expected = std::string("CTT\x14") + std::string(7, ' ') + "HELLO" +
@@ -134,7 +137,14 @@ TEST(CmdButtonClick, SaveSendsTheTypedTextWithSaveAndExitDisabledMeanwhile) {
     EXPECT_EQ(r.h.serial.written.back(), expected);
     EXPECT_EQ(r.status.texts, (Strings{"Programming", "Sending Text.", "Transfer Done."}));
     EXPECT_EQ(enabledDuringSend, (std::vector<bool>{false, false, true}));  // SAVE, EXIT, BLANK
+    EXPECT_TRUE(busyDuringSend);
+    EXPECT_EQ(pointerDuringSend, MousePointer::Busy);
     for (const Control& b : r.h.w.cmd_button) EXPECT_TRUE(b.enabled());
+    EXPECT_FALSE(r.h.w.state.TextTransferBusy);
+    EXPECT_EQ(r.h.w.mousePointer(), MousePointer::Default);
+    EXPECT_EQ(r.doEventsCount(), 1);
+    EXPECT_FALSE(busyAtDoEvents);
+    EXPECT_EQ(r.h.w.state.TextSentPending, 1);
     EXPECT_EQ(r.h.w.Text_input.text(), "  HELLO ");
 }
 
@@ -147,34 +157,11 @@ TEST(CmdButtonClick, ExitShowsExitingAndClosesTheMainWindow) {
     EXPECT_EQ(r.h.serial.written.size(), written);
 }
 
-// (Its status texts and bytes: the SAVE test.)
-TEST(OsdTransfer, WrittenCommandAwaitsTheAcknowledgementAndFreesTheWindowAfterwards) {
-    ReadyOsd r;
-    bool busyDuringSend = false;
-    MousePointer pointerDuringSend = MousePointer::Default;
-    r.h.serial.onOutput = [&] {
-        busyDuringSend = r.h.w.state.TextTransferBusy;
-        pointerDuringSend = r.h.w.mousePointer();
-    };
-    bool busyAtDoEvents = true;
-    r.h.app.onDoEvents = [&] { busyAtDoEvents = r.h.w.state.TextTransferBusy; };
-
-    EXPECT_EQ(r.transfer(" HI  "), "HI");
-    EXPECT_EQ(r.h.w.state.TextSentPending, 1);
-    EXPECT_TRUE(busyDuringSend);
-    EXPECT_EQ(pointerDuringSend, MousePointer::Busy);
-    EXPECT_FALSE(r.h.w.state.TextTransferBusy);
-    EXPECT_EQ(r.h.w.mousePointer(), MousePointer::Default);
-    EXPECT_EQ(r.doEventsCount(), 1);
-    EXPECT_FALSE(busyAtDoEvents);
-}
-
-TEST(OsdTransfer, CommandNotWrittenShowsNoComPortAndAwaitsNothing) {
+TEST(CmdButtonClick, ATextNotWrittenShowsNoComPortAndAwaitsNothing) {
     ReadyOsd r;
     r.h.serial.failures.fail("output", 9005, "Input/output error");
-    r.transfer("HI");
-    EXPECT_EQ(r.status.texts.front(), "Sending Text.");
-    EXPECT_EQ(r.status.texts.back(), "No Com Port");
+    r.h.program.cmd_button_Click(ActionButtons::kSave);
+    EXPECT_EQ(r.status.texts, (Strings{"Programming", "Sending Text.", "No Com Port"}));
     EXPECT_EQ(r.h.w.state.TextSentPending, 0);
     EXPECT_FALSE(r.h.w.state.TextTransferBusy);
     EXPECT_EQ(r.h.w.mousePointer(), MousePointer::Default);

@@ -94,67 +94,59 @@ TEST(PortScanRescan, KeepsTheCheckMarkOnTheSameEntryIndexAndTheAnsweredMarkOnThe
     EXPECT_EQ(h.serial.commPort(), 2);
 }
 
-TEST(DetermineValidPorts, OpensConfiguredInOrderShowsMagentaAndStartsTheSettleTimer) {
+TEST(DetermineValidPorts, OpensAt9600N81WithDtrAndRtsShowsMagentaAndStartsTheSettleTimer) {
     Harness h;
     h.serial.present = {3};
+    h.serial.inputLen = h.serial.threshold = 0;
     h.w.state.ComPortNumber = 3;
     h.program.ports().DetermineValidPorts();
-    const std::vector<std::string> expected{
-        "setCommPort(3)",          "setSettings(9600,N,8,1)", "setHandshaking(0)",
-        "setDTREnable(false)",     "setRTSEnable(false)",     "setInputLen(2500)",
-        "setOutBufferSize(2500)",  "setRThreshold(11)",       "setPortOpen(true)",
-        "setSettings(9600,N,8,1)", "setHandshaking(0)",       "setDTREnable(true)",
-        "setRTSEnable(true)"};
-    EXPECT_EQ(h.serial.calls, expected);
+    EXPECT_TRUE(h.serial.portOpen());
+    EXPECT_EQ(h.serial.commPort(), 3);
+    EXPECT_EQ(h.serial.count("setSettings(9600,N,8,1)"), 2) << "before and after the open";
+    EXPECT_EQ(h.serial.count("setHandshaking(0)"), 2);
+    EXPECT_EQ(h.serial.inputLen, 2500);
+    EXPECT_EQ(h.serial.threshold, 11);
+    EXPECT_TRUE(h.serial.dtrEnable() && h.serial.rtsEnable());
     EXPECT_EQ(h.w.txtCom.backColour(), kMagenta);
     EXPECT_TRUE(h.w.tmrComInit.enabled());
 
-    h.serial.calls.clear();
     h.program.ports().DetermineValidPorts();
-    EXPECT_EQ(h.serial.calls[2], "setPortOpen(false)") << "an open port is closed first";
-    EXPECT_TRUE(h.serial.portOpen());
+    EXPECT_EQ(h.serial.opens, 2) << "an open port is closed first, else it fails as in use";
 }
 
 TEST(OpenFailure, ReportsOnceUnchecksTheMenuAndShowsNoComPort) {
     const struct {
         const char* name;
-        std::string failingCall;  // empty: port 5 is simply missing
+        std::string failingCall;
         long number;
-        bool busy;
         std::string message;
         std::string title;
-        bool opensAfterwards;  // the open step still ran (the procedure went on)
-        Colour secondColour;   // after the repeated failure, which no longer ends the procedure
+        bool opens;  // the open step ran, and a repeated failure no longer ends the procedure
     } cases[] = {
-        {"missing port", "", 8002, false,
-         "Invalid Port Number - Com-5 can't be used as a device interface.", "StartCom 02", true,
-         kRed},
-        {"port in use", "", 8005, true, "Port in use by another process - Com-5 is not available.",
-         "StartCom 02", true, kRed},
-        {"other failure on open", "setPortOpen(true)", 9013, false, "Permission denied",
-         "StartCom 02", true, kRed},
-        {"other failure while configuring", "setRThreshold(11)", 9005, false, "Permission denied",
-         "StartCom 01", false, kMagenta}};
+        {"missing port", "setPortOpen(true)", 8002,
+         "Invalid Port Number - Com-5 can't be used as a device interface.", "StartCom 02", true},
+        {"port in use", "setPortOpen(true)", 8005,
+         "Port in use by another process - Com-5 is not available.", "StartCom 02", true},
+        {"other failure on open", "setPortOpen(true)", 9013, "Permission denied", "StartCom 02",
+         true},
+        {"other failure while configuring", "setRThreshold(11)", 9005, "Permission denied",
+         "StartCom 01", false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Harness h;
         ReportSpy spy(h.w);
         h.serial.present = {5};
-        if (c.busy) h.serial.busy = {5};
-        if (c.failingCall.empty()) h.serial.present.clear();
-        if (!c.failingCall.empty())
-            h.serial.failures.fail(c.failingCall, c.number, "Permission denied");
+        h.serial.failures.fail(c.failingCall, c.number, "Permission denied");
         h.w.mnuCOMsel(4).setValue(true);
         h.w.state.ComPortNumber = 5;
 
         h.program.ports().DetermineValidPorts();
-        ASSERT_EQ(spy.reports.size(), 1u);
-        EXPECT_EQ(spy.reports[0], (ReportSpy::Report{c.title, c.message}));
+        EXPECT_EQ(spy.reports, (std::vector<ReportSpy::Report>{{c.title, c.message}}));
         EXPECT_EQ(checkedEntry(h.w), 0);
         EXPECT_EQ(h.w.txtCom.backColour(), kRed);
         EXPECT_EQ(h.w.lbl_txt_status.text(), "No Com Port");
         EXPECT_FALSE(h.w.tmrComInit.enabled());
-        EXPECT_EQ(h.serial.count("setPortOpen(true)"), c.opensAfterwards ? 1 : 0);
+        EXPECT_EQ(h.serial.count("setPortOpen(true)"), c.opens ? 1 : 0);
         EXPECT_EQ(h.program.ports().LastPortError, c.number);
 
         // The same failure again: no report, the menu marks stay, the procedure goes on.
@@ -163,7 +155,7 @@ TEST(OpenFailure, ReportsOnceUnchecksTheMenuAndShowsNoComPort) {
         h.program.ports().DetermineValidPorts();
         EXPECT_EQ(spy.reports.size(), 1u);
         EXPECT_EQ(checkedEntry(h.w), 4);
-        EXPECT_EQ(h.w.txtCom.backColour(), c.secondColour);
+        EXPECT_EQ(h.w.txtCom.backColour(), c.opens ? kRed : kMagenta);
     }
 }
 

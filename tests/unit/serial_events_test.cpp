@@ -7,36 +7,31 @@
 namespace vq72 {
 namespace {
 
-using test::Harness;
 using test::ReportSpy;
 
-struct SerialEvent : ::testing::Test, test::ReadyProgram {
-    void SetUp() override {
-        ASSERT_TRUE(prepare());
-        h.w.lbl_txt_status.setText("VQ72xx Found");
+// A full transmit buffer closes the port and lowers DTR; when the close fails, the port is purged
+// and opened again instead.
+TEST(SerialEvent, TransmitBufferFullClosesThePortOrReopensItWhenTheCloseFails) {
+    const struct {
+        bool closeFails;
+        ReportSpy::Report report;
+    } cases[] = {{false, {"Mscomm1_OnComm", "Transmit Buffer Full"}},
+                 {true, {"MSComm1_OnComm Event: 1010", "Input/output error Transmit Buffer Full"}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.closeFails);
+        test::ReadyProgram r;
+        ASSERT_TRUE(r.prepare());
+        if (c.closeFails)
+            r.h.serial.failures.fail("setPortOpen(false)", 9005, "Input/output error", 1);
+        const int opens = r.h.serial.opens;
+        r.h.serial.raise(comm_event::kTxFull);
+        EXPECT_EQ(r.spy.reports, std::vector<ReportSpy::Report>{c.report});
+        EXPECT_EQ(r.h.serial.portOpen(), c.closeFails);
+        EXPECT_EQ(r.h.serial.dtrEnable(), c.closeFails);
+        EXPECT_EQ(r.h.serial.count("purge(both)"), c.closeFails ? 1 : 0);
+        EXPECT_EQ(r.h.serial.opens, opens + (c.closeFails ? 1 : 0));
+        EXPECT_EQ(r.h.w.txtCom.backColour(), c.closeFails ? kMagenta : kGreen);
     }
-};
-
-TEST_F(SerialEvent, TransmitBufferFullClosesThePortLowersDtrAndReports) {
-    h.serial.raise(comm_event::kTxFull);
-    EXPECT_EQ(h.serial.calls,
-              (std::vector<std::string>{"setPortOpen(false)", "setDTREnable(false)"}));
-    EXPECT_FALSE(h.serial.portOpen());
-    EXPECT_EQ(spy.reports,
-              (std::vector<ReportSpy::Report>{{"Mscomm1_OnComm", "Transmit Buffer Full"}}));
-}
-
-TEST_F(SerialEvent, AFailureWhileClosingAfterTransmitFullIsReportedPurgedAndThePortReopened) {
-    h.serial.failures.fail("setPortOpen(false)", 9005, "Input/output error", 1);
-    const int opens = h.serial.opens;
-    h.serial.raise(comm_event::kTxFull);
-    EXPECT_EQ(spy.reports,
-              (std::vector<ReportSpy::Report>{
-                  {"MSComm1_OnComm Event: 1010", "Input/output error Transmit Buffer Full"}}));
-    EXPECT_EQ(h.serial.count("purge(both)"), 1);
-    EXPECT_EQ(h.serial.opens, opens + 1) << "closed and reopened";
-    EXPECT_TRUE(h.serial.portOpen());
-    EXPECT_EQ(h.w.txtCom.backColour(), kMagenta);
 }
 
 }  // namespace
