@@ -1,102 +1,38 @@
 // Network serial ports through a real serial device server: Debian's ser2net on the loopback
 // address, in front of the simulated device's pseudo-terminal, as a raw TCP port and as a Telnet
 // COM Port Control (RFC 2217) port.
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <algorithm>
-#include <atomic>
 #include <string>
-#include <thread>
 
 #include "osd/action_buttons.h"
 #include "platform/failure.h"
 #include "platform/failure_numbers.h"
 #include "program_on_simulator.h"
 #include "sim/frame_log.h"
+#include "support/process_run.h"
 
 namespace vq72::test {
 namespace {
 
-// A TCP socket on 127.0.0.1; `listening` with the smallest backlog.
-class LoopbackSocket {
-public:
-    LoopbackSocket() : fd_(::socket(AF_INET, SOCK_STREAM, 0)) {}
-    ~LoopbackSocket() { ::close(fd_); }
-    LoopbackSocket(const LoopbackSocket&) = delete;
-    LoopbackSocket& operator=(const LoopbackSocket&) = delete;
-
-    // Binds to a port the system chooses and returns it.
-    int bindAnyPort() {
-        sockaddr_in address = loopback(0);
-        socklen_t size = sizeof address;
-        ::bind(fd_, reinterpret_cast<sockaddr*>(&address), size);
-        ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &size);
-        return ntohs(address.sin_port);
-    }
-    // Whether something listens on `port`, asked without connecting (a connection would make
-    // ser2net open and close the device, and refuse the next client meanwhile).
-    // (SO_REUSEADDR: the closed connections' TIME_WAIT does not count.)
-    static bool taken(int port) {
-        LoopbackSocket probe;
-        const int on = 1;
-        ::setsockopt(probe.fd_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-        sockaddr_in address = loopback(port);
-        return ::bind(probe.fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0;
-    }
-    void listenFull() { ::listen(fd_, 0); }
-    void listenWide() { ::listen(fd_, SOMAXCONN); }
-    // Accepts one client and sends it blocks of bytes without a line end until it goes.
-    void floodOneClient() {
-        const int client = ::accept(fd_, nullptr, nullptr);
-        const std::string block(1000, 'x');
-        while (::send(client, block.data(), block.size(), MSG_NOSIGNAL) > 0) {
-        }
-        ::close(client);
-    }
-    // Accepts one client, greets it with an acknowledgement nobody asked for, then reads until
-    // the client has written `question` (telling `asked`) and goes.
-    void answerBeforeAsked(const std::string& question, std::atomic<bool>& asked) {
-        const int client = ::accept(fd_, nullptr, nullptr);
-        const std::string reply = "VQ7240 CT-OK\r\n";
-        ::send(client, reply.data(), reply.size(), MSG_NOSIGNAL);
-        std::string got;
-        char buffer[64];
-        for (ssize_t n; (n = ::recv(client, buffer, sizeof buffer, 0)) > 0;) {
-            got.append(buffer, static_cast<std::size_t>(n));
-            if (got.find(question) != std::string::npos) asked = true;
-        }
-        ::close(client);
-    }
-    // The next client, or -1 when none comes within `boundMs`.
-    int acceptWithin(int boundMs) {
-        pollfd waiting{fd_, POLLIN, 0};
-        return ::poll(&waiting, 1, boundMs) == 1 ? ::accept(fd_, nullptr, nullptr) : -1;
-    }
-    bool connectTo(int port) {
-        sockaddr_in address = loopback(port);
-        return ::connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    }
-
-private:
-    static sockaddr_in loopback(int port) {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_port = htons(static_cast<uint16_t>(port));
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        return address;
-    }
-    int fd_;
-};
-
 int unusedPort() {
-    return LoopbackSocket().bindAnyPort();
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort();
+}
+
+// Whether something listens on `port`, asked without connecting (a connection would make
+// ser2net open and close the device, and refuse the next client meanwhile). The server binds
+// with SO_REUSEADDR: the closed connections' TIME_WAIT does not count.
+bool taken(int port) {
+    return !QTcpServer().listen(QHostAddress::LocalHost, static_cast<quint16>(port));
+}
+
+std::string tcpEntry(const QTcpServer& server) {
+    return "tcp://127.0.0.1:" + std::to_string(server.serverPort());
 }
 
 // ser2net serving one device on 127.0.0.1, its line at 19200 baud until a client says otherwise.
@@ -118,8 +54,7 @@ public:
         QString program = QStandardPaths::findExecutable("ser2net");
         if (program.isEmpty()) program = "/usr/sbin/ser2net";
         process_.start(program, arguments_);
-        return process_.waitForStarted() &&
-               processEventsUntil([&] { return LoopbackSocket::taken(port); });
+        return process_.waitForStarted() && processEventsUntil([&] { return taken(port); });
     }
     void stop() {
         process_.terminate();
@@ -229,14 +164,17 @@ std::string openWhenSettled(QtSerialControl& control, int port) {
 // in time (a full backlog); the server answers without Telnet COM Port Control (also when named
 // by an IPv4-mapped IPv6 address, which connects over IPv4); the zone names no interface.
 TEST(NetworkPort, OpensThatFailNameTheServerAndWhy) {
-    LoopbackSocket full;
-    const std::string silent = std::to_string(full.bindAnyPort());
-    full.listenFull();
-    LoopbackSocket waiting;
-    waiting.connectTo(std::stoi(silent));  // fills the backlog: later connections get no answer
-    LoopbackSocket plain;                  // takes connections and never says a word
-    const std::string mute = std::to_string(plain.bindAnyPort());
-    plain.listenWide();
+    QTcpServer full;  // one connection fills its backlog: later ones get no answer
+    full.setListenBacklogSize(0);
+    ASSERT_TRUE(full.listen(QHostAddress::LocalHost));
+    full.pauseAccepting();
+    QTcpSocket waiting;
+    waiting.connectToHost(QHostAddress::LocalHost, full.serverPort());
+    ASSERT_TRUE(waiting.waitForConnected(kIoBoundMs));
+    const std::string silent = std::to_string(full.serverPort());
+    QTcpServer plain;  // takes connections and never says a word
+    ASSERT_TRUE(plain.listen(QHostAddress::LocalHost));
+    const std::string mute = std::to_string(plain.serverPort());
     const std::string refusing = std::to_string(unusedPort());
     const struct {
         std::string entry;
@@ -281,61 +219,60 @@ TEST(NetworkPort, OpensThatFailNameTheServerAndWhy) {
 // Telnet negotiation has not) exits with 128 + the signal's number. (Each end signal and its
 // words: the sender's process test.)
 TEST(NetworkPort, ASenderEndedWhileItConnectsExitsWith128PlusTheSignal) {
-    LoopbackSocket plain;
-    const std::string entry = "rfc2217://127.0.0.1:" + std::to_string(plain.bindAnyPort());
-    plain.listenWide();
+    QTcpServer plain;
+    ASSERT_TRUE(plain.listen(QHostAddress::LocalHost));
+    const std::string entry = "rfc2217://127.0.0.1:" + std::to_string(plain.serverPort());
     QProcess sender;
     sender.start(VQ72_SENDER, {"--device", QString::fromStdString(entry), "HELLO"});
     ASSERT_TRUE(sender.waitForStarted(kIoBoundMs));
-    const int client = plain.acceptWithin(kIoBoundMs);
-    ASSERT_GE(client, 0) << "the sender never connected";
-    // processId() is 0 for a sender that is not running, and kill(0) would signal this test's
-    // whole process group.
-    ASSERT_GT(sender.processId(), 0);
-    ::kill(static_cast<pid_t>(sender.processId()), SIGHUP);
-    ASSERT_TRUE(sender.waitForFinished(kIoBoundMs));
-    EXPECT_EQ(sender.exitCode(), 128 + SIGHUP);
-    ::close(client);
+    ASSERT_TRUE(plain.waitForNewConnection(kIoBoundMs)) << "the sender never connected";
+    ASSERT_TRUE(signalProcess(sender, SIGHUP));
+    const ProcessRun run = finish(sender);
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 128 + SIGHUP);
 }
 
 TEST(NetworkPort, AServerThatFloodsIsReadNoFurtherThanTheReceiveBuffer) {
-    LoopbackSocket server;
-    const int port = server.bindAnyPort();
-    server.listenFull();
-    std::thread flood([&] { server.floodOneClient(); });
-    {
-        QtSerialControl control(PortMap::parse("1=tcp://127.0.0.1:" + std::to_string(port)));
-        ASSERT_EQ(openWhenSettled(control, 1), "opened");
-        const int limit = static_cast<int>(network::NetworkConnection::kReceiveLimit);
-        for (int round = 0; round < 3; ++round) {
-            ASSERT_TRUE(processEventsUntil([&] { return control.inBufferCount() == limit; }));
-            EXPECT_EQ(control.input().size(), static_cast<std::size_t>(limit));
-        }
+    QTcpServer server;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+    // Blocks of bytes without a line end, as fast as the client takes them.
+    QObject::connect(&server, &QTcpServer::newConnection, [&] {
+        QTcpSocket* client = server.nextPendingConnection();
+        const auto more = [client] { client->write(QByteArray(1000, 'x')); };
+        QObject::connect(client, &QTcpSocket::bytesWritten, client, more);
+        more();
+    });
+    QtSerialControl control(PortMap::parse("1=" + tcpEntry(server)));
+    ASSERT_EQ(openWhenSettled(control, 1), "opened");
+    const int limit = static_cast<int>(network::NetworkConnection::kReceiveLimit);
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_TRUE(processEventsUntil([&] { return control.inBufferCount() == limit; }));
+        EXPECT_EQ(control.input().size(), static_cast<std::size_t>(limit));
     }
-    flood.join();
 }
 
 // A terminal server may replay what the device said while nobody was connected: the control
 // hears nothing of it.
 TEST(NetworkPort, WhatAServerSendsOnAcceptingIsNotTakenForAReply) {
-    LoopbackSocket server;
-    const int port = server.bindAnyPort();
-    server.listenFull();
-    std::atomic<bool> asked{false};
-    std::thread serve([&] { server.answerBeforeAsked("CTS", asked); });
-    {
-        QtSerialControl control(PortMap::parse("1=tcp://127.0.0.1:" + std::to_string(port)));
-        int events = 0;
-        control.setEventHandler([&] { ++events; });
-        control.setRThreshold(1);
-        control.setPortOpen(true);
-        control.output("CTS");
-        ASSERT_TRUE(processEventsUntil([&] { return asked.load(); }));
-        QCoreApplication::processEvents();
-        EXPECT_EQ(control.inBufferCount(), 0);
-        EXPECT_EQ(events, 0);
-    }
-    serve.join();
+    QTcpServer server;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+    QByteArray heard;
+    QObject::connect(&server, &QTcpServer::newConnection, [&] {
+        QTcpSocket* client = server.nextPendingConnection();
+        client->write("VQ7240 CT-OK\r\n");
+        QObject::connect(client, &QTcpSocket::readyRead,
+                         [&heard, client] { heard += client->readAll(); });
+    });
+    QtSerialControl control(PortMap::parse("1=" + tcpEntry(server)));
+    int events = 0;
+    control.setEventHandler([&] { ++events; });
+    control.setRThreshold(1);
+    control.setPortOpen(true);
+    control.output("CTS");
+    ASSERT_TRUE(processEventsUntil([&] { return heard.contains("CTS"); }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(control.inBufferCount(), 0);
+    EXPECT_EQ(events, 0);
 }
 
 }  // namespace

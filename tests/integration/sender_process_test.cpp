@@ -19,24 +19,20 @@
 #include "platform/qt/termination_signals.h"
 #include "sim/simulated_device.h"
 #include "support/lock_scene.h"
+#include "support/process_run.h"
 #include "support/scratch_folder.h"
 
 namespace vq72 {
 namespace {
 
-constexpr int kProcessBoundMs = 15000;  // a bound on a hung process, not a timing check
+using test::finish;
+using test::kProcessBoundMs;
+using test::ProcessRun;
 
 // The bytes of HELLO at the top centre, white on black, as the device logs them.
 const std::string kHelloFrame =
     "OSD 43 54 54 14 20 20 20 20 20 20 20 48 45 4C 4C 4F 20 20 20 20 20 20 20 20 10 31 32 06 "
     "33 06 34 06 37 13 0D 0A";
-
-struct SenderRun {
-    int exitCode = -1;
-    bool crashed = false;
-    std::string out;
-    std::string err;
-};
 
 class SenderProcessTest : public testing::Test {
 protected:
@@ -70,19 +66,15 @@ protected:
         process.start(VQ72_SENDER, list);
         ASSERT_TRUE(process.waitForStarted(kProcessBoundMs));
     }
-    static SenderRun finish(QProcess& process) {
-        SenderRun run;
-        EXPECT_TRUE(process.waitForFinished(kProcessBoundMs)) << "the sender hung";
-        run.crashed = process.exitStatus() == QProcess::CrashExit;
-        run.exitCode = process.exitCode();
-        run.out = process.readAllStandardOutput().toStdString();
-        run.err = process.readAllStandardError().toStdString();
-        return run;
-    }
-    SenderRun send(const std::vector<std::string>& arguments) {
+    // Runs the sender to its end, `input` on its standard input.
+    ProcessRun send(const std::vector<std::string>& arguments, const std::string& input = "") {
         QProcess process;
         start(process, arguments);
-        return finish(process);
+        process.write(input.c_str());
+        process.closeWriteChannel();
+        const ProcessRun run = finish(process);
+        EXPECT_TRUE(run.finished) << "the sender hung";
+        return run;
     }
 
     test::ScratchFolder folder_;
@@ -104,7 +96,7 @@ TEST_F(SenderProcessTest, AcknowledgedSendPrintsDoneAndTheDeviceGotTheExactFrame
         mapPorts("2=" + path(c.name));
         std::vector<std::string> arguments = c.arguments;
         arguments.insert(arguments.end(), {"--color", "white-on-black", "hello"});
-        const SenderRun run = send(arguments);
+        const ProcessRun run = send(arguments);
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.out, "Done\n");
         EXPECT_EQ(device.log(), std::vector<std::string>{kHelloFrame});
@@ -118,7 +110,7 @@ TEST_F(SenderProcessTest, AcknowledgedSendPrintsDoneAndTheDeviceGotTheExactFrame
 
 // --simulate runs the simulator beside the sender and prints the bytes, "Done" and its screen.
 TEST_F(SenderProcessTest, SimulateSendsToTheSimulatorAndPrintsItsScreen) {
-    const SenderRun run = send({"--simulate", "--position", "bottom-right", "HELLO"});
+    const ProcessRun run = send({"--simulate", "--position", "bottom-right", "HELLO"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(run.out.starts_with("43 54 54 14 20 ")) << run.out;
     EXPECT_NE(run.out.find(" 0D 0A\nDone\n+---"), std::string::npos) << run.out;
@@ -131,7 +123,7 @@ TEST_F(SenderProcessTest, SilenceEndsInTheTimeout) {
     options.silent = true;
     startDevice("silent", options);
     mapPorts("1=" + path("silent"));
-    const SenderRun run = send({"--port", "1", "--timeout", "2", "HELLO"});
+    const ProcessRun run = send({"--port", "1", "--timeout", "2", "HELLO"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "No reply from the device on COM1 (" + path("silent") + ") within 2 s\n");
@@ -150,12 +142,12 @@ TEST_F(SenderProcessTest, ALockedPortIsNeverSentToNorUnlockedAndItsHolderIsNamed
     test::plant(lock, test::Planted::AsciiLock, holder.pid());
     const std::string before = test::snapshot(lock);
 
-    const SenderRun run = send({"--port", "3", "TAKEN"});
+    const ProcessRun run = send({"--port", "3", "TAKEN"});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.err, "Port in use by another process - Com-3 is not available.\n" + link +
                            " is " + heldBy + " (lock file " + lock + ").\n");
     EXPECT_EQ(run.out, "");
-    const SenderRun listing = send({"--list-ports"});
+    const ProcessRun listing = send({"--list-ports"});
     EXPECT_NE(listing.out.find("COM3   " + link + "  " + heldBy + "  ("), std::string::npos)
         << listing.out;
     EXPECT_EQ(test::snapshot(lock), before);
@@ -175,7 +167,7 @@ TEST_F(SenderProcessTest, ProbeAsksEachAvailablePortOnceAndMarksOnlyTheOneThatAn
     send({"--list-ports"});
     EXPECT_TRUE(answering.log().empty() && quiet.log().empty()) << "the listing wrote to a port";
 
-    const SenderRun run = send({"--list-ports", "--probe"});
+    const ProcessRun run = send({"--list-ports", "--probe"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out.substr(0, run.out.find("COM5")),
               "COM1   " + path("answering") + "  available, VQ72xx answers  (" +
@@ -202,12 +194,9 @@ TEST_F(SenderProcessTest, EndSignalsCloseThePortAndRemoveTheLockFile) {
         ASSERT_EQ(device.log().size(), 1u) << "the command never arrived";
         const std::string lock = lockOf(device.portPath());
         EXPECT_TRUE(std::filesystem::exists(lock)) << "the port is held under " << lock;
-        // processId() is 0 for a sender that is not running, and kill(0) would signal this
-        // test's whole process group.
-        ASSERT_GT(process.processId(), 0);
-        ::kill(static_cast<pid_t>(process.processId()), number);
-        const SenderRun run = finish(process);
-        EXPECT_FALSE(run.crashed);
+        ASSERT_TRUE(test::signalProcess(process, number));
+        const ProcessRun run = finish(process);
+        EXPECT_TRUE(run.finished && !run.crashed);
         EXPECT_EQ(run.exitCode, 128 + number);
         EXPECT_EQ(run.err,
                   "vq72-osd-send: ended by signal " + std::to_string(number) + "; port closed\n");
@@ -239,11 +228,9 @@ TEST_F(SenderProcessTest, ABatchLabelsEachDeviceInTurnAndSumsUp) {
     sim::SimulatedDevice& quiet = startDevice("b", silent);
     sim::SimulatedDevice& third = startDevice("c");
     mapPorts("2=" + path("a") + ",3=" + path("b"));
-    QProcess process;
-    start(process, {"--batch", "-", "--timeout", "2"});
-    process.write(("port,text\n2,hello,,white-on-black\nCOM3,quiet\n" + path("c") + ",x~").c_str());
-    process.closeWriteChannel();
-    const SenderRun run = finish(process);
+    const ProcessRun run =
+        send({"--batch", "-", "--timeout", "2"},
+             "port,text\n2,hello,,white-on-black\nCOM3,quiet\n" + path("c") + ",x~");
     EXPECT_EQ(run.exitCode, 1) << run.err;
     EXPECT_NE(run.err.find("line 4: left out 1 character(s)"), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "line 2: COM2 (" + path("a") + "): Done\nline 3: COM3 (" + path("b") +
@@ -258,7 +245,7 @@ TEST_F(SenderProcessTest, ABatchLabelsEachDeviceInTurnAndSumsUp) {
 
 // An endless input is refused at its bound (here the first line's), not read to its end.
 TEST_F(SenderProcessTest, AnEndlessBatchFileIsRefused) {
-    const SenderRun run = send({"--batch", "/dev/zero"});
+    const ProcessRun run = send({"--batch", "/dev/zero"});
     EXPECT_EQ(run.exitCode, 66);
     EXPECT_TRUE(run.err.starts_with(
         "vq72-osd-send: line 1 of the batch file is longer than 4096 bytes: nothing sent"))
