@@ -4,6 +4,7 @@
 // not a copy of the program. The place where instances meet is one only the user can enter.
 #include <QDialog>
 #include <QDir>
+#include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QUuid>
 #include <QtTest>
@@ -35,8 +36,8 @@ QString uniqueServerName() {
 // A user other than the one running the tests: "nobody", unless that runs them.
 const uid_t kOtherUser = ::getuid() == 65534 ? 65533 : 65534;
 
-// A local socket bound to `path` (not yet listening), or connected to it; -1 when that fails.
-int localSocket(const QString& path, bool bound) {
+// A local socket bound to `path`, not yet listening; -1 when that fails.
+int boundSocket(const QString& path) {
     const QByteArray bytes = path.toLocal8Bit();
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
@@ -44,16 +45,14 @@ int localSocket(const QString& path, bool bound) {
     std::memcpy(address.sun_path, bytes.constData(), static_cast<std::size_t>(bytes.size()));
     const auto* at = reinterpret_cast<sockaddr*>(&address);
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    if (fd >= 0 &&
-        (bound ? ::bind(fd, at, sizeof address) : ::connect(fd, at, sizeof address)) == 0)
-        return fd;
+    if (fd >= 0 && ::bind(fd, at, sizeof address) == 0) return fd;
     if (fd >= 0) ::close(fd);
     return -1;
 }
 
 // What a killed instance leaves: a socket file that nothing listens on.
 bool leaveStaleSocket(const QString& path) {
-    const int fd = localSocket(path, true);
+    const int fd = boundSocket(path);
     if (fd >= 0) ::close(fd);
     return fd >= 0 && QFile::exists(path);
 }
@@ -64,7 +63,7 @@ bool leaveStaleSocket(const QString& path) {
 class Squatter {
 public:
     Squatter(const QString& path, uid_t user, const QByteArray& reply, bool flood) {
-        const int fd = localSocket(path, true);
+        const int fd = boundSocket(path);
         int ready[2];
         if (fd < 0 || ::pipe(ready) != 0) return;
         pid_ = ::fork();
@@ -110,6 +109,15 @@ private:
     bool ready_ = false;
 };
 
+// A copy of the program that meets others under `name`.
+struct Instance {
+    explicit Instance(const QString& name) : services({}, name), f(&services) {
+        services.setMainWindow(&f.view);
+    }
+    QtAppServices services;
+    ViewFixture f;
+};
+
 }  // namespace
 
 class SingleInstanceTest : public QObject {
@@ -120,56 +128,48 @@ private slots:
 
     void secondStartClosesTheRunningInstanceAndTakesOver() {
         const QString name = uniqueServerName();
-        QtAppServices firstServices({}, name);
-        ViewFixture first(&firstServices);
-        firstServices.setMainWindow(&first.view);
-        first.load();
-        QVERIFY(firstServices.serving());
+        Instance first(name);
+        first.f.load();
+        QVERIFY(first.services.serving());
 
-        QtAppServices secondServices({}, name);
-        ViewFixture second(&secondServices);
-        secondServices.setMainWindow(&second.view);
-        ReportSpy secondReports(second.w);
-        second.program.Form_Load();
+        Instance second(name);
+        ReportSpy secondReports(second.f.w);
+        second.f.program.Form_Load();
 
-        QVERIFY(!first.w.tmr_Delay.enabled());  // unloaded
-        QVERIFY(!first.view.isVisible());
-        QVERIFY(!firstServices.serving());
-        QVERIFY(secondServices.serving());
+        QVERIFY(!first.f.w.tmr_Delay.enabled());  // unloaded
+        QVERIFY(!first.f.view.isVisible());
+        QVERIFY(!first.services.serving());
+        QVERIFY(second.services.serving());
         QVERIFY(secondReports.titled("Form_Load").empty());  // nothing failed on the way
     }
 
     void runningInstanceWithAModalWindowIsLeftAlone() {
         const QString name = uniqueServerName();
-        QtAppServices firstServices({}, name);
-        ViewFixture first(&firstServices);
-        firstServices.setMainWindow(&first.view);
-        first.load();
-        QVERIFY(firstServices.serving());
-        QDialog splash(&first.view);
+        Instance first(name);
+        first.f.load();
+        QVERIFY(first.services.serving());
+        QDialog splash(&first.f.view);
         splash.setWindowModality(Qt::ApplicationModal);
         splash.show();
 
-        QtAppServices secondServices({}, name);
-        ViewFixture second(&secondServices);
-        second.program.Form_Load();
+        Instance second(name);
+        second.f.program.Form_Load();
 
-        QCOMPARE(secondServices.findWindow("VQ72_OSD"), AppServices::WindowLookup::Disabled);
-        QVERIFY(first.w.tmr_Delay.enabled());  // not unloaded
-        QVERIFY(first.view.isVisible());
-        QVERIFY(firstServices.serving());
+        QCOMPARE(second.services.findWindow("VQ72_OSD"), AppServices::WindowLookup::Disabled);
+        QVERIFY(first.f.w.tmr_Delay.enabled());  // not unloaded
+        QVERIFY(first.f.view.isVisible());
+        QVERIFY(first.services.serving());
         splash.close();
     }
 
     void nameLeftByAKilledInstanceDoesNotBlockStartUp() {
         const QString name = uniqueServerName();
         QVERIFY(leaveStaleSocket(name));
-        QtAppServices services({}, name);
-        ViewFixture f(&services);
-        ReportSpy reports(f.w);
-        f.load();
-        QVERIFY(services.serving());
-        QVERIFY(f.w.tmrSplash.enabled());
+        Instance instance(name);
+        ReportSpy reports(instance.f.w);
+        instance.f.load();
+        QVERIFY(instance.services.serving());
+        QVERIFY(instance.f.w.tmrSplash.enabled());
         QVERIFY(reports.titled("Form_Load").empty());
 
         QtAppServices later({}, name);
@@ -218,14 +218,12 @@ private slots:
         const QString name = uniqueServerName();
         QtAppServices services({}, name);
         QVERIFY(!services.previousInstance());
-        const int client = localSocket(name, false);
-        QVERIFY(client >= 0);
-        const QByteArray request(300, 'x');
-        QCOMPARE(::write(client, request.data(), request.size()), request.size());
-        char byte = 0;
+        QLocalSocket client;
+        client.connectToServer(name);
+        QVERIFY(client.waitForConnected());
+        client.write(QByteArray(300, 'x'));
         // Dropped: the end of the stream, or a reset as the request was left unread.
-        QTRY_VERIFY(::recv(client, &byte, 1, MSG_DONTWAIT) == 0 || errno == ECONNRESET);
-        ::close(client);
+        QTRY_COMPARE(client.state(), QLocalSocket::UnconnectedState);
     }
 
     // Copies meet in the runtime folder when only the user can enter it, else in a folder of

@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QtTest>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -14,20 +13,10 @@
 #include "gui/gui_test_registry.h"
 #include "platform/port_lock.h"
 #include "sim/simulated_device.h"
+#include "support/process_run.h"
 #include "support/scratch_folder.h"
 
 namespace vq72::test {
-namespace {
-
-constexpr int kBoundMs = 10000;
-
-// processId() is 0 for a program that is not running, and kill(0) would signal this test's
-// whole process group.
-bool signal(const QProcess& program, int number) {
-    return program.processId() > 0 && ::kill(static_cast<pid_t>(program.processId()), number) == 0;
-}
-
-}  // namespace
 
 class TerminationProcessTest : public QObject {
     Q_OBJECT
@@ -65,8 +54,9 @@ private slots:
             set("XDG_CONFIG_HOME", home.path("first"));
             first.setProcessEnvironment(environment);
             first.start(VQ72_OSD_PROGRAM, {"--no-splash"});
-            QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(home.path("VQ72_OSD")), kBoundMs);
-            QVERIFY(signal(first, SIGSTOP));
+            QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(home.path("VQ72_OSD")),
+                                     kProcessBoundMs);
+            QVERIFY(signalProcess(first, SIGSTOP));
         }
         set("VQ72_OSD_PORTS", "1=" + options.linkPath);
         set("XDG_CONFIG_HOME", home.path("config"));
@@ -78,15 +68,15 @@ private slots:
         if (endTaskBox) {
             QTRY_VERIFY_WITH_TIMEOUT(
                 (errors += program.readAllStandardError()).contains("EndTask: cannot terminate"),
-                kBoundMs);
+                kProcessBoundMs);
         } else {
-            QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(lockFile), kBoundMs);
+            QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(lockFile), kProcessBoundMs);
         }
 
-        QVERIFY(signal(program, SIGTERM));
-        QVERIFY(program.waitForFinished(kBoundMs));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(signalProcess(program, SIGTERM));
+        const ProcessRun run = finish(program);
+        QVERIFY(run.finished && !run.crashed);
+        QCOMPARE(run.exitCode, 0);
         QVERIFY(!std::filesystem::exists(lockFile));
         device.stop();
         first.kill();
@@ -103,10 +93,11 @@ private slots:
         QProcess program;
         program.setProcessEnvironment(environment);
         program.start(VQ72_OSD_PROGRAM, {"--simulate"});
-        QVERIFY(program.waitForFinished(kBoundMs));
-        QCOMPARE(program.exitCode(), 2);
+        const ProcessRun run = finish(program);
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, 2);
         const QString simulator = QFileInfo(VQ72_OSD_PROGRAM).canonicalPath() + "/vq72-osd-sim";
-        QCOMPARE(program.readAllStandardError(),
+        QCOMPARE(QString::fromStdString(run.err),
                  "vq72-osd: cannot start the simulated device " + simulator +
                      ": no pseudo-terminal can be opened (openpty): No such file or directory\n");
     }
