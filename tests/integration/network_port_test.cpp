@@ -35,25 +35,21 @@ std::string tcpEntry(const QTcpServer& server) {
     return "tcp://127.0.0.1:" + std::to_string(server.serverPort());
 }
 
-// ser2net serving one device on 127.0.0.1, its line at 19200 baud until a client says otherwise.
+// ser2net serving `device` on 127.0.0.1, its line at 19200 baud until a client says otherwise.
 class Ser2net {
 public:
-    Ser2net(const std::string& accepter, const std::string& device, const std::string& pidFile)
-        : arguments_{
-              "-n",
-              "-u",
-              "-P",
-              QString::fromStdString(pidFile),
-              "-Y",
-              QString::fromStdString("connection: &port#  accepter: " + accepter +
-                                     "#  connector: serialdev," + device + ",19200n81,local")} {}
+    Ser2net(const std::string& accepter, const std::string& device)
+        : pidFile_(QString::fromStdString(device + ".pid")),
+          config_(QString::fromStdString("connection: &port#  accepter: " + accepter +
+                                         "#  connector: serialdev," + device + ",19200n81,local")) {
+    }
     ~Ser2net() { stop(); }
 
     // Starts the server and waits until it takes connections.
     bool start(int port) {
         QString program = QStandardPaths::findExecutable("ser2net");
         if (program.isEmpty()) program = "/usr/sbin/ser2net";
-        process_.start(program, arguments_);
+        process_.start(program, {"-n", "-u", "-P", pidFile_, "-Y", config_});
         return process_.waitForStarted() && processEventsUntil([&] { return taken(port); });
     }
     void stop() {
@@ -62,7 +58,8 @@ public:
     }
 
 private:
-    QStringList arguments_;
+    QString pidFile_;
+    QString config_;
     QProcess process_;
 };
 
@@ -75,7 +72,7 @@ protected:
           port_(port),
           server_((kRfc2217 ? "telnet(rfc2217),tcp,127.0.0.1," : "tcp,127.0.0.1,") +
                       std::to_string(port),
-                  link(), link() + ".pid") {}
+                  link()) {}
     static std::string scheme() { return kRfc2217 ? "rfc2217" : "tcp"; }
     // The Telnet port is named by a host name, which is looked up on a thread of its own.
     static std::string entry(int port) {
@@ -98,11 +95,8 @@ protected:
         program.cmd_button_Click(ActionButtons::kSave);
         const std::string command = serial.written.back();
         ASSERT_TRUE(statusWithin("Done", kPollLimitTicks));
-        const auto log = device().log();
-        EXPECT_NE(std::find(log.begin(), log.end(),
-                            sim::formatLogLine({sim::FrameKind::Osd, command, {}})),
-                  log.end());
-        for (const std::string& line : log) EXPECT_NE(line.substr(0, 3), "BAD") << line;
+        EXPECT_TRUE(logged(sim::formatLogLine({sim::FrameKind::Osd, command, {}})));
+        for (const std::string& line : device().log()) EXPECT_NE(line.substr(0, 3), "BAD") << line;
     }
     bool logged(const std::string& line) {
         const auto log = device().log();
