@@ -203,12 +203,11 @@ private slots:
         QVERIFY(squatter.ready());
 
         QtAppServices services({}, name);
-        QTest::ignoreMessage(QtWarningMsg, qPrintable("VQ72_OSD: " + name +
-                                                      " is held by something that is not "
-                                                      "VQ72_OSD (" +
-                                                      reason +
-                                                      "): this copy ignores it and runs on its "
-                                                      "own."));
+        QTest::ignoreMessage(QtWarningMsg,
+                             qPrintable(QString("VQ72_OSD: %1 is held by something that is not "
+                                                "VQ72_OSD (%2): this copy ignores it and runs on "
+                                                "its own.")
+                                            .arg(name, reason)));
         QVERIFY(!services.previousInstance());
         QVERIFY(services.serving());  // the name taken over
         QCOMPARE(services.findWindow("VQ72_OSD"), AppServices::WindowLookup::None);

@@ -42,10 +42,6 @@ nlink_t namesOf(int fd) {
 
 class QtSerialControlTest : public testing::Test {
 protected:
-    void TearDown() override {
-        control_.reset();
-        device_.reset();
-    }
     std::string link() const { return folder_.path("port"); }
     std::string locks() const { return folder_.folder("locks"); }
 
@@ -93,8 +89,8 @@ protected:
 
     test::ScratchFolder folder_;
     std::unique_ptr<sim::SimulatedDevice> device_;
-    std::unique_ptr<QtSerialControl> control_;
     std::vector<int> events_;
+    std::unique_ptr<QtSerialControl> control_;
 };
 
 TEST_F(QtSerialControlTest, OpeningApplies9600N81AndKeepsModemLinesAsSet) {

@@ -42,7 +42,6 @@ protected:
         environment_.remove("VQ72_OSD_PORTS");
         environment_.insert("VQ72_LOCK_DIR", QString::fromStdString(folder_.folder("locks")));
     }
-    void TearDown() override { devices_.clear(); }
 
     // A simulated device published at <dir>/<name>.
     sim::SimulatedDevice& startDevice(const std::string& name, sim::Options options = {}) {

@@ -131,9 +131,7 @@ public:
         if (open_ && static_cast<int>(received.size()) >= threshold) raise(comm_event::kReceive);
     }
     int count(const std::string& call) const {
-        int n = 0;
-        for (const auto& c : calls) n += (c == call);
-        return n;
+        return static_cast<int>(std::count(calls.begin(), calls.end(), call));
     }
 
     int inputLen = 2500;
@@ -209,8 +207,8 @@ public:
     std::string folder = "/opt/vq72";
     bool otherInstance = false;
     WindowLookup otherWindow = WindowLookup::None;
-    std::vector<std::string>
-        events;  // "activate(X)", "postClose(X)", "messageBox(X)", "beep", "doEvents"
+    // "activate(X)", "postClose(X)", "messageBox(X)", "beep", "doEvents"
+    std::vector<std::string> events;
     std::function<void()> onDoEvents;
 
     std::string commandLine() const override { return {}; }

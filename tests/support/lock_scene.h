@@ -3,21 +3,16 @@
 // anything changed it.
 #pragma once
 
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
+#include <QProcess>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <string>
-
-extern char** environ;
 
 namespace vq72::test {
 
@@ -40,23 +35,17 @@ enum class Planted {
 class LockHolder {
 public:
     LockHolder() {
-        char name[] = "sleep";
-        char seconds[] = "600";
-        char* argv[] = {name, seconds, nullptr};
-        if (::posix_spawnp(&pid_, "sleep", nullptr, nullptr, argv, environ) != 0) {
-            throw std::runtime_error("cannot start sleep");
-        }
+        sleep_.start("sleep", {"600"});
+        if (!sleep_.waitForStarted()) throw std::runtime_error("cannot start sleep");
     }
-    LockHolder(const LockHolder&) = delete;
-    LockHolder& operator=(const LockHolder&) = delete;
     ~LockHolder() {
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, nullptr, 0);
+        sleep_.kill();
+        sleep_.waitForFinished();
     }
-    long pid() const { return pid_; }
+    long pid() const { return sleep_.processId(); }
 
 private:
-    pid_t pid_ = 0;
+    QProcess sleep_;
 };
 
 // Puts `what` at `path`; `pid` is the process a lock names.
