@@ -20,23 +20,6 @@ enum class CloseBy { Ticks, WindowManager, Unload };
 const QPoint kPicture{400, 40};       // img_fuzzy only
 const QPoint kVersionText{186, 120};  // txt_version over the picture
 
-// One tick of Timer1 through the view's timer, as its timeout would deliver it.
-void tickTimer1(AboutWindowView* view) {
-    QTimer* timer = view->findChild<QTimer*>("Timer1");
-    QVERIFY(timer);
-    QVERIFY(timer->isActive());
-    QMetaObject::invokeMethod(timer, "timeout");
-}
-
-// Press, move and release through the window system, which picks the widget that receives
-// each event (the release goes where the press went down).
-void drag(AboutWindowView* view, QPoint from, QPoint to) {
-    QWindow* window = view->windowHandle();
-    QTest::mousePress(window, Qt::LeftButton, {}, from);
-    QTest::mouseMove(window, to);
-    QTest::mouseRelease(window, Qt::LeftButton, {}, to);
-}
-
 struct HostRig {
     WindowState state;
     FakeShell shell;
@@ -62,7 +45,11 @@ private slots:
         AboutWindowView* view = r.host.view();
         QVERIFY(QTest::qWaitForWindowExposed(view));
         QCOMPARE(view->windowModality(), Qt::NonModal);
-        drag(view, kPicture, kVersionText);
+        // Press, move and release through the window system, which picks the widget that
+        // receives each event (the release goes where the press went down).
+        QTest::mousePress(view->windowHandle(), Qt::LeftButton, {}, kPicture);
+        QTest::mouseMove(view->windowHandle(), kVersionText);
+        QTest::mouseRelease(view->windowHandle(), Qt::LeftButton, {}, kVersionText);
         QCOMPARE(pixelsUnlikeTheManual(*view, "about-window.png"), 0);
     }
 
@@ -88,9 +75,16 @@ private slots:
             blockedMainWindow = QGuiApplication::modalWindow() == view->windowHandle() &&
                                 view->windowModality() == Qt::WindowModal;
             switch (static_cast<CloseBy>(closeBy)) {
-                case CloseBy::Ticks:
-                    while (r.host.aboutLoaded()) tickTimer1(view);
+                case CloseBy::Ticks: {
+                    // Timer1's ticks, as its timeout delivers them.
+                    QTimer* timer = view->findChild<QTimer*>("Timer1");
+                    QVERIFY(timer);
+                    while (r.host.aboutLoaded()) {
+                        QVERIFY(timer->isActive());
+                        QMetaObject::invokeMethod(timer, "timeout");
+                    }
                     break;
+                }
                 case CloseBy::WindowManager:
                     view->close();
                     break;

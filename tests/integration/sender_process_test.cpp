@@ -51,8 +51,9 @@ protected:
         return *devices_.back();
     }
     std::string path(const std::string& name) const { return folder_.path(name); }
-    std::string locks() const { return path("locks"); }
-    std::string lockOf(const std::string& path) const { return locks() + "/" + lockFileName(path); }
+    std::string lockOf(const std::string& port) const {
+        return path("locks/" + lockFileName(port));
+    }
     void mapPorts(const std::string& map) {
         environment_.insert("VQ72_OSD_PORTS", QString::fromStdString(map));
     }
