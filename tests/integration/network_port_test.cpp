@@ -73,10 +73,9 @@ protected:
           server_((kRfc2217 ? "telnet(rfc2217),tcp,127.0.0.1," : "tcp,127.0.0.1,") +
                       std::to_string(port),
                   link()) {}
-    static std::string scheme() { return kRfc2217 ? "rfc2217" : "tcp"; }
     // The Telnet port is named by a host name, which is looked up on a thread of its own.
     static std::string entry(int port) {
-        return scheme() + (kRfc2217 ? "://localhost:" : "://127.0.0.1:") + std::to_string(port);
+        return (kRfc2217 ? "rfc2217://localhost:" : "tcp://127.0.0.1:") + std::to_string(port);
     }
 
     // Loads the program on port 1 behind the server, the device logging its line settings.
