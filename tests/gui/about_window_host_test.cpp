@@ -5,7 +5,6 @@
 #include <QWindow>
 #include <QtTest/QTest>
 
-#include "gui/gui_test_registry.h"
 #include "gui/manual_picture.h"
 #include "support/fakes.h"
 #include "ui/about_window_host.h"
@@ -112,10 +111,7 @@ private slots:
     }
 };
 
-namespace {
-const RegisterGuiTest<AboutWindowHostTest> registered;
-}
-
 }  // namespace vq72::test
 
+QTEST_MAIN(vq72::test::AboutWindowHostTest)
 #include "about_window_host_test.moc"

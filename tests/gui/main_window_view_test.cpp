@@ -8,7 +8,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "gui/gui_test_registry.h"
 #include "gui/manual_picture.h"
 #include "gui/view_fixture.h"
 #include "osd/action_buttons.h"
@@ -146,10 +145,7 @@ private slots:
     }
 };
 
-namespace {
-const RegisterGuiTest<MainWindowViewTest> registered;
-}
-
 }  // namespace vq72::test
 
+QTEST_MAIN(vq72::test::MainWindowViewTest)
 #include "main_window_view_test.moc"

@@ -10,7 +10,6 @@
 #include <fstream>
 #include <string>
 
-#include "gui/gui_test_registry.h"
 #include "platform/port_lock.h"
 #include "sim/simulated_device.h"
 #include "support/process_run.h"
@@ -103,10 +102,7 @@ private slots:
     }
 };
 
-namespace {
-const RegisterGuiTest<TerminationProcessTest> registered;
-}
-
 }  // namespace vq72::test
 
+QTEST_MAIN(vq72::test::TerminationProcessTest)
 #include "termination_process_test.moc"
