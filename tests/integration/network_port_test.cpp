@@ -78,8 +78,9 @@ protected:
         return (kRfc2217 ? "rfc2217://localhost:" : "tcp://127.0.0.1:") + std::to_string(port);
     }
 
-    // Loads the program on port 1 behind the server, the device logging its line settings.
-    void startBehindServer() {
+    // Loads the program on port 1 behind the server, the device logging its line settings, and
+    // saves "HELLO" through it.
+    void savesHelloBehindServer() {
         ASSERT_TRUE(server_.start(port_)) << "ser2net (installed by scripts/setup) did not start";
         sim::Options options;
         options.logLineSettings = true;
@@ -87,9 +88,6 @@ protected:
         ASSERT_TRUE(portSettles());
         ASSERT_TRUE(statusWithin(kFound, kSettleLimitTicks));
         EXPECT_EQ(w.mnuCOMsel(1).toolTip(), entry(port_) + " - VQ72xx answered here");
-    }
-
-    void savesHello() {
         w.Text_input.setText("HELLO");
         program.cmd_button_Click(ActionButtons::kSave);
         const std::string command = serial.written.back();
@@ -110,15 +108,13 @@ using RawTcpPort = ThroughSer2net<false>;
 using Rfc2217Port = ThroughSer2net<true>;
 
 TEST_F(Rfc2217Port, TextArrivesWholeAndTheServerSetsTheLineTo9600N81) {
-    startBehindServer();
-    savesHello();
+    savesHelloBehindServer();
     EXPECT_TRUE(logged("LINE 9600,N,8,1"));
     EXPECT_FALSE(logged("LINE 19200,N,8,1"));
 }
 
 TEST_F(RawTcpPort, TextArrivesWholeAndAServerThatStopsIsLostOnceAndFoundAgain) {
-    startBehindServer();
-    savesHello();
+    savesHelloBehindServer();
     EXPECT_TRUE(logged("LINE 19200,N,8,1"));  // a raw port cannot tell the server its settings
 
     // Lost, reported once over the polls that fail to connect again, and found again. (The
