@@ -1,8 +1,8 @@
 // The replies owed for the commands written to the device. Every command written owes one
 // "CT-OK", and the device answers in the order it was asked, so each "CT-OK" pays the oldest debt
-// still open. A debt not paid by its deadline is given up. A text is confirmed
-// by the "CT-OK" that pays the last text owed; since nothing but texts is written while a text is
-// owed (the presence poll waits), no reply to a later command can stand in for a text's.
+// still open. A debt not paid by its deadline is given up. A text is confirmed by the "CT-OK" that
+// pays the last text owed; since nothing but texts is written while a text is owed (the presence
+// poll waits), no reply to a later command can stand in for a text's.
 #pragma once
 
 #include <cstddef>

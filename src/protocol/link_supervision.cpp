@@ -66,6 +66,9 @@ void LinkSupervision::watchdog() {
     }
 }
 
+// A lost poll answer is given up before the next poll is written: its deadline is the period.
+static_assert(ReplyLedger::kPollDeadlineTicks == 2 * (LinkSupervision::kPollPhaseTicks + 1));
+
 void LinkSupervision::poll() {
     if (PollTicks < kPollPhaseTicks) {
         ++PollTicks;
