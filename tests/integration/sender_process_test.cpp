@@ -1,6 +1,6 @@
-// vq72-osd-send as a process against the simulated device on a pseudo-terminal: acknowledged
-// sends, silence, a locked port and its listing, asking the ports, ending by signal (and the end
-// signals' handler in this process), a batch of devices and an endless batch file.
+// vq72-osd-send as a process against the simulated device on a pseudo-terminal: an acknowledged
+// send, a locked port, asking the ports, ending by signal (and the end signals' handler in this
+// process), a batch of devices (one silent) and an endless batch file.
 // Lock files live in a folder of the test's own (VQ72_LOCK_DIR).
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -82,30 +82,21 @@ protected:
     std::vector<std::unique_ptr<sim::SimulatedDevice>> devices_;
 };
 
+// A link named relative to the working folder; the device also writes its log file.
 TEST_F(SenderProcessTest, AcknowledgedSendPrintsDoneAndTheDeviceGotTheExactFrame) {
-    struct Case {
-        const char* name;
-        std::vector<std::string> arguments;
-    };
-    for (const Case& c : {Case{"relative-link", {"--device", "relative-link"}},
-                          Case{"port number", {"--port", "2"}}}) {
-        SCOPED_TRACE(c.name);
-        sim::Options options;
-        options.logPath = path(std::string(c.name) + ".log");
-        sim::SimulatedDevice& device = startDevice(c.name, options);
-        mapPorts("2=" + path(c.name));
-        std::vector<std::string> arguments = c.arguments;
-        arguments.insert(arguments.end(), {"--color", "white-on-black", "hello"});
-        const ProcessRun run = send(arguments);
-        EXPECT_EQ(run.exitCode, 0) << run.err;
-        EXPECT_EQ(run.out, "Done\n");
-        EXPECT_EQ(device.log(), std::vector<std::string>{kHelloFrame});
-        std::ifstream logFile(options.logPath);
-        std::string logged;
-        std::getline(logFile, logged);
-        EXPECT_EQ(logged, kHelloFrame) << "the device's log file";
-        EXPECT_EQ(device.screen().text, "       HELLO        ");
-    }
+    sim::Options options;
+    options.logPath = path("device.log");
+    sim::SimulatedDevice& device = startDevice("relative-link", options);
+    const ProcessRun run =
+        send({"--device", "relative-link", "--color", "white-on-black", "hello"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "Done\n");
+    EXPECT_EQ(device.log(), std::vector<std::string>{kHelloFrame});
+    std::ifstream logFile(options.logPath);
+    std::string logged;
+    std::getline(logFile, logged);
+    EXPECT_EQ(logged, kHelloFrame) << "the device's log file";
+    EXPECT_EQ(device.screen().text, "       HELLO        ");
 }
 
 // --simulate runs the simulator beside the sender and prints the bytes, "Done" and its screen.
@@ -118,26 +109,14 @@ TEST_F(SenderProcessTest, SimulateSendsToTheSimulatorAndPrintsItsScreen) {
     EXPECT_TRUE(run.out.ends_with("\nrow 3 column 3, none\n")) << run.out;
 }
 
-TEST_F(SenderProcessTest, SilenceEndsInTheTimeout) {
-    sim::Options options;
-    options.silent = true;
-    startDevice("silent", options);
-    mapPorts("1=" + path("silent"));
-    const ProcessRun run = send({"--port", "1", "--timeout", "2", "HELLO"});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "No reply from the device on COM1 (" + path("silent") + ") within 2 s\n");
-}
-
 // A port whose lock file names a live process: the sender never writes to it, leaves the lock
-// as it was and names the holder; the listing says the same. (Every other thing that can sit at
-// a lock path is the lock files' own test.)
+// as it was and names the holder. (Every other thing that can sit at a lock path is the lock
+// files' own test.)
 TEST_F(SenderProcessTest, ALockedPortIsNeverSentToNorUnlockedAndItsHolderIsNamed) {
     sim::SimulatedDevice& device = startDevice("held");
     const std::string link = path("held");
     const std::string lock = lockOf(device.portPath());
     const test::LockHolder holder;
-    const std::string heldBy = "in use by PID " + std::to_string(holder.pid()) + " (sleep)";
     mapPorts("3=" + link);
     test::plant(lock, test::Planted::AsciiLock, holder.pid());
     const std::string before = test::snapshot(lock);
@@ -145,36 +124,32 @@ TEST_F(SenderProcessTest, ALockedPortIsNeverSentToNorUnlockedAndItsHolderIsNamed
     const ProcessRun run = send({"--port", "3", "TAKEN"});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.err, "Port in use by another process - Com-3 is not available.\n" + link +
-                           " is " + heldBy + " (lock file " + lock + ").\n");
+                           " is in use by PID " + std::to_string(holder.pid()) +
+                           " (sleep) (lock file " + lock + ").\n");
     EXPECT_EQ(run.out, "");
-    const ProcessRun listing = send({"--list-ports"});
-    EXPECT_NE(listing.out.find("COM3   " + link + "  " + heldBy + "  ("), std::string::npos)
-        << listing.out;
     EXPECT_EQ(test::snapshot(lock), before);
     EXPECT_TRUE(device.log().empty()) << "a locked port was written to";
 }
 
 // The listing alone writes to no port; --probe asks each available port "CTS" once and marks
-// only the one where a device answered. A missing path is not asked; a network entry is, and a
-// server that refuses is named.
+// only the one where a device answered. A network entry is asked too, and a server that refuses
+// is named.
 TEST_F(SenderProcessTest, ProbeAsksEachAvailablePortOnceAndMarksOnlyTheOneThatAnswered) {
     sim::Options silent;
     silent.silent = true;
     const sim::SimulatedDevice& answering = startDevice("answering");
     const sim::SimulatedDevice& quiet = startDevice("quiet", silent);
-    mapPorts("1=" + path("answering") + ",2=" + path("quiet") + ",3=" + path("none") +
-             ",4=tcp://127.0.0.1:9");
+    mapPorts("1=" + path("answering") + ",2=" + path("quiet") + ",3=tcp://127.0.0.1:9");
     send({"--list-ports"});
     EXPECT_TRUE(answering.log().empty() && quiet.log().empty()) << "the listing wrote to a port";
 
     const ProcessRun run = send({"--list-ports", "--probe"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out.substr(0, run.out.find("COM5")),
+    EXPECT_EQ(run.out.substr(0, run.out.find("COM4")),
               "COM1   " + path("answering") + "  available, VQ72xx answers  (" +
                   answering.portPath() + ")\nCOM2   " + path("quiet") +
-                  "  available, no answer to CTS  (" + quiet.portPath() + ")\nCOM3   " +
-                  path("none") +
-                  "  missing\nCOM4   tcp://127.0.0.1:9  network port, could not be asked (The "
+                  "  available, no answer to CTS  (" + quiet.portPath() +
+                  ")\nCOM3   tcp://127.0.0.1:9  network port, could not be asked (The "
                   "serial server 127.0.0.1:9 (tcp://127.0.0.1:9) refuses the connection. Check "
                   "that the server runs and that its port number is right.)\n");
     EXPECT_EQ(quiet.log(), std::vector<std::string>{"CTS 43 54 53"});

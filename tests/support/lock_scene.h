@@ -26,8 +26,6 @@ enum class Planted {
     QtLock,      // number, another program's name, host name
     StaleLock,   // an ASCII lock naming no process
     LinkToDevZero,
-    Fifo,
-    Directory,
     MegabyteFile,
 };
 
@@ -72,12 +70,6 @@ inline void plant(const std::string& path, Planted what, long pid) {
             break;
         case Planted::LinkToDevZero:
             ::symlink("/dev/zero", path.c_str());
-            break;
-        case Planted::Fifo:
-            ::mkfifo(path.c_str(), 0600);
-            break;
-        case Planted::Directory:
-            ::mkdir(path.c_str(), 0700);
             break;
         case Planted::MegabyteFile:
             write(std::string(kMegabyte, 'x'));
