@@ -88,7 +88,6 @@ protected:
         start(options);
         ASSERT_TRUE(portSettles());
         ASSERT_TRUE(statusWithin(kFound, kSettleLimitTicks));
-        EXPECT_EQ(w.mnuCOMsel(1).toolTip(), entry(port_) + " - VQ72xx answered here");
         w.Text_input.setText("HELLO");
         program.cmd_button_Click(ActionButtons::kSave);
         const std::string command = serial.written.back();
