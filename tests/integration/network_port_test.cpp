@@ -86,7 +86,6 @@ protected:
         sim::Options options;
         options.logLineSettings = true;
         start(options);
-        ASSERT_TRUE(portSettles());
         ASSERT_TRUE(statusWithin(kFound, kSettleLimitTicks));
         w.Text_input.setText("HELLO");
         program.cmd_button_Click(ActionButtons::kSave);

@@ -38,35 +38,29 @@ protected:
     // From one "CTS" to the next, plus a few ticks for the reply's quiet time.
     static constexpr int kPollLimitTicks = 110;
     static constexpr const char* kFound = "VQ72xx Found";
-    using Report = ReportSpy::Report;
 
     void TearDown() override {
         EXPECT_FALSE(lineFailed())
             << "the device did not take every command, or its answers did not reach the program";
     }
 
-    // Ticks until the port has settled after its opening.
-    bool portSettles() {
-        return stepUntil([&] { return w.state.PortReady; }, kSettleLimitTicks);
-    }
     // Ticks until the program writes its next command.
     bool nextWriteWithin(int limit) {
         const std::size_t before = serial.written.size();
         return stepUntil([&] { return serial.written.size() > before; }, limit);
     }
     // The reports that showed the error panel (port-scan probes fill it silently).
-    std::vector<Report> shownReports() const {
-        std::vector<Report> shown;
+    std::vector<ReportSpy::Report> shownReports() const {
+        std::vector<ReportSpy::Report> shown;
         for (const auto& r : reports.reports) {
             if (r.title != ReportRoutine::kQuietTitle) shown.push_back(r);
         }
         return shown;
     }
 
-    ProgramOnSimulator() : ProgramOnSimulator(std::string()) {}
     // `portEntry` (a network port in front of the device) replaces the link as port 1's device;
     // the line has then settled only once every byte the device sent has reached the program.
-    explicit ProgramOnSimulator(std::string portEntry) : portEntry_(std::move(portEntry)) {
+    explicit ProgramOnSimulator(std::string portEntry = {}) : portEntry_(std::move(portEntry)) {
         app.onDoEvents = [] { QCoreApplication::processEvents(); };
         clock.between = [this] { letTheLineSettle(); };
     }
