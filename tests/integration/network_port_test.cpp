@@ -7,6 +7,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <algorithm>
+#include <fstream>
 #include <string>
 
 #include "osd/action_buttons.h"
@@ -25,11 +26,18 @@ int unusedPort() {
     return probe.serverPort();
 }
 
-// Whether something listens on `port`, asked without connecting (a connection would make
-// ser2net open and close the device, and refuse the next client meanwhile). The server binds
-// with SO_REUSEADDR: the closed connections' TIME_WAIT does not count.
-bool taken(int port) {
-    return !QTcpServer().listen(QHostAddress::LocalHost, static_cast<quint16>(port));
+// Whether something listens on 127.0.0.1:`port`, as the kernel's table of TCP sockets says.
+// Neither connecting (ser2net would open and close the device, and refuse the next client
+// meanwhile) nor binding the port to try it (a ser2net that starts meanwhile never listens).
+bool listening(int port) {
+    const std::string entry =
+        QString::asprintf("0100007F:%04X 00000000:0000 0A", port).toStdString();
+    std::ifstream table("/proc/net/tcp");
+    std::string line;
+    while (std::getline(table, line)) {
+        if (line.find(entry) != std::string::npos) return true;
+    }
+    return false;
 }
 
 std::string tcpEntry(const QTcpServer& server) {
@@ -51,7 +59,7 @@ public:
     bool start(int port) {
         process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
         process_.start("/usr/sbin/ser2net", {"-n", "-u", "-P", pidFile_, "-Y", config_});
-        return process_.waitForStarted() && processEventsUntil([&] { return taken(port); });
+        return process_.waitForStarted() && processEventsUntil([&] { return listening(port); });
     }
     void stop() {
         process_.terminate();
@@ -119,6 +127,7 @@ TEST_F(RawTcpPort, TextArrivesWholeAndAServerThatStopsIsLostOnceAndFoundAgain) {
     // Lost, reported once, and found again. (Once over many failing polls: the port's return
     // test.)
     server_.stop();
+    serverStopped();
     ASSERT_TRUE(statusWithin("No Com Port", kPollLimitTicks));
     ASSERT_TRUE(server_.start(port_));
     ASSERT_TRUE(statusWithin(kFound, 2 * kPollLimitTicks));

@@ -102,6 +102,12 @@ protected:
     }
     // Whether the device failed to take every command, or its answers to reach the program.
     bool lineFailed() const { return lineFailed_; }
+    // The network server in front of the device has stopped: what the device sent that had not
+    // reached the program when the connection ended is lost, not owed.
+    void serverStopped() {
+        processEventsUntil([&] { return !control_.portOpen(); });
+        lostBytes_ = device_->sentBytes() - serial.arrived();
+    }
     // The device's port, as a symbolic link.
     std::string link() const { return folder_.path("port"); }
 
@@ -119,7 +125,7 @@ private:
         });
         return static_cast<std::size_t>(frames) >= serial.written.size() &&
                device_->pendingAnswers() == 0 && lineRead() &&
-               (portEntry_.empty() || serial.arrived() >= device_->sentBytes());
+               (portEntry_.empty() || serial.arrived() + lostBytes_ >= device_->sentBytes());
     }
 
     ScratchFolder folder_;
@@ -130,6 +136,7 @@ private:
         folder_.folder("locks")};
     std::unique_ptr<sim::SimulatedDevice> device_;
     bool lineFailed_ = false;
+    std::size_t lostBytes_ = 0;
 
 protected:
     ObservedSerialControl serial{control_};
