@@ -3,11 +3,11 @@
 // COM Port Control (RFC 2217) port.
 #include <sys/prctl.h>
 
+#include <QFile>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <algorithm>
-#include <fstream>
 #include <string>
 
 #include "osd/action_buttons.h"
@@ -30,14 +30,10 @@ int unusedPort() {
 // Neither connecting (ser2net would open and close the device, and refuse the next client
 // meanwhile) nor binding the port to try it (a ser2net that starts meanwhile never listens).
 bool listening(int port) {
-    const std::string entry =
-        QString::asprintf("0100007F:%04X 00000000:0000 0A", port).toStdString();
-    std::ifstream table("/proc/net/tcp");
-    std::string line;
-    while (std::getline(table, line)) {
-        if (line.find(entry) != std::string::npos) return true;
-    }
-    return false;
+    QFile table("/proc/net/tcp");
+    return table.open(QIODevice::ReadOnly) &&
+           table.readAll().contains(
+               QString::asprintf("0100007F:%04X 00000000:0000 0A", port).toLatin1());
 }
 
 std::string tcpEntry(const QTcpServer& server) {
