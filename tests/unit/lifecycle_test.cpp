@@ -22,12 +22,7 @@ TEST(StartUp, FirstRunWritesDefaultsAndEndsWithDefaultOptions) {
     EXPECT_FALSE(h.w.state.FormLoading);
     EXPECT_EQ(h.w.state.AppName, "VQ72_OSD");
     EXPECT_EQ(h.w.state.SkipComPort, -1);
-    EXPECT_TRUE(h.w.opt_location[1].value());
-    EXPECT_TRUE(h.w.opt_BK_WT[0].value());
-    EXPECT_EQ(h.w.Text_input.text(), "");
     EXPECT_TRUE(h.w.tmrSplash.enabled());
-    EXPECT_EQ(h.w.outerWidthTwips(), 5600);
-    EXPECT_EQ(h.w.outerHeightTwips(), 5800);
     EXPECT_FALSE(h.w.frameError.visible()) << h.w.lblErrMsg.text();
 }
 
