@@ -74,8 +74,7 @@ TEST_F(ReadyLink, TheFirstTokenFoundInALineDecides) {
                  {"Time=12 BGERA\r", "", "", {}},
                  {"BGERA\r", "", "", {{"Task Done", "Image 0 is now erased."}}},
                  {"BGERR\r", "", "", {{"Task incomplete", "A file transfer error has occured."}}},
-                 {"BG001M BGERR\r", "", "VQ72_OSD", {}},
-                 {"hello\r", "", "", {}}};
+                 {"BG001M BGERR\r", "", "VQ72_OSD", {}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
         h.w.lbl_txt_status.setText("");
