@@ -117,8 +117,6 @@ TEST(OpenFailure, ReportsOnceUnchecksTheMenuAndShowsNoComPort) {
          "Invalid Port Number - Com-5 can't be used as a device interface.", "StartCom 02", true},
         {"port in use", "setPortOpen(true)", 8005,
          "Port in use by another process - Com-5 is not available.", "StartCom 02", true},
-        {"other failure on open", "setPortOpen(true)", 9013, "Permission denied", "StartCom 02",
-         true},
         {"other failure while configuring", "setRThreshold(11)", 9005, "Permission denied",
          "StartCom 01", false}};
     for (const auto& c : cases) {

@@ -69,7 +69,6 @@ TEST_F(ReadyLink, TheFirstTokenFoundInALineDecides) {
         std::string caption;
         std::vector<ReportSpy::Report> reports;
     } cases[] = {{"(C) Flarn VQ7240 CT-OK\r", "", "", {}},  // the banner hides CT-OK
-                 {"\nVQ7240 CT-OK\r", "VQ72xx Found", "VQ72_OSD (VQ72xx Found)", {}},
                  {"vq7240 ct-ok bgerr\r", "", "", {}},
                  {"Time=12 BGERA\r", "", "", {}},
                  {"BGERA\r", "", "", {{"Task Done", "Image 0 is now erased."}}},
