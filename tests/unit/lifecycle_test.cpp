@@ -22,7 +22,6 @@ TEST(StartUp, FirstRunWritesDefaultsAndEndsWithDefaultOptions) {
     EXPECT_FALSE(h.w.state.FormLoading);
     EXPECT_EQ(h.w.state.AppName, "VQ72_OSD");
     EXPECT_EQ(h.w.state.SkipComPort, -1);
-    EXPECT_TRUE(h.w.tmrSplash.enabled());
     EXPECT_FALSE(h.w.frameError.visible()) << h.w.lblErrMsg.text();
 }
 
