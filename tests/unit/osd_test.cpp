@@ -90,9 +90,6 @@ struct ReadyOsd : test::ReadyProgram {
         status.texts.clear();
     }
     test::StatusHistory status{h.w};
-    int doEventsCount() const {
-        return static_cast<int>(std::count(h.app.events.begin(), h.app.events.end(), "doEvents"));
-    }
 };
 
 // The window is busy while the command is written and free again when the events run after it;
@@ -132,7 +129,7 @@ TEST(CmdButtonClick, SaveSendsTheTypedTextWithSaveAndExitDisabledMeanwhile) {
         for (const Control& b : r.h.w.cmd_button) EXPECT_TRUE(b.enabled());
         EXPECT_FALSE(r.h.w.state.TextTransferBusy);
         EXPECT_EQ(r.h.w.mousePointer(), MousePointer::Default);
-        EXPECT_EQ(r.doEventsCount(), 1);
+        EXPECT_EQ(std::count(r.h.app.events.begin(), r.h.app.events.end(), "doEvents"), 1);
         EXPECT_FALSE(busyAtDoEvents);
         EXPECT_EQ(r.h.w.state.TextSentPending, written ? 1 : 0);
         EXPECT_EQ(r.h.w.Text_input.text(), "  HELLO ");
