@@ -107,13 +107,16 @@ TEST(AboutWindow, PressAndReleaseOverTheSameControlIsItsClick) {
     }
 }
 
-TEST(AboutWindow, ClickHandlersCloseOrOpenTheirLink) {
+TEST(AboutWindow, ClickHandlersOpenTheirLinkAndAKeyWithACharacterCloses) {
     AboutRig r(true);
     r.about.Control_Click(r.w.lblemail);
     r.about.Control_Click(r.w.lblurl);
+    r.about.Form_KeyPress(0);
     EXPECT_EQ(r.shell.opened,
               (std::vector<std::string>{"mailto:sales@example.com", "https://www.example.com"}));
     EXPECT_EQ(r.closeRequests, 0);
+    r.about.Form_KeyPress(' ');
+    EXPECT_EQ(r.closeRequests, 1);
 }
 
 }  // namespace
