@@ -33,10 +33,10 @@
 #include "app/program.h"
 #include "device/port_map.h"
 #include "device/settings_store.h"
+#include "observed_serial_control.h"
 #include "platform/qt/qt_serial_control.h"
 #include "protocol/reply_reader.h"
 #include "support/fakes.h"
-#include "support/observed_serial_control.h"
 #include "ui/timer_driver.h"
 
 namespace {
@@ -265,7 +265,7 @@ int main(int argc, char** argv) {
     }
 
     QtSerialControl control(PortMap::parse("1=" + link.toStdString()));
-    test::ObservedSerialControl serial(control);
+    bench::ObservedSerialControl serial(control);
     test::FakeSettingsBacking settings;
     settings.values[SettingsStore::buildPath(kAppTitle, kFormInitSection, "ComPort")] = " 1";
     test::FakeShell shell;

@@ -1,21 +1,17 @@
-// Network serial ports through a real serial device server: Debian's ser2net on the loopback
-// address, in front of the simulated device's pseudo-terminal, as a raw TCP port and as a Telnet
-// COM Port Control (RFC 2217) port.
-#include <sys/prctl.h>
+// The serial control's network ports against servers on the loopback address: opens that fail,
+// a server that hangs up, floods or greets. (Through a real ser2net: the sender's process test.)
+#include <gtest/gtest.h>
 
-#include <QFile>
-#include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <algorithm>
 #include <string>
 
-#include "osd/action_buttons.h"
 #include "platform/failure.h"
 #include "platform/failure_numbers.h"
-#include "program_on_simulator.h"
-#include "sim/frame_log.h"
-#include "support/process_run.h"
+#include "platform/network/network_connection.h"
+#include "platform/qt/qt_serial_control.h"
+#include "support/event_wait.h"
 
 namespace vq72::test {
 namespace {
@@ -26,108 +22,8 @@ int unusedPort() {
     return probe.serverPort();
 }
 
-// Whether something listens on 127.0.0.1:`port`, as the kernel's table of TCP sockets says.
-// Neither connecting (ser2net would open and close the device, and refuse the next client
-// meanwhile) nor binding the port to try it (a ser2net that starts meanwhile never listens).
-bool listening(int port) {
-    QFile table("/proc/net/tcp");
-    return table.open(QIODevice::ReadOnly) &&
-           table.readAll().contains(
-               QString::asprintf("0100007F:%04X 00000000:0000 0A", port).toLatin1());
-}
-
 std::string tcpEntry(const QTcpServer& server) {
     return "tcp://127.0.0.1:" + std::to_string(server.serverPort());
-}
-
-// ser2net serving `device` on 127.0.0.1, its line at 19200 baud until a client says otherwise.
-class Ser2net {
-public:
-    Ser2net(const std::string& accepter, const std::string& device)
-        : pidFile_(QString::fromStdString(device + ".pid")),
-          config_(QString::fromStdString("connection: &port#  accepter: " + accepter +
-                                         "#  connector: serialdev," + device + ",19200n81,local")) {
-    }
-    ~Ser2net() { stop(); }
-
-    // Starts the server (killed with this process, also when a time limit ends it) and waits
-    // until it takes connections.
-    bool start(int port) {
-        process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        process_.start("/usr/sbin/ser2net", {"-n", "-u", "-P", pidFile_, "-Y", config_});
-        return process_.waitForStarted() && processEventsUntil([&] { return listening(port); });
-    }
-    void stop() {
-        process_.terminate();
-        process_.waitForFinished();
-    }
-
-private:
-    QString pidFile_;
-    QString config_;
-    QProcess process_;
-};
-
-template <bool kRfc2217>
-class ThroughSer2net : public ProgramOnSimulator {
-protected:
-    ThroughSer2net() : ThroughSer2net(unusedPort()) {}
-    explicit ThroughSer2net(int port)
-        : ProgramOnSimulator(entry(port)),
-          port_(port),
-          server_((kRfc2217 ? "telnet(rfc2217),tcp,127.0.0.1," : "tcp,127.0.0.1,") +
-                      std::to_string(port),
-                  link()) {}
-    // The Telnet port is named by a host name, which is looked up on a thread of its own.
-    static std::string entry(int port) {
-        return (kRfc2217 ? "rfc2217://localhost:" : "tcp://127.0.0.1:") + std::to_string(port);
-    }
-
-    // Loads the program on port 1 behind the server, the device logging its line settings, and
-    // saves "HELLO" through it.
-    void savesHelloBehindServer() {
-        ASSERT_TRUE(server_.start(port_)) << "ser2net (installed by scripts/setup) did not start";
-        sim::Options options;
-        options.logLineSettings = true;
-        start(options);
-        ASSERT_TRUE(statusWithin(kFound, kSettleLimitTicks));
-        w.Text_input.setText("HELLO");
-        program.cmd_button_Click(ActionButtons::kSave);
-        const std::string command = serial.written.back();
-        ASSERT_TRUE(statusWithin("Done", kPollLimitTicks));
-        EXPECT_TRUE(logged(sim::formatLogLine({sim::FrameKind::Osd, command, {}})));
-        for (const std::string& line : device().log()) EXPECT_NE(line.substr(0, 3), "BAD") << line;
-    }
-    bool logged(const std::string& line) {
-        const auto log = device().log();
-        return std::find(log.begin(), log.end(), line) != log.end();
-    }
-
-    int port_;
-    Ser2net server_;
-};
-
-using RawTcpPort = ThroughSer2net<false>;
-using Rfc2217Port = ThroughSer2net<true>;
-
-TEST_F(Rfc2217Port, TextArrivesWholeAndTheServerSetsTheLineTo9600N81) {
-    savesHelloBehindServer();
-    EXPECT_TRUE(logged("LINE 9600,N,8,1"));
-    EXPECT_FALSE(logged("LINE 19200,N,8,1"));
-}
-
-TEST_F(RawTcpPort, TextArrivesWholeAndAServerThatStopsIsLostOnceAndFoundAgain) {
-    savesHelloBehindServer();
-    EXPECT_TRUE(logged("LINE 19200,N,8,1"));  // a raw port cannot tell the server its settings
-
-    // Lost, reported once, and found again. (Once over many failing polls: the port's return
-    // test.)
-    server_.stop();
-    serverStopped();
-    ASSERT_TRUE(statusWithin("No Com Port", kPollLimitTicks));
-    ASSERT_TRUE(server_.start(port_));
-    ASSERT_TRUE(statusWithin(kFound, 2 * kPollLimitTicks));
-    EXPECT_EQ(shownReports().size(), 1u);
 }
 
 // Opens `port` as the window does: a network port still connecting is opened again once the
@@ -200,21 +96,20 @@ TEST(NetworkPort, OpensThatFailNameTheServerAndWhy) {
     }
 }
 
-// The sender ended by a signal while its network port connects (the server has answered, the
-// Telnet negotiation has not) exits with 128 + the signal's number. (Each end signal and its
-// words: the sender's process test.)
-TEST(NetworkPort, ASenderEndedWhileItConnectsExitsWith128PlusTheSignal) {
-    QTcpServer plain;
-    ASSERT_TRUE(plain.listen(QHostAddress::LocalHost));
-    const std::string entry = "rfc2217://127.0.0.1:" + std::to_string(plain.serverPort());
-    QProcess sender;
-    sender.start(VQ72_SENDER, {"--device", QString::fromStdString(entry), "HELLO"});
-    ASSERT_TRUE(sender.waitForStarted(kIoBoundMs));
-    ASSERT_TRUE(plain.waitForNewConnection(kIoBoundMs)) << "the sender never connected";
-    ASSERT_TRUE(signalProcess(sender, SIGHUP));
-    const ProcessRun run = finish(sender);
-    ASSERT_TRUE(run.finished);
-    EXPECT_EQ(run.exitCode, 128 + SIGHUP);
+// A server that ends the connection: the port is lost, raised once, and opens again.
+TEST(NetworkPort, AServerThatHangsUpLosesThePortOnce) {
+    QTcpServer server;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+    QtSerialControl control(PortMap::parse("1=" + tcpEntry(server)));
+    ASSERT_EQ(openWhenSettled(control, 1), "opened");
+    std::vector<int> events;
+    control.setEventHandler([&] { events.push_back(control.commEvent()); });
+    ASSERT_TRUE(processEventsUntil([&] { return server.hasPendingConnections(); }));
+    server.nextPendingConnection()->abort();
+    ASSERT_TRUE(processEventsUntil([&] { return !control.portOpen(); }));
+    processEventsUntil([] { return false; }, 300);  // any further report of the loss comes
+    EXPECT_EQ(events, std::vector<int>{comm_event::kPortLost});
+    EXPECT_EQ(openWhenSettled(control, 1), "opened");
 }
 
 TEST(NetworkPort, AServerThatFloodsIsReadNoFurtherThanTheReceiveBuffer) {

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <chrono>
 
 #include "platform/failure.h"
 #include "platform/failure_numbers.h"
@@ -193,6 +194,30 @@ TEST_F(QtSerialControlTest, AReopenInTheSameTurnKeepsTheDeviceUnlessItChanged) {
     c.output("CTS");
     EXPECT_TRUE(processEventsUntil([&] { return other.log().size() == 1; }))
         << "the reopen wrote to the device the path no longer names";
+}
+
+// A device that hangs up (an adapter pulled out) is lost, raised once however often the line
+// reports it; its path cannot be opened while it is away, and opens again once it is back.
+TEST_F(QtSerialControlTest, AVanishedDeviceIsLostOnceAndOpensAgainWhenItReturns) {
+    sim::Options options;
+    options.vanishAfter = 2;
+    options.returnAfter = std::chrono::milliseconds(1000);
+    startDevice(options);
+    QtSerialControl& c = openControl();
+    c.output("CTS");
+    ASSERT_TRUE(processEventsUntil([&] { return count(comm_event::kPortLost) > 0; }));
+    EXPECT_FALSE(c.portOpen());
+    ASSERT_TRUE(device_->portPath().empty());
+    try {
+        c.setPortOpen(true);
+        ADD_FAILURE() << "a vanished device opened";
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.number(), failure_number::kNoSuchPort);
+    }
+    ASSERT_TRUE(processEventsUntil([&] { return !device_->portPath().empty(); }));
+    EXPECT_EQ(count(comm_event::kPortLost), 1);
+    c.setPortOpen(true);
+    firstExchange(c);
 }
 
 // What waited on the line before the open, and what comes before the line has been quiet, is

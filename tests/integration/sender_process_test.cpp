@@ -1,15 +1,19 @@
-// vq72-osd-send as a process against the simulated device on a pseudo-terminal: an acknowledged
-// send, a locked port, asking the ports, ending by signal (and the end signals' handler in this
-// process), a batch of devices (one silent) and an endless batch file.
+// vq72-osd-send as a process against the simulated device on a pseudo-terminal, directly and
+// through Debian's ser2net on 127.0.0.1: an acknowledged send, asking the ports, ending by signal
+// (and the end signals' handler in this process), a batch of devices (one silent).
 // Lock files live in a folder of the test's own (VQ72_LOCK_DIR).
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <QFile>
 #include <QProcess>
 #include <QSocketNotifier>
+#include <QTcpServer>
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -18,7 +22,7 @@
 #include "platform/port_lock.h"
 #include "platform/qt/termination_signals.h"
 #include "sim/simulated_device.h"
-#include "support/lock_scene.h"
+#include "support/event_wait.h"
 #include "support/process_run.h"
 #include "support/scratch_folder.h"
 
@@ -99,36 +103,71 @@ TEST_F(SenderProcessTest, AcknowledgedSendPrintsDoneAndTheDeviceGotTheExactFrame
     EXPECT_EQ(device.screen().text, "       HELLO        ");
 }
 
-// --simulate runs the simulator beside the sender and prints the bytes, "Done" and its screen.
-TEST_F(SenderProcessTest, SimulateSendsToTheSimulatorAndPrintsItsScreen) {
-    const ProcessRun run = send({"--simulate", "--position", "bottom-right", "HELLO"});
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_TRUE(run.out.starts_with("43 54 54 14 20 ")) << run.out;
-    EXPECT_NE(run.out.find(" 0D 0A\nDone\n+---"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("   HELLO|\n+---"), std::string::npos) << run.out;
-    EXPECT_TRUE(run.out.ends_with("\nrow 3 column 3, none\n")) << run.out;
-}
+// Debian's ser2net on 127.0.0.1 serving `device`, its line at 19200 baud until a client says
+// otherwise; it dies with this process, also when a time limit ends it.
+class Ser2net {
+public:
+    Ser2net(const std::string& accepter, const std::string& device) {
+        const std::string config = "connection: &port#  accepter: " + accepter +
+                                   "#  connector: serialdev," + device + ",19200n81,local";
+        process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+        process_.start("/usr/sbin/ser2net",
+                       {"-n", "-u", "-P", QString::fromStdString(device + ".pid"), "-Y",
+                        QString::fromStdString(config)});
+    }
+    ~Ser2net() {
+        process_.terminate();
+        process_.waitForFinished();
+    }
+    // Whether it listens on 127.0.0.1:`port`, as the kernel's table of TCP sockets says (a
+    // connection would make it open the device and refuse the next client meanwhile).
+    bool listening(int port) {
+        return process_.waitForStarted() && test::processEventsUntil([port] {
+                   QFile table("/proc/net/tcp");
+                   return table.open(QIODevice::ReadOnly) &&
+                          table.readAll().contains(
+                              QString::asprintf("0100007F:%04X 00000000:0000 0A", port).toLatin1());
+               });
+    }
 
-// A port whose lock file names a live process: the sender never writes to it, leaves the lock
-// as it was and names the holder. (Every other thing that can sit at a lock path is the lock
-// files' own test.)
-TEST_F(SenderProcessTest, ALockedPortIsNeverSentToNorUnlockedAndItsHolderIsNamed) {
-    sim::SimulatedDevice& device = startDevice("held");
-    const std::string link = path("held");
-    const std::string lock = lockOf(device.portPath());
-    const test::LockHolder holder;
-    mapPorts("3=" + link);
-    test::plant(lock, test::Planted::AsciiLock, holder.pid());
-    const std::string before = test::snapshot(lock);
+private:
+    QProcess process_;
+};
 
-    const ProcessRun run = send({"--port", "3", "TAKEN"});
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_EQ(run.err, "Port in use by another process - Com-3 is not available.\n" + link +
-                           " is in use by PID " + std::to_string(holder.pid()) +
-                           " (sleep) (lock file " + lock + ").\n");
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(test::snapshot(lock), before);
-    EXPECT_TRUE(device.log().empty()) << "a locked port was written to";
+// Through ser2net as a Telnet COM Port Control (RFC 2217) port, named by a host name, which sets
+// the line to 9600,N,8,1; and as a raw TCP port, which cannot.
+TEST_F(SenderProcessTest, SendsThroughSer2netAsRfc2217AndAsRawTcp) {
+    const struct {
+        std::string accepter;
+        std::string entry;
+        std::string line;    // the line's settings, as the device logs them
+        std::string absent;  // settings the line never had
+    } cases[] = {{"telnet(rfc2217),tcp,127.0.0.1,", "rfc2217://localhost:", "LINE 9600,N,8,1",
+                  "LINE 19200,N,8,1"},
+                 {"tcp,127.0.0.1,", "tcp://127.0.0.1:", "LINE 19200,N,8,1", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.entry);
+        sim::Options options;
+        options.logLineSettings = true;
+        const std::string name = "behind" + std::to_string(devices_.size());
+        const sim::SimulatedDevice& device = startDevice(name, options);
+        QTcpServer probe;  // a free port for the server
+        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+        const int port = probe.serverPort();
+        probe.close();
+        Ser2net server(c.accepter + std::to_string(port), path(name));
+        ASSERT_TRUE(server.listening(port)) << "ser2net (installed by scripts/setup) did not start";
+
+        const ProcessRun run = send(
+            {"--device", c.entry + std::to_string(port), "--color", "white-on-black", "hello"});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.out, "Done\n");
+        const std::vector<std::string> log = device.log();
+        EXPECT_EQ(std::count(log.begin(), log.end(), kHelloFrame), 1);
+        EXPECT_EQ(std::count(log.begin(), log.end(), c.line), 1);
+        EXPECT_EQ(std::count(log.begin(), log.end(), c.absent), 0);
+        for (const std::string& line : log) EXPECT_NE(line.substr(0, 3), "BAD") << line;
+    }
 }
 
 // The listing alone writes to no port; --probe asks each available port "CTS" once and marks
@@ -216,15 +255,6 @@ TEST_F(SenderProcessTest, ABatchLabelsEachDeviceInTurnAndSumsUp) {
     EXPECT_EQ(quiet.log().size() + third.log().size(), 2u);
     EXPECT_EQ(quiet.screen().text + third.screen().text,
               "       QUIET                 X          ");
-}
-
-// An endless input is refused at its bound (here the first line's), not read to its end.
-TEST_F(SenderProcessTest, AnEndlessBatchFileIsRefused) {
-    const ProcessRun run = send({"--batch", "/dev/zero"});
-    EXPECT_EQ(run.exitCode, 66);
-    EXPECT_TRUE(run.err.starts_with(
-        "vq72-osd-send: line 1 of the batch file is longer than 4096 bytes: nothing sent"))
-        << run.err;
 }
 
 }  // namespace
