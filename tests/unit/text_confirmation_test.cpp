@@ -223,6 +223,19 @@ TEST_F(TextConfirmation, ABatchInItsQuietTimeHoldsTheDeadline) {
     EXPECT_EQ(h.w.lbl_txt_status.text(), NoReplyNotice::kText);
 }
 
+TEST_F(TextConfirmation, AcknowledgementsCutFromALongBatchStillCount) {
+    h.serial.arrive(kReply);
+    h.clock.run(3);
+    std::string batch;
+    for (int i = 0; i < 8; ++i) {
+        save();
+        batch += kReply;
+    }
+    h.serial.arrive(batch);  // 112 characters: the first reply is cut through
+    h.clock.run(3);
+    EXPECT_EQ(h.w.lbl_txt_status.text(), "Done");
+}
+
 TEST_F(TextConfirmation, RepliesOwedOverAPortThatClosedByItselfAreForgotten) {
     h.serial.setPortOpen(false);  // the poll's reply went with the port
     save();
