@@ -71,6 +71,14 @@ TEST_F(ReadyTick, PresencePollOnThe51stEligibleTickAndEvery102AfterPausedByAText
     EXPECT_EQ(ctsSteps(h, 250), (std::vector<long>{21, 123, 225}));
 }
 
+// A sleeping timer driver still wakes for the last tick of a reply's quiet time.
+TEST_F(ReadyTick, TheLastTickOfTheQuietTimeIsDue) {
+    h.serial.arrive("VQ7240 CT-OK\r\n");
+    h.clock.step();
+    ASSERT_EQ(h.w.state.RxWaitTicks, 1);
+    EXPECT_EQ(h.clock.ticks().nextDueTick(), h.clock.steps() + 1);
+}
+
 TEST(PortRetry, ReinitialisesOnTicks401802And1203WhileNotReady) {
     Harness h;
     h.w.state.ComPortNumber = 5;
