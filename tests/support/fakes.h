@@ -3,10 +3,8 @@
 #pragma once
 
 #include <algorithm>
-#include <deque>
 #include <functional>
 #include <map>
-#include <optional>
 #include <set>
 #include <string>
 #include <type_traits>
@@ -23,31 +21,27 @@
 namespace vq72::test {
 
 // Makes named calls fail: fail("setPortOpen(true)", 8002) throws Failure(8002) on each such call;
-// with `times` set, only on that many calls.
+// with `once`, on the next such call only.
 class FailureTable {
 public:
-    static constexpr int kAlways = -1;
-
     void fail(const std::string& call, long number, const std::string& text = "simulated failure",
-              int times = kAlways) {
-        failures_[call] = {number, text, times};
+              bool once = false) {
+        planned_.insert_or_assign(call, Planned{Failure(number, text), once});
     }
     void check(const std::string& call) const {
-        auto it = failures_.find(call);
-        if (it == failures_.end()) return;
-        Planned& planned = it->second;
-        if (planned.times == 0) return;
-        if (planned.times > 0) --planned.times;
-        throw Failure(planned.number, planned.text);
+        const auto it = planned_.find(call);
+        if (it == planned_.end()) return;
+        const Failure failure = it->second.failure;
+        if (it->second.once) planned_.erase(it);
+        throw failure;
     }
 
 private:
     struct Planned {
-        long number;
-        std::string text;
-        int times;
+        Failure failure;
+        bool once;
     };
-    mutable std::map<std::string, Planned> failures_;
+    mutable std::map<std::string, Planned> planned_;
 };
 
 class FakeSerialControl : public SerialControl {
