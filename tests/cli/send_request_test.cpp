@@ -31,24 +31,22 @@ TEST(SendRequest, AValidLineAsksForWhatItSays) {
     const struct {
         Args arguments;
         std::string expected;
-    } cases[] = {
-        {{"a{b}\tc~\x7f"
-          "d\x01"},
-         "send \"ABCD\" position 1 colour - port - device - 3000 ms, 6 left out"},
-        {{"日本hello"}, "send \"HELLO\" position 1 colour - port - device - 3000 ms, 2 left out"},
-        {{k20X}, "send \"" + k20X + "\"" + plain},
-        {{"--blank", "--position", "middle-left"},
-         "send \"\" position 3 colour - port - device - 3000 ms, 0 left out"},
-        {{"--device", "/dev/x", "--position", "bottom-right", "--color", "black-on-white",
-          "--timeout", "0.5", "AB"},
-         "send \"AB\" position 8 colour 1 port - device /dev/x 500 ms, 0 left out"},
-        {{"--port=16", "--color=white-on-black", "--timeout=10", "X"},
-         "send \"X\" position 1 colour 0 port 16 device - 10000 ms, 0 left out"},
-        {{"--", "--5"}, "send \"--5\"" + plain},
-        {{"--dry-run", "--position", "top-left", "X"},
-         "dry-run \"X\" position 0 colour - port - device - 3000 ms, 0 left out"},
-        {{"--simulate", "X"}, "simulate \"X\"" + plain},
-        {{"--list-ports"}, "list-ports \"\"" + plain}};
+    } cases[] = {{{"a{b}\tc~\x7f"
+                   "d\x01"},
+                  "send \"ABCD\" position 1 colour - port - device - 3000 ms, 6 left out"},
+                 {{k20X}, "send \"" + k20X + "\"" + plain},
+                 {{"--blank", "--position", "middle-left"},
+                  "send \"\" position 3 colour - port - device - 3000 ms, 0 left out"},
+                 {{"--device", "/dev/x", "--position", "bottom-right", "--color", "black-on-white",
+                   "--timeout", "0.5", "AB"},
+                  "send \"AB\" position 8 colour 1 port - device /dev/x 500 ms, 0 left out"},
+                 {{"--port=16", "--color=white-on-black", "--timeout=10", "X"},
+                  "send \"X\" position 1 colour 0 port 16 device - 10000 ms, 0 left out"},
+                 {{"--", "--5"}, "send \"--5\"" + plain},
+                 {{"--dry-run", "--position", "top-left", "X"},
+                  "dry-run \"X\" position 0 colour - port - device - 3000 ms, 0 left out"},
+                 {{"--simulate", "X"}, "simulate \"X\"" + plain},
+                 {{"--list-ports"}, "list-ports \"\"" + plain}};
     for (const auto& c : cases) {
         const ParsedSendArguments parsed = parseSendArguments(c.arguments);
         EXPECT_EQ(parsed.error, "") << c.expected;
