@@ -26,22 +26,18 @@ class FailureTable {
 public:
     void fail(const std::string& call, long number, const std::string& text = "simulated failure",
               bool once = false) {
-        planned_.insert_or_assign(call, Planned{Failure(number, text), once});
+        planned_.insert_or_assign(call, std::pair{Failure(number, text), once});
     }
     void check(const std::string& call) const {
         const auto it = planned_.find(call);
         if (it == planned_.end()) return;
-        const Failure failure = it->second.failure;
-        if (it->second.once) planned_.erase(it);
+        const auto [failure, once] = it->second;
+        if (once) planned_.erase(it);
         throw failure;
     }
 
 private:
-    struct Planned {
-        Failure failure;
-        bool once;
-    };
-    mutable std::map<std::string, Planned> planned_;
+    mutable std::map<std::string, std::pair<Failure, bool>> planned_;  // the failure, once
 };
 
 class FakeSerialControl : public SerialControl {
@@ -176,9 +172,7 @@ public:
         std::vector<std::pair<std::string, std::string>> found;
         const std::string prefix = sectionPath + "\\";
         for (const auto& [path, value] : values) {
-            if (path.compare(0, prefix.size(), prefix) == 0) {
-                found.emplace_back(path.substr(prefix.size()), value);
-            }
+            if (path.rfind(prefix, 0) == 0) found.emplace_back(path.substr(prefix.size()), value);
         }
         return found;
     }

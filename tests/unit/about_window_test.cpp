@@ -54,7 +54,6 @@ TEST(AboutWindow, ClosesOnItsThirdTickAsSplashAndOnIts601stFromTheMenu) {
     AboutRig splash(false);
     EXPECT_FALSE(splash.w.lblPendric.visible());  // the credits wait for their drag
     EXPECT_EQ(splash.ticksUntilClosed(1000), 3);
-    EXPECT_FALSE(splash.w.Timer1.enabled());
     AboutRig fromMenu(true);
     EXPECT_EQ(fromMenu.ticksUntilClosed(1000), 601);
 }
