@@ -14,10 +14,9 @@ namespace {
 class FakeFileSystem : public FileSystemView {
 public:
     std::map<std::string, Node> nodes;
-    std::set<std::string> forbidden;           // not readable and writable by us
-    std::map<std::string, int> openErrors;     // by path
-    std::map<std::string, PortLock> locks;     // by port path
-    std::map<std::string, std::string> links;  // link -> the device it leads to
+    std::set<std::string> forbidden;        // not readable and writable by us
+    std::map<std::string, int> openErrors;  // by path
+    std::map<std::string, PortLock> locks;  // by port path
 
     Node node(const std::string& path) const override {
         const auto it = nodes.find(path);
@@ -32,17 +31,8 @@ public:
         const auto it = locks.find(path);
         return it == locks.end() ? PortLock{} : it->second;
     }
-    std::vector<std::string> list(const std::string& folder) const override {
-        std::vector<std::string> names;
-        for (const auto& [link, device] : links) {
-            if (link.rfind(folder + "/", 0) == 0) names.push_back(link.substr(folder.size() + 1));
-        }
-        return names;
-    }
-    std::string resolve(const std::string& path) const override {
-        const auto it = links.find(path);
-        return it == links.end() ? path : it->second;
-    }
+    std::vector<std::string> list(const std::string&) const override { return {}; }
+    std::string resolve(const std::string& path) const override { return path; }
 };
 
 const std::string kDevice = "/dev/ttyUSB0";
@@ -56,51 +46,34 @@ TEST(PortProbeTest, TellsTheStateOfTheDevice) {
         const char* name;
         std::function<void(FakeFileSystem&)> arrange;
         std::string status;
-    } machines[] = {
-        {"free device", [](FakeFileSystem&) {}, "available"},
-        {"no node", [](FakeFileSystem& f) { f.nodes.clear(); }, "missing"},
-        {"not ours", [](FakeFileSystem& f) { f.forbidden.insert(kDevice); }, kDialout},
-        {"open refused", [](FakeFileSystem& f) { f.openErrors[kDevice] = EACCES; }, kDialout},
-        {"regular file",
-         [](FakeFileSystem& f) { f.nodes[kDevice] = FileSystemView::Node::OtherFile; },
-         "not a serial port"},
-        {"not a terminal", [](FakeFileSystem& f) { f.openErrors[kDevice] = ENOTTY; },
-         "not a serial port"},
-        {"exclusive open without lock file",
-         [](FakeFileSystem& f) { f.openErrors[kDevice] = EBUSY; }, "in use"},
-        {"live lock owner",
-         [](FakeFileSystem& f) {
-             f.locks[kDevice] = {PortLock::State::Held, kLock, 1234, "picocom", ""};
-             f.forbidden.insert(kDevice);  // the holder decides, not our permissions
-         },
-         "in use by PID 1234 (picocom)"},
-        {"odd thing at the lock path",
-         [](FakeFileSystem& f) {
-             f.locks[kDevice] = {PortLock::State::Odd, kLock, 0, "", "a FIFO"};
-         },
-         "in use (a FIFO at /var/lock/LCK..ttyUSB0, not a lock file)"},
-        {"stale lock file",
-         [](FakeFileSystem& f) {
-             f.locks[kDevice] = {PortLock::State::Stale, kLock, 999999, "", ""};
-         },
-         "stale lock file /var/lock/LCK..ttyUSB0"}};
+    } machines[] = {{"not ours", [](FakeFileSystem& f) { f.forbidden.insert(kDevice); }, kDialout},
+                    {"regular file",
+                     [](FakeFileSystem& f) { f.nodes[kDevice] = FileSystemView::Node::OtherFile; },
+                     "not a serial port"},
+                    {"exclusive open without lock file",
+                     [](FakeFileSystem& f) { f.openErrors[kDevice] = EBUSY; }, "in use"},
+                    {"live lock owner",
+                     [](FakeFileSystem& f) {
+                         f.locks[kDevice] = {PortLock::State::Held, kLock, 1234, "picocom", ""};
+                         f.forbidden.insert(kDevice);  // the holder decides, not our permissions
+                     },
+                     "in use by PID 1234 (picocom)"},
+                    {"odd thing at the lock path",
+                     [](FakeFileSystem& f) {
+                         f.locks[kDevice] = {PortLock::State::Odd, kLock, 0, "", "a FIFO"};
+                     },
+                     "in use (a FIFO at /var/lock/LCK..ttyUSB0, not a lock file)"},
+                    {"stale lock file",
+                     [](FakeFileSystem& f) {
+                         f.locks[kDevice] = {PortLock::State::Stale, kLock, 999999, "", ""};
+                     },
+                     "stale lock file /var/lock/LCK..ttyUSB0"}};
     for (const auto& m : machines) {
         FakeFileSystem files;
         files.nodes[kDevice] = FileSystemView::Node::CharacterDevice;
         m.arrange(files);
         EXPECT_EQ(probePort(kDevice, files).status, m.status) << m.name;
     }
-}
-
-// A USB adapter is also named by its stable link, and a link by the device it leads to.
-TEST(PortProbeTest, NamesTheDeviceByItsOtherName) {
-    const std::string stable = std::string(kStableNamesFolder) + "/usb-FTDI_A-if00-port0";
-    FakeFileSystem files;
-    files.links = {{std::string(kStableNamesFolder) + "/usb-FTDI_B-if00-port0", "/dev/ttyUSB1"},
-                   {stable, kDevice}};
-    files.nodes[kDevice] = files.nodes[stable] = FileSystemView::Node::CharacterDevice;
-    EXPECT_EQ(probePort(kDevice, files).identity, stable);
-    EXPECT_EQ(probePort(stable, files).identity, kDevice);
 }
 
 TEST(PortProbeTest, ListingHasOneLinePerPortNumberWithPathsEscapedAndUnpadded) {

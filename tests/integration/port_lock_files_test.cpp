@@ -1,7 +1,7 @@
 // The ports' lock files on the real file system, in a lock folder of the test's own: everything
 // that can sit at a lock path, looked at and taken over the way the serial control does it.
-// A live lock is never removed or rewritten, nothing at a lock path is followed or read past a
-// lock file's size, and whatever keeps the port is named.
+// A live lock is never removed or rewritten, nothing at a lock path is followed, and whatever
+// keeps the port is named.
 #include "platform/posix/port_lock_files.h"
 
 #include <gtest/gtest.h>
@@ -32,8 +32,7 @@ TEST(PortLockScenes, TakeOverNeverHarmsALiveLockAndNamesWhatKeepsThePort) {
         {"Qt lock naming another program", Planted::QtLock, false, State::Held, "sleep"},
         {"stale lock is removed", Planted::StaleLock, false, State::Free, ""},
         {"lock named after the link", Planted::AsciiLock, true, State::Held, "sleep"},
-        {"link to /dev/zero", Planted::LinkToDevZero, false, State::Odd, "a symbolic link"},
-        {"megabyte file", Planted::MegabyteFile, false, State::Odd, "a file of 1048576 bytes"}};
+        {"link to /dev/zero", Planted::LinkToDevZero, false, State::Odd, "a symbolic link"}};
     const test::LockHolder holder;
     for (const auto& s : scenes) {
         SCOPED_TRACE(s.name);

@@ -3,10 +3,8 @@
 #pragma once
 
 #include <algorithm>
-#include <deque>
 #include <functional>
 #include <map>
-#include <optional>
 #include <set>
 #include <string>
 #include <type_traits>
@@ -23,31 +21,23 @@
 namespace vq72::test {
 
 // Makes named calls fail: fail("setPortOpen(true)", 8002) throws Failure(8002) on each such call;
-// with `times` set, only on that many calls.
+// with `once`, on the next such call only.
 class FailureTable {
 public:
-    static constexpr int kAlways = -1;
-
     void fail(const std::string& call, long number, const std::string& text = "simulated failure",
-              int times = kAlways) {
-        failures_[call] = {number, text, times};
+              bool once = false) {
+        planned_.insert_or_assign(call, std::pair{Failure(number, text), once});
     }
     void check(const std::string& call) const {
-        auto it = failures_.find(call);
-        if (it == failures_.end()) return;
-        Planned& planned = it->second;
-        if (planned.times == 0) return;
-        if (planned.times > 0) --planned.times;
-        throw Failure(planned.number, planned.text);
+        const auto it = planned_.find(call);
+        if (it == planned_.end()) return;
+        const auto [failure, once] = it->second;
+        if (once) planned_.erase(it);
+        throw failure;
     }
 
 private:
-    struct Planned {
-        long number;
-        std::string text;
-        int times;
-    };
-    mutable std::map<std::string, Planned> failures_;
+    mutable std::map<std::string, std::pair<Failure, bool>> planned_;  // the failure, once
 };
 
 class FakeSerialControl : public SerialControl {
@@ -182,9 +172,7 @@ public:
         std::vector<std::pair<std::string, std::string>> found;
         const std::string prefix = sectionPath + "\\";
         for (const auto& [path, value] : values) {
-            if (path.compare(0, prefix.size(), prefix) == 0) {
-                found.emplace_back(path.substr(prefix.size()), value);
-            }
+            if (path.rfind(prefix, 0) == 0) found.emplace_back(path.substr(prefix.size()), value);
         }
         return found;
     }

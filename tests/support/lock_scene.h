@@ -18,7 +18,6 @@ namespace vq72::test {
 
 // At or above Linux's PID_MAX_LIMIT: no process ever has this number.
 inline constexpr long kNeverAPid = 4194304;
-inline constexpr std::size_t kMegabyte = 1 << 20;
 
 enum class Planted {
     AsciiLock,   // "     12080\n", as picocom and minicom write it
@@ -26,7 +25,6 @@ enum class Planted {
     QtLock,      // number, another program's name, host name
     StaleLock,   // an ASCII lock naming no process
     LinkToDevZero,
-    MegabyteFile,
 };
 
 // A `sleep` that lives as long as this object: the live holder of the planted locks.
@@ -70,9 +68,6 @@ inline void plant(const std::string& path, Planted what, long pid) {
             break;
         case Planted::LinkToDevZero:
             ::symlink("/dev/zero", path.c_str());
-            break;
-        case Planted::MegabyteFile:
-            write(std::string(kMegabyte, 'x'));
             break;
     }
 }

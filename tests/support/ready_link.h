@@ -9,14 +9,12 @@
 
 namespace vq72::test {
 
-inline constexpr int kSettleLimitSteps = 200;
-
-// Returns whether the port became ready within kSettleLimitSteps ticks.
+// Returns whether the port became ready within 200 ticks.
 inline bool loadWithReadyPort(Harness& h, int port) {
     h.serial.present.insert(port);
     h.settings.values[Harness::path("ComPort")] = " " + std::to_string(port);
     h.program.Form_Load();
-    return h.clock.runUntil([&] { return h.w.state.PortReady; }, kSettleLimitSteps) >= 0;
+    return h.clock.runUntil([&] { return h.w.state.PortReady; }, 200) >= 0;
 }
 
 // A running program over fakes whose port 1 is ready, with a blank status and caption, a green

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/failure.h"
 #include "window/main_window_model.h"
 
 namespace vq72::test {
@@ -28,14 +27,6 @@ public:
     ReportSpy& operator=(const ReportSpy&) = delete;
 
     std::vector<Report> reports;
-
-    std::vector<Report> titled(const std::string& title) const {
-        std::vector<Report> found;
-        for (const Report& r : reports) {
-            if (r.title == title) found.push_back(r);
-        }
-        return found;
-    }
 
     void controlChanged(const Control& control, ControlProperty property) override {
         if (&control != &w_.lblErrMsg || property != ControlProperty::Text) return;

@@ -19,7 +19,6 @@ TEST(StartUp, FirstRunWritesDefaultsAndEndsWithDefaultOptions) {
     test::Harness h;
     h.program.Form_Load();
     EXPECT_EQ(h.settings.values[test::Harness::path("LogoSelect")], "1");
-    EXPECT_EQ(h.w.state.AppName, "VQ72_OSD");
     EXPECT_EQ(h.w.state.SkipComPort, -1);
     EXPECT_FALSE(h.w.frameError.visible()) << h.w.lblErrMsg.text();
 }

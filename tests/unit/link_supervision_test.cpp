@@ -95,7 +95,7 @@ TEST_F(ReadyTick, AFailingTickIsReportedAndSkipsTheRestOfThatTick) {
     h.w.state.TicksSinceReply = 1199;
     h.program.supervision().PollTicks = 50;  // this tick would send "CTS"
     h.program.report().ErrorPanelTicks = 5;
-    h.serial.failures.fail("setPortOpen(false)", 9005, "Input/output error", 1);
+    h.serial.failures.fail("setPortOpen(false)", 9005, "Input/output error", true);
     const std::size_t written = h.serial.written.size();
     h.clock.step();
     EXPECT_EQ(spy.reports,

@@ -11,7 +11,6 @@ TEST(ReportRoutine, AppendsWhileVisibleReplacesWhileHiddenHidesOnThe71stTickOrOn
     test::Harness h;
     ReportRoutine& r = h.program.report();
     r.ShowError("first", "A");
-    EXPECT_TRUE(h.w.frameError.visible());
     h.clock.run(40);
     r.ShowError("second", "B");
     EXPECT_EQ(h.w.lblErrMsg.text(), "first\r\nsecond");

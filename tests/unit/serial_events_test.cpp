@@ -22,7 +22,7 @@ TEST(SerialEvent, TransmitBufferFullClosesThePortOrReopensItWhenTheCloseFails) {
         test::ReadyProgram r;
         ASSERT_TRUE(r.prepare());
         if (c.closeFails)
-            r.h.serial.failures.fail("setPortOpen(false)", 9005, "Input/output error", 1);
+            r.h.serial.failures.fail("setPortOpen(false)", 9005, "Input/output error", true);
         const int opens = r.h.serial.opens;
         r.h.serial.raise(comm_event::kTxFull);
         EXPECT_EQ(r.spy.reports, std::vector<ReportSpy::Report>{c.report});
