@@ -3,7 +3,6 @@
 // a name left behind by a killed instance does not block the start, nor does a listener that is
 // not a copy of the program. The place where instances meet is one only the user can enter.
 #include <QDialog>
-#include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QUuid>
 #include <QtTest>
@@ -201,18 +200,6 @@ private slots:
         QVERIFY(!services.previousInstance());
         QVERIFY(services.serving());  // the name taken over
         QCOMPARE(services.findWindow("VQ72_OSD"), AppServices::WindowLookup::None);
-    }
-
-    void aRequestLongerThanAnyIsCutOff() {
-        const QString name = uniqueServerName();
-        QtAppServices services({}, name);
-        QVERIFY(!services.previousInstance());
-        QLocalSocket client;
-        client.connectToServer(name);
-        QVERIFY(client.waitForConnected());
-        client.write(QByteArray(300, 'x'));
-        // Dropped: the end of the stream, or a reset as the request was left unread.
-        QTRY_COMPARE(client.state(), QLocalSocket::UnconnectedState);
     }
 
     // Copies meet in the runtime folder when only the user can enter it, else in a folder of

@@ -1,22 +1,11 @@
-// The simulator's reply material, and the line of its screen that the window's demo reads.
+// The line of the simulator's screen that the window's demo reads.
 #include <gtest/gtest.h>
 
 #include "platform/simulator/simulator_screen.h"
-#include "sim/replies.h"
 #include "sim/screen.h"
 
 namespace vq72::sim {
 namespace {
-
-TEST(Replies, NoiseHoldsNoCrAndNoTokenAndKeepsItsLength) {
-    for (unsigned seed = 1; seed <= 2000; ++seed) {
-        std::mt19937 random(seed);
-        const std::string burst = noiseBurst(random);
-        ASSERT_GE(burst.size(), kFewestNoiseBytes);
-        ASSERT_LE(burst.size(), kMostNoiseBytes);
-        ASSERT_FALSE(looksLikeReply(burst)) << "seed " << seed;
-    }
-}
 
 TEST(ScreenLine, TheDemoReadsEveryScreenAsTheSimulatorPrintsIt) {
     using Colours = SimulatorScreen::Colours;
