@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The link in real time: presence-poll round trip and idle CPU against the simulator's process.
 # bench/run-link builds and runs it.
 add_executable(link_bench link_bench.cpp)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The link in real time: the program with the Qt serial control and the timer driver against
 // the simulated device, run as its own process (vq72-osd-sim, --pace: 9600 baud both ways).
 //  1. presence-poll round trip, from "CTS" written to "VQ72xx Found" shown, against its floor:

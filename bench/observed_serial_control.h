@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A serial control that passes every call on to the real one and tells the benchmark of each
 // command the program wrote.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs start-up probes in turn and prints the median start-up time and peak memory of the
 // first as ratios to the others, with the targets against the first two references (bench/run
 // passes the empty window, then the window with a menu bar and a label).

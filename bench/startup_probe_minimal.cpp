@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The reference: a Qt Widgets program that shows one empty window and ends as soon as the
 // event loop has run once.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A second reference: a Qt Widgets window with a menu bar and one line of text, so that the
 // cost of the font machinery, which the empty window never starts, shows apart from the rest.
 #include <QApplication>

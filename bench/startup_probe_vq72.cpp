@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program as main() composes it, without the splash, ending as soon as its main window
 // has been shown and the event loop has run once.
 #include <QApplication>

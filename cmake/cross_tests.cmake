@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The tests of a cross build (cmake/mingw-w64.cmake), run under Wine. Debian's libgtest-dev holds
 # libraries for this machine only: its sources are built with the cross compiler.
 if(NOT CMAKE_CROSSCOMPILING_EMULATOR)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross build for 64-bit Windows with Debian's mingw-w64 (g++-mingw-w64-x86-64-posix); its
 # programs run under Wine (wine64). Only the libraries that link no Qt build this way
 # (VQ72_CORE_ONLY, on by default when cross-compiling): scripts/cross-test.

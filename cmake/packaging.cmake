@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installation and the Debian package: the programs and the manual in lib/vq72-osd, linked from
 # bin, a desktop entry and its icon.
 include(GNUInstallDirs)

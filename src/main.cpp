@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // VQ72_OSD: loads one line of on-screen-display text into a VQ72xx video device.
 #include <QApplication>
 #include <iostream>

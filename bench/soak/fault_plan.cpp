@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fault_plan.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The faults of the soak, drawn from a fixed seed, and what each one allows a transfer to end
 // with. A transfer ends at the first of "Done", "No Reply", "No Com Port" or "No Device".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A serial control that passes every call on to the real one and keeps the OSD commands that
 // reached the operating system, and the bytes read, so the soak can compare them with what the
 // device received.

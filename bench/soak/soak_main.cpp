@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fault soak: the program's logic with the real Qt serial control against the simulated
 // device, transfer after transfer from "SAVE", under faults drawn from a fixed seed. Ticks come
 // from the manual clock; every tenth transfer runs its ticks in real time, because byte timing

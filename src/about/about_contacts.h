@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Contact details shown by the About window: the maker's (picture labels, link labels, frame tool
 // tip) and the developer's (credits block). Reserved example values only.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The designed layout of the About window VQ72_OSD_Splash: the window's own look and its
 // controls, positions in twips relative to their container, in stacking order from the top down.
 #pragma once

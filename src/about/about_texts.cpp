@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "about/about_texts.h"
 
 #include "about/about_contacts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The texts the About window writes at load: the version line and the credits block.
 // Texts are UTF-8 (the version line holds the sign ©).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The About window's behaviour: the texts written at load, the self-closing countdown of
 // Timer1, the credits revealed by dragging and hidden again by a cycle of ticks, clicks that
 // close the window or open a link, and keys that close it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The model of the About window VQ72_OSD_Splash: its controls as data, its timer Timer1, and
 // where each control lies, so that mouse events can be routed to the control under the pointer.
 #pragma once

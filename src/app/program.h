@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's logic composed: its procedures grouped by concern over the window's model,
 // and the event handlers that the view (through the model) and the timer driver call. The model
 // and the platform services come in through the constructor, so tests run all of it with fakes.

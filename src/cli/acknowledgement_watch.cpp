@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/acknowledgement_watch.h"
 
 #include "device/osd_frame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Watches the bytes a device sends back for its acknowledgement: a line, ended by CR, that
 // holds "CT-OK" and is not the banner. Bytes without a CR (line noise) never count, and a
 // flood without CR keeps only the tail of the line, so memory stays bounded.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/batch_devices.h"
 
 #include "cli/terminal_text.h"

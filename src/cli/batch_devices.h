@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which device each line of a batch leads to, so that a device named on two lines is found
 // whichever of its names they use: a port number or "COMn", the path the port map gives it, or
 // another path to the same device (a link, "./"). Nothing is opened.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/batch_file.h"
 
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A batch file of vq72-osd-send: one device a line, PORT,TEXT[,POSITION[,COLOR]].
 //
 // PORT is a port number of the port map ("5" or "COM5") or a device: a path holding a "/"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One line of a batch file (the format is batch_file.h's): its comma-separated fields read into
 // a send request, each problem named.
 #pragma once

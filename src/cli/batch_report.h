@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What vq72-osd-send --batch prints: a line per device as it completes, and a summary whose
 // counts give the exit status.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The few questions the port listing asks of the file system, behind an interface so that the
 // listing can be tested against a made-up machine.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What --list-ports tells about the port numbers 1 to 16: the device each one maps to, another
 // name of that device (the stable /dev/serial/by-id/ link of a USB adapter), and whether it is
 // available, missing, not a serial port, in use (by which process, when its lock file tells, or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/send_command.h"
 
 #include "device/osd_frame.h"

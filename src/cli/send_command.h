@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bytes vq72-osd-send writes for a request, framed exactly as the window's "SAVE" and
 // "BLANK" frame them, and their hexadecimal form for --dry-run.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/send_fields.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The values the sender takes from outside, on its command line and in a batch file: port
 // numbers, position and colour names, and the text as typed keys would leave it.
 #pragma once

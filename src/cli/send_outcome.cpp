@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/send_outcome.h"
 
 #include "cli/terminal_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How a run of vq72-osd-send ends: its exit status and the words it prints.
 #pragma once
 

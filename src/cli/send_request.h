@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What one run of vq72-osd-send is asked to do, read from its command line: the text and how
 // to show it, where to send it, and how long to wait for the device's acknowledgement.
 #pragma once

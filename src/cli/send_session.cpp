@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/send_session.h"
 
 #include "device/port_setup.h"

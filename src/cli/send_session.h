@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One OSD command sent over the serial control and acknowledged: the port is opened the way
 // the window opens it, anything already waiting is discarded, the command is written, and the
 // replies are watched for the device's acknowledgement line. A network port that is still

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/send_target.h"
 
 #include "device/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which port vq72-osd-send uses: --device PATH as a port map of one entry, --port N through the
 // program's port map, or else the port the window saved last ("ComPort").
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/terminal_text.h"
 
 namespace vq72::cli {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Text from outside (a TEXT, a path, a process name) as the sender may print it: control
 // characters could retitle or recolour the user's terminal, so they are shown escaped; a long
 // field is cut; and lengths counted as the user sees them, in characters rather than bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "device/blank_trim.h"
 
 namespace vq72 {

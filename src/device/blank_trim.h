@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Trimming the blanks around a text, as typed texts, settings values and command lines need.
 #pragma once
 

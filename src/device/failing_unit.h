@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs one unit of a procedure and catches the program's own failures: a Failure becomes its
 // number and text instead of reaching the caller. Anything else (a programming error such as
 // std::logic_error, std::bad_alloc) is no failure to report and goes on to the caller.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "device/line_settings.h"
 
 #include <cctype>

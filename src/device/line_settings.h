@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The serial control's "Settings" text, "9600,N,8,1": baud rate, parity letter, data bits and
 // stop bits, separated by commas.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "device/network_host.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The host part of a network port entry, judged by its text alone: an IPv4 address (four
 // numbers 0 to 255, no leading zeros), an IPv6 address (RFC 4291's text forms) or a DNS name
 // (labels of letters, digits, '-' and '_'). Nothing is looked up.

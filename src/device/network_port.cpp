@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "device/network_port.h"
 
 #include <string_view>

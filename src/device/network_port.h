@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Network serial ports in the port map: "tcp://HOST:PORT" for a raw TCP serial server and
 // "rfc2217://HOST:PORT" for a Telnet COM Port Control server. HOST is a DNS name, an IPv4
 // address or an IPv6 address in brackets ("rfc2217://[::1]:3001"); a link-local IPv6 address

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Numbers written as text the way settings and menu tags hold them: " 3" (a blank in the sign
 // position), "3", "3.0". Conversions round half to even and keep to the 16-bit range.
 #pragma once

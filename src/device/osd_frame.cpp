@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "device/osd_frame.h"
 
 #include "device/blank_trim.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The OSD text command as bytes: the operator's text placed in its 20-character field,
 // joined with the position, the two fixed attributes, the optional colour and the line end.
 #pragma once

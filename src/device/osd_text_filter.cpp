@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "device/osd_text_filter.h"
 
 #include "device/osd_frame.h"

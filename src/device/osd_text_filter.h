@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The characters an OSD text may hold: up to "z", letters upper-cased. Used for text that reaches
 // the window's text box other than by a typed key, and for the sender's TEXT.
 #pragma once

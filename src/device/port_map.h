@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Port numbers 1..16 to devices. The default table is the platform's; entries can be replaced
 // from the settings store's "Ports" section, and VQ72_OSD_PORTS replaces the whole map.
 // Entries that cannot be used are left out and named in problems(), so that a user's choice is

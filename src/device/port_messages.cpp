@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "device/port_messages.h"
 
 namespace vq72 {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's own words for a selected port that cannot be opened: no usable device behind
 // the number (8002), or the port held by another process (8005).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How a port is set up for the device: the line settings and buffer sizes that the window and
 // the sender give the serial control before opening it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's identity: its title, which also names its settings, the root every settings
 // path starts with, and the settings section of the main window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "device/receive_buffer.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The reply reader's receive buffer RxBuffer. It keeps only what the batch rules can use, the
 // first three characters and the last 100, plus the true length, so input without pause
 // cannot grow memory while every rule decides as it would on the whole text. The lines cut off

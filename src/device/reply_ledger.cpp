@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "device/reply_ledger.h"
 
 namespace vq72 {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The replies owed for the commands written to the device. Every command written owes one
 // "CT-OK", and the device answers in the order it was asked, so each "CT-OK" pays the oldest debt
 // still open. A debt not paid by its deadline is given up. A text is confirmed by the "CT-OK" that

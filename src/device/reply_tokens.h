@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The tokens of the device's reply lines: a line holding the banner token is the device's
 // greeting and is ignored; otherwise one holding the acknowledgement token acknowledges the
 // last command. The presence question is the command a device of the family always

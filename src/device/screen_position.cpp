@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "device/screen_position.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The position and colour fields of the OSD text command for the window's option indexes:
 // nine positions (rows top, middle, bottom; columns left, centre, right) and two colour schemes.
 #pragma once

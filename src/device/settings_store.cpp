@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "device/settings_store.h"
 
 #include "device/failing_unit.h"

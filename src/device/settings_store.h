@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings store: string values under
 // "HKEY_LOCAL_MACHINE\SOFTWARE\Flarn\<title>\<section>\<name>". A value that cannot be read yields
 // its default, which is written back; failures are ignored.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How a text sits in its field: the alignment codes of the window's text boxes and of the OSD
 // text field.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lifecycle/command_line.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads the "SKIPCOM" option: the port that the port scan never probes.
 #pragma once
 

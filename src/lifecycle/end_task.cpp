@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lifecycle/end_task.h"
 
 namespace vq72 {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Asks the running instance's window with the given title to close.
 #pragma once
 

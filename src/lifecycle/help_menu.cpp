@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lifecycle/help_menu.h"
 
 #include "platform/failure_numbers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Help menu: Manual opens the PDF manual beside the program with its associated program,
 // About shows the About window modeless.
 #pragma once

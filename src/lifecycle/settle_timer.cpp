@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lifecycle/settle_timer.h"
 
 namespace vq72 {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The port settle timer tmrComInit: about two seconds after a successful opening it declares
 // the port ready. Ticks that fall into a text transfer do not count.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lifecycle/shutdown.h"
 
 #include "window/guard.h"

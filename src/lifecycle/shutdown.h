@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The end of the program: the File menu's Exit closes the main window, and its unload drops
 // DTR and RTS, closes the port when it is open and stops the timers.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lifecycle/start_up.h"
 
 #include "lifecycle/command_line.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The start-up sequence Form_Load: shared state, a second start, settings, command line,
 // the port start-up, the window size and the default display options.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lifecycle/start_up_splash.h"
 
 #include "window/guard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's start-up splash tick tmrSplash_Timer: shows the About window once, modally,
 // as a short splash, and unloads it when it has closed.
 #pragma once

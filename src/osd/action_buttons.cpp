@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "osd/action_buttons.h"
 
 namespace vq72 {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The three buttons under the text: SAVE sends the typed text, BLANK sends an empty field,
 // EXIT closes the main window.
 #pragma once

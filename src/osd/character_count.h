@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The character count lbl_count: it shows how many characters Text_input holds and follows
 // every change of the text, the program's own included, as it happens.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "osd/display_options.h"
 
 #include "device/screen_position.h"

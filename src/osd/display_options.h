@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The position and colour options: they prepare LocationCode, TextAlignment and ColorCode for
 // the OSD text command, and align Text_input as the text will be placed on the screen.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "osd/osd_transfer.h"
 
 #include "device/blank_trim.h"

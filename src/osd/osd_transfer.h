@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // String_2_VQ7240: frames the operator's text with the chosen position and colour, writes it to
 // the device through the command channel and keeps the status line informed.
 #pragma once

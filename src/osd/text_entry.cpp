@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "osd/text_entry.h"
 
 #include "device/osd_frame.h"

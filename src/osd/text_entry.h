@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The key filter of Text_input and the rules for text that reaches it other than by a typed key:
 // only characters up to "z", letters upper-cased, at most 20 characters.
 #pragma once

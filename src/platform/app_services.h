@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The application's own facts and services: command line, folder, other instances,
 // message box, beep and letting queued events run.
 #pragma once

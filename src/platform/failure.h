@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A failed platform call: a number and the platform's own description of it.
 // Logic procedures catch it through a step guard (app/guard.h) and apply their failure rule.
 #pragma once

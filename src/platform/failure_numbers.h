@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every failure number the program raises or tells apart, with its meaning: each failure has a
 // number of its own. A Failure carries one of these; the shell's answers to open() are listed
 // here too.

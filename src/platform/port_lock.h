@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // UUCP-style lock files of serial ports: <lock folder>/LCK..<device>, holding the number of the
 // process that uses the port. Three forms are in use: a blank-padded decimal line (picocom,
 // minicom, lockdev), a 4-byte binary number (old UUCP programs) and Qt's lines (number, program

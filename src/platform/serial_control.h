@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The serial control MSComm1: one port, configured by properties, raising events on the
 // program's event thread. Every call may throw Failure; opening throws failure_number::kNoSuchPort
 // or failure_number::kPortInUse, or another non-zero number with the platform's text. A network

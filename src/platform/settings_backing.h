@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the settings store keeps its string values. Paths are registry-style:
 // "HKEY_LOCAL_MACHINE\SOFTWARE\Flarn\<title>\<section>\<name>".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opens documents, web addresses and "mailto:" targets with the desktop's associated program.
 #pragma once
 

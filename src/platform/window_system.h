@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the logic asks of the window system beyond the controls of its models.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "protocol/command_channel.h"
 
 namespace vq72 {

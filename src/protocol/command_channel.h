@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The only path to the device: SendCom writes one command to the port, opening it first when
 // it is closed or a re-open was requested; CmdTree issues a command by number.
 #pragma once

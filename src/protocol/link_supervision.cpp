@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "protocol/link_supervision.h"
 
 #include <algorithm>

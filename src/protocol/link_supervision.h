@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The 25 ms supervision tick tmr_Delay_Timer: reply quiet time, port retry while not ready, the
 // link watchdog, the error panel countdown, the presence poll and the port rescan asked for from
 // the Com menu. (The character count follows the text itself: osd/character_count.h.)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Turns the device's bytes into reply lines and acts on them: RecvData collects bytes until the
 // line has been quiet for a few ticks and splits the batch at carriage returns; ProcessData
 // matches one line against the reply tokens.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The serial control's event handler: received data goes to the reply reader, a full transmit
 // buffer closes the port, and a failure while handling an event closes and reopens the port.
 #pragma once

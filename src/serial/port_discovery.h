@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Finding the usable serial ports for the Com menu, opening the selected port, and the Com
 // menu's handlers. The port start-up runs once, from the start-up sequence.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/about_window_host.h"
 
 #include <algorithm>

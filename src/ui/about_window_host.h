@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The About window's host over Qt: loads a fresh model, behaviour and view on demand, shows it
 // beside the main window or modally over it, and unloads it whenever it closes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Qt view of the About window: builds the widgets of the model's controls at their designed
 // places and stacking, mirrors the model into them, and routes the mouse, keys and Timer1 to
 // the window's behaviour. The window's own client coordinates are what the behaviour hit-tests.

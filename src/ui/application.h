@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program composed: the Qt platform services, the logic (Program) over them, the main
 // window view and its timers. start() runs the window's load and shows it; exec() runs the
 // event loop until the window has unloaded.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/design_colour.h"
 
 namespace vq72 {

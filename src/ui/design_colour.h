@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The layout's colours (0x00BBGGRR integers, or the stand-in for a system colour) as QColor.
 #pragma once
 

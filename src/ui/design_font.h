@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The layout's fonts on this system: a family that is not installed is replaced by the closest
 // installed sans-serif; point sizes and weight stay as designed.
 #pragma once

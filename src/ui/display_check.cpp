@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/display_check.h"
 
 #include <QtGlobal>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whether a graphical session is reachable, checked before Qt starts (without one a Qt GUI
 // aborts with a message of its own).
 #pragma once

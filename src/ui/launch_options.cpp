@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/launch_options.h"
 
 namespace vq72 {

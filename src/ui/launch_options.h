@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's own command-line options (--version, --help, --no-splash, --simulate); every other
 // argument belongs to the command line that the start-up sequence reads ("SKIPCOM 4").
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/layout_area.h"
 
 #include <QMouseEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's own surface: the designed layout area in which the controls sit at their
 // pixel positions. Mouse moves over it, not over a control, are the window's mouse moves.
 #pragma once

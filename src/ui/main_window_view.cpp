@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main_window_view.h"
 
 #include <QAbstractButton>

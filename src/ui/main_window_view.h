@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window frm_VQ72xx on Qt Widgets: builds every control of the model at its designed
 // pixel position, mirrors the model's changes into the widgets and routes the user's clicks,
 // keys, menu choices and mouse moves to the window's event handlers (the model's). It holds no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Text between the model and Qt: the model holds 8-bit characters, one byte each (Latin-1).
 #pragma once
 

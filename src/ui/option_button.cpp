@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/option_button.h"
 
 #include <QKeyEvent>

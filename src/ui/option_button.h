@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // An option button of a group (the option buttons of one container): the model keeps one option
 // of a group selected and raises the click handler when an option becomes selected; the widget
 // shows what it holds. For the keyboard the group is one stop: Tab reaches only its selected

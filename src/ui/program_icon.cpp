@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/program_icon.h"
 
 // The icon is a resource of a static library: the linker keeps it only when code refers to it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's icon, which its windows show (the desktop entry installs the same picture).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/simulated_monitor_view.h"
 
 #include <QFontDatabase>

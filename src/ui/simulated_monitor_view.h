@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The "Simulated VQ7240" window of the demo: a dark 4:3 picture of the device's monitor with
 // the OSD text at its row and column, in its colour scheme, redrawn each time the simulator
 // prints its screen.

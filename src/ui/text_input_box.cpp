@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/text_input_box.h"
 
 #include <QAction>

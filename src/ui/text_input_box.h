@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The OSD text box Text_input: typed characters go through the key filter Text_input_KeyPress;
 // text that arrives otherwise (paste, middle-click, drop, input method) goes through
 // Text_input_Insert. The box's maximum length cuts what remains; every edit reaches the model.

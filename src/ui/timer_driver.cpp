@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/timer_driver.h"
 
 #include <QAbstractEventDispatcher>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the main window's timers (window/tick_clock.h) against the wall clock without waking
 // every 25 ms: one single-shot timer wakes the program when the next tick that can change
 // anything falls due. Whatever wakes the program first (that timer, a serial event, a key, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/widget_mirror.h"
 
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The control properties that every view mirrors into its widget the same way.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/com_menu.h"
 
 #include "device/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Com menu's port entries mnuCOMsel(1..12): port discovery lists the usable ports in them.
 // Each entry's tool tip names its device and, once a VQ72xx has answered on that port in this
 // run, says so; the ports it answered on are remembered across rescans of the menu.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/control.h"
 
 namespace vq72 {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One control of a window as plain data: what the designer fixed (ControlSpec) and what code
 // changes at run time, with a notification to the window's observer on every change.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Applies a procedure's failure rule to its steps. Each call runs one unit; a Failure thrown
 // inside it is handled here and never reaches the caller.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The controls that show the state of the link to the device: the port box, the status line,
 // the logo upload menu entry and the window caption. Port discovery, the command channel, the
 // reply reader and the link supervision share them.

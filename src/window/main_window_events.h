@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's event handlers, as the view and the timer driver call them.
 #pragma once
 

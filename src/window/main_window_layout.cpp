@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/main_window_layout.h"
 
 #include <stdexcept>

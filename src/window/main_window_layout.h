@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The designed layout of the main window: every control with its container, pixel geometry,
 // initial text, colours, font and focus position; and the menu bar.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The model of the main window frm_VQ72xx: every control of the layout as data, the menu bar,
 // the three timers and the shared window state. Views and tests listen to its changes, and
 // views raise the window's events on the handlers the program sets here; option buttons raise

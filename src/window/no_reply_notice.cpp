@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/no_reply_notice.h"
 
 namespace vq72 {

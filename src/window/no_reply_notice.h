@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "No Reply" on the status line: shown on magenta for kShownTicks, during which a poll's answer
 // does not replace it (a new text does, and any fault); then the line takes back the colour it
 // had before.

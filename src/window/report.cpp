@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/report.h"
 
 namespace vq72 {

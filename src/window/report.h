@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The report routine and the error panel: ShowError fills frameError, the OK button and a
 // 70-tick countdown hide it again.
 #pragma once

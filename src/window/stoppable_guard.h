@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs a procedure's units one after the other under a failure rule that decides, for each
 // failure, whether the procedure goes on with its next unit or ends; after an end every later
 // unit is skipped.

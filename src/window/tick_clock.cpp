@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/tick_clock.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's timers as one count of 25 ms ticks: each timer runs on every tick that its
 // interval is a multiple of (tmr_Delay on every one, the 100 ms timers tmrComInit and tmrSplash on
 // every 4th), only while enabled. The timer

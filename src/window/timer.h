@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A window timer as data: its interval and whether it runs. A timer driver (QTimer in the
 // program, a manual clock in tests) watches it and delivers ticks to the timer's handler.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The designed layouts measure in twips; the views place their widgets in pixels.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's own properties that procedures change: its caption, the mouse pointer, its
 // outer size and whether it accepts drops. The main window model implements it; procedures that
 // touch the window as a whole get this instead of the whole model.

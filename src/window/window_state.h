@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The variables through which the main window's procedures cooperate, grouped by concern so
 // that each procedure group keeps only the groups it reads or writes (one that uses several is
 // handed the whole state and keeps its groups). All start at zero,

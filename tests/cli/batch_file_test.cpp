@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The batch file's rules: what a good line asks for, the lines skipped, each bad line named by
 // its number, a device named twice, and the bounds on a file. (The text's own rules are the
 // sender's, proven with its arguments.)

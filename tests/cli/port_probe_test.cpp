@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The port listing against a made-up machine: device nodes, what their lock paths hold,
 // permissions.
 #include "cli/port_probe.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The sender's command line: what each valid line asks for and the bad ones refused naming
 // the argument at fault, the port it picks and the bytes it writes.
 #include "cli/send_request.h"

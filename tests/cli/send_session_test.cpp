@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The send-and-wait session over a fake serial control: the port opened as the window opens it,
 // stale replies discarded before the write, the acknowledgement, a lost port, failed opens;
 // and which replies acknowledge a command.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The About window's host: the window as the manual shows it, shown modally until it closes by
 // any means, and unloaded whenever it closes.
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window view over the real logic: layout, focus, text entry, menus, model changes,
 // the routes of clicks and closing to the handlers, and the timers on QTimer.
 #include <QAction>

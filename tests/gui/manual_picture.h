@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The manual's pictures were taken of the program with the fonts that setup installs, which are
 // the only ones the GUI tests see: a window that no longer looks as its picture shows (a control
 // moved, resized or recaptioned) fails, and the manual must be shown the change too

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A second start over a real local server: the running instance unloads (port closed) and
 // gives its name to the new one; a running instance with a modal window open is left alone;
 // a name left behind by a killed instance does not block the start, nor does a listener that is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program as a process, its lock files in a folder of the test's own (VQ72_LOCK_DIR). It
 // ends through its normal unload on SIGTERM while its port is open, and also while its start-up
 // shows the "EndTask" message box (a first copy that is stopped cannot be closed): it exits

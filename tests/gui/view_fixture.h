@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real main window view over the real Program with fake platform services. Timers do not
 // run by themselves: tests that need ticks drive them through the manual clock.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The integration tests run inside a QCoreApplication, so that the serial control's events can
 // be delivered by processEvents() and QProcess can run the sender.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The serial control's network ports against servers on the loopback address: opens that fail,
 // a server that hangs up, floods or greets. (Through a real ser2net: the sender's process test.)
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The ports' lock files on the real file system, in a lock folder of the test's own: everything
 // that can sit at a lock path, looked at and taken over the way the serial control does it.
 // A live lock is never removed or rewritten, nothing at a lock path is followed, and whatever

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Qt serial control against the simulated device on a real pseudo-terminal.
 #include "platform/qt/qt_serial_control.h"
 

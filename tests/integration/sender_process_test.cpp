@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vq72-osd-send as a process against the simulated device on a pseudo-terminal, directly and
 // through Debian's ser2net on 127.0.0.1: an acknowledged send, asking the ports, ending by signal
 // (and the end signals' handler in this process), a batch of devices (one silent).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The line of the simulator's screen that the window's demo reads.
 #include <gtest/gtest.h>
 

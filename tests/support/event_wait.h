@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lets pending Qt events (the serial control's I/O) run until a condition holds, within a
 // generous bound: waiting for I/O, not timing it.
 #pragma once

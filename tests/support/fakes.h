@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fakes of the platform interfaces for the logic's tests. Each records what the logic did,
 // and any call can be made to fail with a chosen number.
 #pragma once

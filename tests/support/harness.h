@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The whole logic over fakes: a Program with fake platform services and a manual clock.
 #pragma once
 

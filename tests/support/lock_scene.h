@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lock paths as other programs (or any local user) leave them, for the tests of the ports' lock
 // files: what can be planted there, a live holder, and a picture of a path that tells whether
 // anything changed it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drives the main window's timers tick by tick instead of by wall-clock time, through the same
 // tick clock as the program's timer driver. Before each tick the test's `between` hook lets
 // pending serial events run.

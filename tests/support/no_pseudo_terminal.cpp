@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Preloaded into a program under test (LD_PRELOAD), and so into its children: no pseudo-terminal
 // can be opened, as on a system without /dev/ptmx.
 #include <pty.h>

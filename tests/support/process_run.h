@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A program run by a test as a process: signalled without harm to the test, and what it left
 // once it ended.
 #pragma once

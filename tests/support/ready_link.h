@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Brings a Program over fakes to the running state with a usable port: the port is present and
 // saved as "ComPort", the window loads, and the clock ticks until the port has settled.
 #pragma once

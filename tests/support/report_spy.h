@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Records every report that ShowError makes on the main window, as title and message, also
 // when a report repeats the previous one. It empties the panel text after each report.
 #pragma once

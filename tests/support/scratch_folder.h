@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A folder of a test's own under /tmp (short paths wherever the checkout lives), removed with
 // everything in it.
 #pragma once

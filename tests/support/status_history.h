@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every text the main window's status line showed, in order.
 #pragma once
 

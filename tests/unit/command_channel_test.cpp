@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "protocol/command_channel.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Device facts: the OSD frame, the receive buffer, numbers, failing units, settings paths and the
 // port map.
 #include "device/failing_unit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up, the splash, the settle timer, the command line and shutting down.
 #include "lifecycle/command_line.h"
 

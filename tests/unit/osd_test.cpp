@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The OSD text side of the window: the text box, the options, the buttons and the transfer.
 #include <gtest/gtest.h>
 #include <algorithm>

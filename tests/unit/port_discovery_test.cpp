@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "serial/port_discovery.h"
 
 #include <gtest/gtest.h>

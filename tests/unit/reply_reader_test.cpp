@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "protocol/reply_reader.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "protocol/serial_events.h"
 
 #include <gtest/gtest.h>

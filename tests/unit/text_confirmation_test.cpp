@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Done" means the device confirmed the last text, and "No Reply" that it did not, whatever the
 // device's answer time, wherever a SAVE falls in the poll period, in bursts, on a paced line or
 // not, and right after the port opens.

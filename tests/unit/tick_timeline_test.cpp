@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The timer driver may sleep until the next tick that can change anything and run the ticks in
 // between late: a scripted session, once tick by tick and once woken only when a tick is due or
 // an event comes, must show the same texts, colours, writes and closes at the same times.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vq72-osd-send --batch: reads the batch file, checks every line, and only when all are good
 // sends to each device in turn, printing a line per device and a summary.
 #pragma once

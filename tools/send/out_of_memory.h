@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Running out of memory, wherever it happens in a run of vq72-osd-send, ends the run with the
 // sender's own words and exit status (kExitOutOfMemory): also inside Qt, whose code is not
 // exception safe and whose noexcept functions would turn std::bad_alloc into an abort.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "port_asker.h"
 
 #include <QEventLoop>

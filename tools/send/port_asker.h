@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Asks the ports of the listing, one at a time, whether a VQ72xx answers: the port is opened as
 // for a send, "CTS" is written, and the acknowledgement is awaited for cli::kProbeReplyMs at
 // most before the port is closed again. SIGTERM, SIGINT and SIGHUP end the port being asked at

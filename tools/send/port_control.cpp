@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "port_control.h"
 
 #include "platform/qt/qt_serial_control.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The serial control through which vq72-osd-send reaches the ports of a port map: sending and
 // the port listing's questions both open their ports through it.
 #pragma once

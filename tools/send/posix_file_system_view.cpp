@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "posix_file_system_view.h"
 
 #include <dirent.h>

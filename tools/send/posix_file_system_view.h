@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The port listing's view of the real file system, through POSIX calls.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vq72-osd-send: sends one line of OSD text to a VQ7240 from the command line and waits for
 // its acknowledgement; also prints the command's bytes (--dry-run), sends to the built-in
 // simulated device (--simulate), labels many devices from a file (--batch) and lists the ports

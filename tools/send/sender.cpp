@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sender.h"
 
 #include <QEventLoop>

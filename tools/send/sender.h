@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sends on the Qt event loop: the session over the Qt serial control, the reply timeout and
 // the end signals. Each send returns its outcome; the caller prints it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shows the About window with its credits revealed, as an operator reveals them, and saves what
 // the X screen shows of it with ImageMagick's import: the About window picture of the manual.
 // Run under an X server, e.g. xvfb-run (scripts/shoot-about-window).

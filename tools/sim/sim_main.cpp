@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vq72-osd-sim: the simulated VQ7240 as a program. Prints "port: <path>" first, then a picture
 // of the screen whenever it changes (with --final-screen: once, when it ends; with
 // --screen-lines: one line each time instead); ends cleanly on SIGINT or SIGTERM.

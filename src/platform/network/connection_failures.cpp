@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/network/connection_failures.h"
 
 #include <cerrno>

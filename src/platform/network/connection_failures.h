@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Why a network port does not open, or stops working, in the program's own words: each names the
 // server as the port map does and says what to check.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/network/gensio_address.h"
 
 #include <arpa/inet.h>

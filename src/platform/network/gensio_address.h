@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The addresses a gensio TCP connection tries, in order, made from getaddrinfo's answer: an
 // IPv4-mapped IPv6 address becomes the IPv4 address it stands for (gensio's IPv6 sockets take no
 // IPv4 traffic), and a link-local IPv6 address keeps its zone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/network/gensio_runtime.h"
 
 #include <gensio/gensio.h>

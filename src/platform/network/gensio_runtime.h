@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The process's gensio event handling: one set of gensio OS functions and one thread that runs
 // gensio's events (connections, telnet negotiation, received bytes) from first use to exit.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/network/name_lookup.h"
 
 #include <gensio/gensio.h>

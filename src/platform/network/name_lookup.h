@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Host names looked up without a thread of ours and without waiting: glibc's getaddrinfo_a looks
 // the name up, and a timer on gensio's event thread collects its answer. A lookup can be
 // cancelled at any time: its answer is then dropped. What glibc still works on when the program

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/network/network_connection.h"
 
 #include <gensio/gensio.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One connection to a network serial server, through gensio (the library under ser2net): a raw
 // TCP port ("tcp://") or a Telnet COM Port Control port ("rfc2217://", a Telnet gensio over the
 // TCP one), which is told the line settings and the modem lines as a local port would be set. A

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/posix/open_device.h"
 
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whether a serial device that stays open across a close and reopen can serve the reopen.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/posix/port_lock_files.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Serial port lock files on a POSIX file system: what sits at a port's lock paths, taking over
 // the stale ones, and lock files of our own. A lock path is never followed when it is a link,
 // never opened unless it is a regular file (a FIFO would block, a device could answer for ever),

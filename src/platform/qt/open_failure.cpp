@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/qt/open_failure.h"
 
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Why a serial port did not open, as the failure the logic tells apart: kNoSuchPort (no usable
 // device at that path), kPortInUse (another program holds it), or kSystemErrorBase + errno for
 // anything else (platform/failure_numbers.h), with a message in the program's words that keeps

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/qt/qt_serial_control.h"
 
 #include <unistd.h>

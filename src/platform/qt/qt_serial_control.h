@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The serial control over QSerialPort, and over a network connection for the port map's network
 // entries (tcp://, rfc2217://): port numbers reach devices through the port map, events are
 // raised on the thread that owns this object, and a device that vanishes (or a connection that

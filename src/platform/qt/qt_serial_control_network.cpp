@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The serial control's network ports: connecting (side by side for a port scan) without holding
 // the caller longer than kOpenWaitMs, keeping connections that serve no open port for an open,
 // and the connections' events.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings store's backing over QSettings:
 // "HKEY_LOCAL_MACHINE\SOFTWARE\Flarn\<app>\<section>\<name>" is the INI file of organisation
 // "Flarn" and application <app> (plus a suffix, for the demo's own store), group <section>, key

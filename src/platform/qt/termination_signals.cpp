@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/qt/termination_signals.h"
 
 #include <QSocketNotifier>

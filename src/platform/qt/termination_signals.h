@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // SIGTERM, SIGINT and SIGHUP as a Qt signal on the event thread, so that a stopped program
 // leaves through its normal unload and closes its port (and lock file) on the way out.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the instances of one user meet: a local server named after the program's title, in a
 // folder that only that user can enter.
 #pragma once

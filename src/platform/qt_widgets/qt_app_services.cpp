@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/qt_widgets/qt_app_services.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The application's own services on Qt: command line, folder, the link to a running instance,
 // message box, beep and letting queued events run.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/qt_widgets/qt_shell.h"
 
 #include <QDesktopServices>

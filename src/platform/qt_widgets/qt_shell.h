@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opens documents, web addresses and "mailto:" targets with the desktop's associated program
 // (QDesktopServices), answering with the shell's numbers: 42 opened, 2 no such file, 31 no
 // program for it.

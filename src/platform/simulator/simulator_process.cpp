@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/simulator/simulator_process.h"
 
 #include <QCoreApplication>

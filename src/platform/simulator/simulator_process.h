@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The simulated VQ7240 run as a process of its own, for the sender's --simulate and the window's
 // demo: vq72-osd-sim from this program's folder (build/bin, or /usr/lib/vq72-osd when
 // installed), so that neither program links the simulator.

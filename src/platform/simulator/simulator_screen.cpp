@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/simulator/simulator_screen.h"
 
 #include <sstream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the simulated VQ7240's monitor shows, as vq72-osd-sim --screen-lines prints it:
 // "screen: ROW COLUMN COLOURS TEXT".
 #pragma once

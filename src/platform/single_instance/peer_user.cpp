@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/single_instance/peer_user.h"
 
 #include <sys/socket.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Who is at the far end of a connected local socket, as the kernel recorded it (SO_PEERCRED):
 // the user a listener ran as when it began listening, or a client when it connected.
 #pragma once

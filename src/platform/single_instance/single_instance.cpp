@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/single_instance/single_instance.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How instances of the program for one user find each other, over Qt's local server and socket:
 // the running instance listens under the instance name and answers a later one (whether its
 // window takes input, raise the window, close it); a later instance connects and asks, only of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the simulated device receives: one host frame, its kind and its bytes, and for an OSD
 // text command the fields it carries.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sim/frame_log.h"
 
 #include <stdexcept>

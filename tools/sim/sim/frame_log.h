@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The device's record of the frames it received: one line per frame, its kind, a blank and its
 // bytes in upper-case hexadecimal separated by blanks ("CTS 43 54 53"), and lines of other news
 // such as "LINE 9600,N,8,1". Appended to a file when

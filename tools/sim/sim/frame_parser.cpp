@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sim/frame_parser.h"
 
 namespace vq72::sim {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks the host's bytes one by one as the device does: "CTS", and the OSD text command
 // ("CTT", DC4, 20 text characters, DLE row column, ACK "3", ACK "4", optional ACK "7"/"8", DC3,
 // CR, LF). A byte that breaks a frame makes it bad; every byte up to the next "C" joins that bad

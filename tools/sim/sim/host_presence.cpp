@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sim/host_presence.h"
 
 #include <sys/inotify.h>

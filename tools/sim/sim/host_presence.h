@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whether the host holds the device's port open. A close of the slave by anyone is seen through
 // inotify; whether another descriptor still refers to the slave is then looked up in /proc
 // (inotify merges repeated events, so counting opens and closes would drift). The device uses it

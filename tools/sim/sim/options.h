@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How the simulated device behaves: the faults of a real link it can emulate, and where it
 // publishes its port and keeps its log. Parsed from the command line of vq72-osd-sim.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The device's end of a pseudo-terminal in raw mode. The device also keeps the slave open, so
 // the host may close and reopen the slave at will without the master seeing a hang-up.
 // Optionally publishes the slave as a symbolic link, removed again when the port closes.

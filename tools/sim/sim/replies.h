@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the simulated device says: its reply, the short reply of a faulty unit, its banner, and
 // bursts of line noise that can never be taken for a reply.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sim/screen.h"
 
 #include "sim/frame_parser.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the simulated monitor shows: the OSD text at its row and column in its colours, and a
 // text picture of it for a terminal.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sim/simulated_device.h"
 
 #include <fcntl.h>

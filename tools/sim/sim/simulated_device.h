@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The simulated VQ7240 on a pseudo-terminal, running on a thread of its own so that a program
 // (vq72-osd-sim, the tests) can host it without blocking. It checks every frame the host sends,
 // keeps the screen, answers "CTS" and every valid OSD command, and emulates the faults chosen in
