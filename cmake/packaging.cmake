@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # Installation and the Debian package: the programs and the manual in lib/vq72-osd, linked from
-# bin, a desktop entry and its icon.
+# bin, a desktop entry and its icon, the sender's bash completion (the man pages: docs/man).
 include(GNUInstallDirs)
 set(VQ72_LIBEXEC lib/vq72-osd)
 
@@ -23,6 +23,8 @@ endif()
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/vq72-osd.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/src/ui/resources/vq72-osd.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/completion/vq72-osd-send
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vq72-osd)

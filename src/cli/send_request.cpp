@@ -106,6 +106,7 @@ std::string sendHelp() {
            std::to_string(kBatchLines) + " lines of " + std::to_string(kBatchLineBytes) +
            " bytes, " + std::to_string(kBatchFileBytes >> 20) +
            " MiB in all\n"
+           "  --help, -h         print this help and end\n"
            "Exit status: 0 done, 1 no reply, 2 port unusable, 64 bad arguments, 71 out of\n"
            "memory; with --batch 0 when every device confirmed, 1 when some did not reply, 2\n"
            "when a port was unusable, 64 when a line is bad and 66 when the file is too\n"
