@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Installation and the Debian package: the programs and the manual in lib/vq72-osd, linked from
-# bin, a desktop entry and its icon, the sender's bash completion (the man pages: docs/man).
+# bin, a desktop entry and its icon, and the sender's bash completion. The man pages install from
+# docs/man.
 include(GNUInstallDirs)
 set(VQ72_LIBEXEC lib/vq72-osd)
 
