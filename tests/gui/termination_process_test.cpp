@@ -3,7 +3,8 @@
 // ends through its normal unload on SIGTERM while its port is open, and also while its start-up
 // shows the "EndTask" message box (a first copy that is stopped cannot be closed): it exits
 // normally and leaves no lock file behind. (The three end signals themselves: the sender's
-// process test.) Its demo, where no pseudo-terminal can be had, says so and ends.
+// process test.) Its demo, where no pseudo-terminal can be had, says so and ends; a killed demo
+// takes its simulated device with it.
 #include <QFileInfo>
 #include <QtTest>
 
@@ -81,6 +82,31 @@ private slots:
         device.stop();
         first.kill();
         first.waitForFinished();
+    }
+
+    void aKilledDemoTakesItsSimulatedDeviceWithIt() {
+        const ScratchFolder home;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("XDG_CONFIG_HOME", QString::fromStdString(home.path("config")));
+        environment.insert("XDG_RUNTIME_DIR", QString::fromStdString(home.path()));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(VQ72_OSD_PROGRAM, {"--no-splash", "--simulate"});
+        QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(home.path("VQ72_OSD")), kProcessBoundMs);
+        const auto pid = std::to_string(program.processId());
+        std::string simulator;
+        std::ifstream("/proc/" + pid + "/task/" + pid + "/children") >> simulator;
+        QVERIFY(!simulator.empty());
+        program.kill();
+        QVERIFY(program.waitForFinished(kProcessBoundMs));
+        // Gone, or ended and waiting for its new parent to reap it.
+        const auto running = [&] {
+            std::string stat;
+            std::getline(std::ifstream("/proc/" + simulator + "/stat"), stat);
+            return !stat.empty() && stat.find(") Z ") == std::string::npos;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(!running(), kProcessBoundMs);
     }
 
     void theDemoWithoutAPseudoTerminalSaysWhyInOneLineAndExits2() {

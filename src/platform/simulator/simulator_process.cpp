@@ -4,6 +4,10 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 
+#include <sys/prctl.h>
+
+#include <csignal>
+
 namespace vq72 {
 namespace {
 
@@ -34,6 +38,8 @@ SimulatorProcess::SimulatorProcess(const QStringList& arguments) {
     const std::string whatToDo = ": it belongs beside " +
                                  QCoreApplication::applicationName().toStdString() +
                                  " (build it with the rest, or reinstall the package)";
+    // The simulator ends with this program even when it is killed and cannot stop it.
+    process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     process_.start(program, arguments);
     if (!process_.waitForStarted(kStartMs)) {
         throw SimulatorFailure(cannotStart + " (" + process_.errorString().toStdString() + ")" +
