@@ -150,7 +150,7 @@ TEST_F(SenderProcessTest, SendsThroughSer2netAsRfc2217AndAsRawTcp) {
         const int port = probe.serverPort();
         probe.close();
         Ser2net server(c.accepter + std::to_string(port), path(name));
-        ASSERT_TRUE(server.listening(port)) << "ser2net (installed by scripts/setup) did not start";
+        ASSERT_TRUE(server.listening(port)) << "ser2net (installed by scripts/test) did not start";
 
         const ProcessRun run = send(
             {"--device", c.entry + std::to_string(port), "--color", "white-on-black", "hello"});
