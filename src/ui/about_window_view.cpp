@@ -19,6 +19,7 @@
 #include "ui/design_font.h"
 #include "ui/program_icon.h"
 #include "ui/widget_mirror.h"
+#include "ui/window_frames.h"
 
 // The pictures are resources of a static library: the linker keeps them only when code refers
 // to them.
@@ -68,7 +69,7 @@ QString displayText(const std::string& text) {
 
 AboutWindowView::AboutWindowView(AboutWindowModel& model, AboutWindow& about, QWidget* parent,
                                  std::function<void()> closed)
-    : QWidget(parent, Qt::Dialog), model_(model), about_(about), closed_(std::move(closed)) {
+    : QWidget(parent, kFixedSizeDialog), model_(model), about_(about), closed_(std::move(closed)) {
     initAboutPictures();
     setWindowTitle(kAppTitle);
     setWindowIcon(programIcon());
