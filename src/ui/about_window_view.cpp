@@ -38,6 +38,17 @@ const char* pictureOf(const std::string& control) {
     return nullptr;
 }
 
+// A picture for a screen of the given device pixel ratio: on a screen finer than 1, the one drawn
+// twice as fine beside it (name@2x.png, whose ratio Qt reads from the name).
+QPixmap pictureFor(const char* path, qreal ratio) {
+    if (ratio > 1) {
+        const QPixmap fine(
+            QString::fromLatin1(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png")));
+        if (!fine.isNull()) return fine;
+    }
+    return QPixmap(QString::fromLatin1(path));
+}
+
 // A point of the client area in twips, as the behaviour measures it.
 QPoint twips(const QPointF& pixel) {
     return pixel.toPoint() * kTwipsPerPixel;
@@ -131,7 +142,9 @@ QWidget* AboutWindowView::createWidget(const Control& control) {
         auto* label = new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(spec.kind == ControlKind::Label);
-        if (const char* picture = pictureOf(spec.name)) label->setPixmap(QPixmap(picture));
+        if (const char* picture = pictureOf(spec.name)) {
+            label->setPixmap(pictureFor(picture, devicePixelRatio()));
+        }
         widget = label;
     }
     widget->setObjectName(QString::fromStdString(spec.name));
