@@ -26,12 +26,6 @@ int within(int at, int length, int low, int high) {
     return std::max(low, std::min(at, high - length));
 }
 
-int overlap(const Rect& a, const Rect& b) {
-    const int w = std::min(right(a), right(b)) - std::max(a.left, b.left);
-    const int h = std::min(bottom(a), bottom(b)) - std::max(a.top, b.top);
-    return std::max(0, w) * std::max(0, h);
-}
-
 }  // namespace
 
 Rect placeBeside(const Rect& main, int width, int height, const Rect& area) {
@@ -45,17 +39,13 @@ Rect placeBeside(const Rect& main, int width, int height, const Rect& area) {
     for (const Rect& place : beside) {
         if (inside(place, area)) return place;
     }
-    const int leftmost = area.left;
-    const int rightmost = within(right(area), width, area.left, right(area));
-    const int topmost = area.top;
-    const int lowest = within(bottom(area), height, area.top, bottom(area));
-    Rect best{rightmost, lowest, width, height};
-    for (const Rect& corner :
-         {Rect{leftmost, topmost, width, height}, Rect{rightmost, topmost, width, height},
-          Rect{leftmost, lowest, width, height}}) {
-        if (overlap(corner, main) < overlap(best, main)) best = corner;
-    }
-    return best;
+    // The corner on the sides where the area leaves more room beyond the main window's centre.
+    const int centreX = main.left + main.width / 2;
+    const int centreY = main.top + main.height / 2;
+    const bool toLeft = centreX - area.left > right(area) - centreX;
+    const bool toTop = centreY - area.top > bottom(area) - centreY;
+    return {toLeft ? area.left : within(right(area), width, area.left, right(area)),
+            toTop ? area.top : within(bottom(area), height, area.top, bottom(area)), width, height};
 }
 
 }  // namespace vq72
