@@ -20,8 +20,9 @@ WindowBeside::WindowBeside(QWidget& main, QWidget& other) : main_(main), other_(
     place();
 }
 
-bool WindowBeside::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &main_ && event->type() == QEvent::Move) place();
+// Installed on the main window only.
+bool WindowBeside::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == QEvent::Move) place();
     return false;
 }
 
