@@ -21,8 +21,6 @@ endforeach()
 if(VQ72_MANUAL_PDF)
     install(FILES ${VQ72_MANUAL_PDF} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vq72-osd)
 endif()
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/vq72-osd.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${CMAKE_SOURCE_DIR}/src/ui/resources/vq72-osd.png
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps)
+include(${CMAKE_CURRENT_LIST_DIR}/desktop.cmake)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/completion/vq72-osd-send
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)

@@ -10,6 +10,7 @@
 #include "about/about_window.h"
 #include "about/about_window_model.h"
 #include "ui/about_window_view.h"
+#include "ui/window_frames.h"
 
 namespace vq72 {
 
@@ -50,8 +51,9 @@ void QtAboutHost::showAboutModeless() {
 void QtAboutHost::showAboutModal() {
     if (!loaded_) load();
     AboutWindowView* window = view();
-    // Modality takes effect when a window is shown.
+    // Modality and the frame take effect when a window is shown.
     window->hide();
+    window->setWindowFlags(kSplash);
     window->setWindowModality(Qt::WindowModal);
     bringForward();
 

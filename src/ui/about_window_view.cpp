@@ -19,6 +19,7 @@
 #include "ui/design_font.h"
 #include "ui/program_icon.h"
 #include "ui/widget_mirror.h"
+#include "ui/window_frames.h"
 
 // The pictures are resources of a static library: the linker keeps them only when code refers
 // to them.
@@ -35,6 +36,17 @@ const char* pictureOf(const std::string& control) {
     if (control == "img_fuzzy") return ":/vq72/about_picture.png";
     if (control == "imgLogo") return ":/vq72/about_logo.png";
     return nullptr;
+}
+
+// A picture for a screen of the given device pixel ratio: on a screen finer than 1, the one drawn
+// twice as fine beside it (name@2x.png, whose ratio Qt reads from the name).
+QPixmap pictureFor(const char* path, qreal ratio) {
+    if (ratio > 1) {
+        const QPixmap fine(
+            QString::fromLatin1(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png")));
+        if (!fine.isNull()) return fine;
+    }
+    return QPixmap(QString::fromLatin1(path));
 }
 
 // A point of the client area in twips, as the behaviour measures it.
@@ -68,7 +80,7 @@ QString displayText(const std::string& text) {
 
 AboutWindowView::AboutWindowView(AboutWindowModel& model, AboutWindow& about, QWidget* parent,
                                  std::function<void()> closed)
-    : QWidget(parent, Qt::Dialog), model_(model), about_(about), closed_(std::move(closed)) {
+    : QWidget(parent, kFixedSizeDialog), model_(model), about_(about), closed_(std::move(closed)) {
     initAboutPictures();
     setWindowTitle(kAppTitle);
     setWindowIcon(programIcon());
@@ -130,7 +142,9 @@ QWidget* AboutWindowView::createWidget(const Control& control) {
         auto* label = new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(spec.kind == ControlKind::Label);
-        if (const char* picture = pictureOf(spec.name)) label->setPixmap(QPixmap(picture));
+        if (const char* picture = pictureOf(spec.name)) {
+            label->setPixmap(pictureFor(picture, devicePixelRatio()));
+        }
         widget = label;
     }
     widget->setObjectName(QString::fromStdString(spec.name));

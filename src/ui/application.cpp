@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QPoint>
 #include <cstdlib>
 #include <iostream>
 
@@ -24,6 +23,9 @@ QStringList toQStringList(const std::vector<std::string>& texts) {
 constexpr int kDemoPort = 1;
 constexpr const char* kDemoSettingsSuffix = "-demo";
 
+// The installed desktop entry's name without ".desktop": desktops match the windows to it.
+constexpr const char* kDesktopEntry = "io.github.vq72osd.vq72_osd";
+
 // The run's port map; entries left out of it are named once, on standard error.
 PortMap portMapFor(const SimulatorProcess* demo, SettingsBacking& settings) {
     if (demo != nullptr) return PortMap::parse(std::to_string(kDemoPort) + "=" + demo->portPath());
@@ -43,6 +45,7 @@ Application::Application(const LaunchOptions& options)
       app_(toQStringList(options.commandLine)),
       program_(window_, Platform{serial_, settings_, shell_, app_, view_, about_}) {
     app_.setMainWindow(&view_);
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntry));
     // The program ends when its window has unloaded, whatever other window is still open.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(&view_, &MainWindowView::unloaded, qApp, [this] { unloaded_ = true; });
@@ -72,7 +75,7 @@ void Application::start() {
     view_.setWindowIcon(programIcon());
     view_.show();
     if (monitor_) {
-        monitor_->move(view_.frameGeometry().topRight() + QPoint(16, 0));
+        monitorBeside_ = std::make_unique<WindowBeside>(view_, *monitor_);
         monitor_->show();
     }
 }

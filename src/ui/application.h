@@ -19,6 +19,7 @@
 #include "ui/main_window_view.h"
 #include "ui/simulated_monitor_view.h"
 #include "ui/timer_driver.h"
+#include "ui/window_beside.h"
 
 namespace vq72 {
 
@@ -57,6 +58,7 @@ private:
     std::unique_ptr<TimerDriver> timers_;
     TerminationSignals termination_;
     std::unique_ptr<SimulatedMonitorView> monitor_;
+    std::unique_ptr<WindowBeside> monitorBeside_;
     bool loading_ = false;
     bool terminating_ = false;
     bool unloaded_ = false;

@@ -22,6 +22,7 @@
 #include "ui/option_button.h"
 #include "ui/text_input_box.h"
 #include "ui/widget_mirror.h"
+#include "ui/window_frames.h"
 #include "window/twips.h"
 #include "window/window_state.h"
 
@@ -66,7 +67,7 @@ QString widgetName(const Control& control) {
 }  // namespace
 
 MainWindowView::MainWindowView(MainWindowModel& model, QWidget* parent)
-    : QMainWindow(parent), model_(model) {
+    : QMainWindow(parent, kFixedSizeWindow), model_(model) {
     const QSize layoutSize(MainWindowModel::kLayoutWidth, MainWindowModel::kLayoutHeight);
     // The design font is also the application's: Qt lays a new line edit's empty text out in the
     // application font before the widget's own applies, which would load a face nothing shows.

@@ -4,6 +4,8 @@
 #include <QFontDatabase>
 #include <QPainter>
 
+#include "ui/window_frames.h"
+
 namespace vq72 {
 namespace {
 
@@ -17,7 +19,7 @@ const QColor kPictureColour(24, 28, 40);
 }  // namespace
 
 SimulatedMonitorView::SimulatedMonitorView(SimulatorProcess& simulator, QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent, kFixedSizeWindow) {
     setWindowTitle("Simulated VQ7240");
     setFixedSize(kPictureWidth, kPictureHeight);
     simulator.followLines(this, [this](const std::string& line) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The About window's host: the window as the manual shows it, shown modally until it closes by
-// any means, and unloaded whenever it closes.
+// The About window's host: the window as the manual shows it, a dialog from the menu, shown
+// modally as a frameless splash until it closes by any means, and unloaded whenever it closes.
 #include <QGuiApplication>
 #include <QTimer>
 #include <QWindow>
@@ -45,6 +45,7 @@ private slots:
         AboutWindowView* view = r.host.view();
         QVERIFY(QTest::qWaitForWindowExposed(view));
         QCOMPARE(view->windowModality(), Qt::NonModal);
+        QCOMPARE(view->windowType(), Qt::Dialog);
         // Press, move and release through the window system, which picks the widget that
         // receives each event (the release goes where the press went down).
         QTest::mousePress(view->windowHandle(), Qt::LeftButton, {}, kPicture);
@@ -62,7 +63,7 @@ private slots:
     void modalShowingReturnsWhenTheWindowCloses() {
         QFETCH(int, closeBy);
         HostRig r(false);
-        bool blockedMainWindow = false;
+        bool blockingSplash = false;
         int mainWindowTicks = 0;
         QTimer mainWindowTimer;
         QObject::connect(&mainWindowTimer, &QTimer::timeout, [&] { ++mainWindowTicks; });
@@ -72,8 +73,10 @@ private slots:
             AboutWindowView* view = r.host.view();
             QVERIFY(view);
             QVERIFY(QTest::qWaitForWindowExposed(view));
-            blockedMainWindow = QGuiApplication::modalWindow() == view->windowHandle() &&
-                                view->windowModality() == Qt::WindowModal;
+            blockingSplash = QGuiApplication::modalWindow() == view->windowHandle() &&
+                             view->windowModality() == Qt::WindowModal &&
+                             view->windowType() == Qt::SplashScreen &&
+                             view->windowFlags().testFlag(Qt::FramelessWindowHint);
             switch (static_cast<CloseBy>(closeBy)) {
                 case CloseBy::Ticks: {
                     // Timer1's ticks, as its timeout delivers them.
@@ -106,7 +109,7 @@ private slots:
         r.host.showAboutModal();
         QVERIFY(!timedOut);
         QVERIFY(!r.host.aboutLoaded());
-        QVERIFY(blockedMainWindow);
+        QVERIFY(blockingSplash);
         QVERIFY(mainWindowTicks > 0);
         QCOMPARE(QGuiApplication::modalWindow(), nullptr);
     }

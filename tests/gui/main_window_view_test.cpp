@@ -25,6 +25,8 @@ private slots:
         f.view.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f.view));
         QCOMPARE(QApplication::focusWidget(), f.view.widgetFor("Text_input"));
+        // Its size is fixed: the window manager offers no maximise.
+        QVERIFY(!f.view.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     }
 
     void windowLooksAsTheManualShowsItWithAndWithoutAReport() {

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+// Where a second window goes beside the main window on the screen, given the main window's frame,
+// the second window's frame size and the screen's available area (all in pixels, frames included).
+#pragma once
+
+#include "window/control.h"
+
+namespace vq72 {
+
+inline constexpr int kWindowGap = 16;  // pixels between the two windows
+
+// The top left corner of the second window: right of the main window, else below it, else left
+// of it (each a gap away, tops or left edges aligned, shifted along the main window's edge to stay
+// in the area), the first of these that lies wholly in the area. When none does, the corner of
+// the area farthest from the main window's centre (ties go right and down): both stay on the
+// screen, overlapping little.
+Rect placeBeside(const Rect& main, int width, int height, const Rect& area);
+
+}  // namespace vq72
