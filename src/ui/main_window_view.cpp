@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "ui/caption_fit.h"
@@ -22,6 +23,7 @@
 #include "ui/option_button.h"
 #include "ui/text_input_box.h"
 #include "ui/widget_mirror.h"
+#include "window/caption_colour.h"
 #include "window/twips.h"
 #include "window/window_state.h"
 
@@ -55,6 +57,30 @@ QPalette::ColorRole backColourRole(ControlKind kind) {
         default:
             return QPalette::Window;
     }
+}
+
+// The palette role that a control's caption is drawn in.
+QPalette::ColorRole captionRole(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::TextBox:
+            return QPalette::Text;
+        case ControlKind::CommandButton:
+            return QPalette::ButtonText;
+        default:
+            return QPalette::WindowText;
+    }
+}
+
+// A fixed back colour brings a caption colour that reads on it whatever the theme; the system
+// colour takes the theme's back and text colours alike.
+void showBackColour(QWidget* widget, const Control& control) {
+    const QPalette theme;
+    const ControlKind kind = control.spec().kind;
+    setPaletteColour(widget, {backColourRole(kind)}, toQColor(control.backColour(), theme));
+    if (control.spec().hasForeColour) return;
+    const std::optional<Colour> caption = captionColourOn(control.backColour());
+    setPaletteColour(widget, {captionRole(kind)},
+                     caption ? toQColor(*caption, theme) : theme.color(captionRole(kind)));
 }
 
 QString widgetName(const Control& control) {
@@ -165,6 +191,12 @@ void MainWindowView::applyAll(const Control& control) {
     if (spec.hasForeColour) {
         setPaletteColour(widget, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText},
                          toQColor(spec.foreColour, widget->palette()));
+        const QPalette theme;
+        if (const auto back =
+                backColourUnder(spec.foreColour, toColour(theme.color(QPalette::Window)))) {
+            widget->setAutoFillBackground(true);
+            setPaletteColour(widget, {QPalette::Window}, toQColor(*back, theme));
+        }
     }
     if (spec.kind == ControlKind::CommandButton) widget->setAutoFillBackground(spec.hasBackColour);
     if (spec.hasBackColour) applyToWidget(control, ControlProperty::BackColour, widget);
@@ -195,8 +227,7 @@ void MainWindowView::applyToWidget(const Control& control, ControlProperty prope
             }
             break;
         case ControlProperty::BackColour:
-            setPaletteColour(widget, {backColourRole(control.spec().kind)},
-                             toQColor(control.backColour(), QPalette()));
+            showBackColour(widget, control);
             break;
         case ControlProperty::Value:
             if (auto* option = qobject_cast<OptionButton*>(widget)) option->showValue();

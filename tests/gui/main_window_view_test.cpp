@@ -7,14 +7,39 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QtTest>
+#include <map>
 
 #include "gui/manual_picture.h"
 #include "gui/view_fixture.h"
 #include "support/harness.h"
+#include "ui/design_colour.h"
 #include "ui/timer_driver.h"
+#include "window/caption_colour.h"
 
 namespace vq72::test {
+namespace {
+
+// The contrast of a control's caption as the window shows it: the most frequent colour inside
+// its border is the background, and the pixel farthest from it the text.
+double captionContrast(QWidget* control) {
+    const QRect place(control->mapTo(control->window(), QPoint(4, 4)),
+                      control->size() - QSize(8, 8));
+    const QImage image = control->window()->grab(place).toImage();
+    std::map<Colour, int> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) ++counts[toColour(image.pixelColor(x, y))];
+    }
+    const Colour back = std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
+                            return a.second < b.second;
+                        })->first;
+    double most = 1;
+    for (const auto& [colour, count] : counts) most = std::max(most, contrastRatio(back, colour));
+    return most;
+}
+
+}  // namespace
 
 class MainWindowViewTest : public QObject {
     Q_OBJECT
@@ -137,6 +162,36 @@ private slots:
         now += 3600 * 1000;
         QCoreApplication::sendEvent(&f.view, &anything);
         QCOMPARE(driver.clock().steps(), next + TimerDriver::kMostLateTicks);
+    }
+
+    // Under a dark theme the controls of fixed colours keep their captions readable, in every
+    // colour that the status line and the port box take, back to the theme's; so does the
+    // report's text of its own colour.
+    void captionsOfFixedColoursStayReadableUnderADarkPalette() {
+        const QPalette light = QApplication::palette();
+        QPalette dark(QColor(53, 53, 53));
+        dark.setColor(QPalette::Base, QColor(35, 35, 35));
+        QApplication::setPalette(dark);
+        ViewFixture f;
+        f.load();
+        f.w.lbl_txt_status.setText("VQ72xx Found");
+        f.program.report().ShowError("Port in use", "Test");
+        QStringList unreadable;
+        for (Colour colour : {kRed, kMagenta, kGreen, kSystemWindowColour}) {
+            f.w.lbl_txt_status.setBackColour(colour);
+            f.w.txtCom.setBackColour(colour);
+            QCoreApplication::processEvents();
+            for (const char* name : {"lbl_txt_status", "txtCom", "cmd_button(0)", "cmd_button(1)",
+                                     "cmd_button(2)", "lblErrMsg"}) {
+                const double contrast = captionContrast(f.view.findChild<QWidget*>(name));
+                if (contrast < kReadableContrast) {
+                    unreadable
+                        << QString("%1 on %2: %3").arg(name).arg(colour, 0, 16).arg(contrast);
+                }
+            }
+        }
+        QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(", ")));
+        QApplication::setPalette(light);
     }
 };
 
