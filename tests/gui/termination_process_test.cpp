@@ -3,7 +3,7 @@
 // ends through its normal unload on SIGTERM while its port is open, and also while its start-up
 // shows the "EndTask" message box (a first copy that is stopped cannot be closed): it exits
 // normally and leaves no lock file behind. (The three end signals themselves: the sender's
-// process test.) Its demo, where no pseudo-terminal can be had, says so and ends.
+// process test.) Its demo, where no pseudo-terminal or no display can be had, says so and ends.
 #include <QFileInfo>
 #include <QtTest>
 
@@ -83,23 +83,38 @@ private slots:
         first.waitForFinished();
     }
 
-    void theDemoWithoutAPseudoTerminalSaysWhyInOneLineAndExits2() {
+    // Where it cannot run, the demo says why in one line of its own and exits 2: no
+    // pseudo-terminal for its device, or a display that does not answer (no X server there).
+    void theDemoThatCannotRunSaysWhyInOneLineAndExits2_data() {
+        QTest::addColumn<QString>("display");
+        QTest::newRow("no pseudo-terminal") << QString();
+        QTest::newRow("no X server") << QStringLiteral("unix:4242");
+    }
+    void theDemoThatCannotRunSaysWhyInOneLineAndExits2() {
+        QFETCH(QString, display);
         const ScratchFolder home;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("LD_PRELOAD", VQ72_NO_PTY_LIBRARY);
         environment.insert("ASAN_OPTIONS", "verify_asan_link_order=0");
         environment.insert("XDG_CONFIG_HOME", QString::fromStdString(home.path("config")));
         environment.insert("XDG_RUNTIME_DIR", QString::fromStdString(home.path()));
+        const QString simulator = QFileInfo(VQ72_OSD_PROGRAM).canonicalPath() + "/vq72-osd-sim";
+        QString why = "cannot start the simulated device " + simulator +
+                      ": no pseudo-terminal can be opened (openpty): No such file or directory";
+        if (!display.isEmpty()) {
+            environment.remove("QT_QPA_PLATFORM");
+            environment.remove("WAYLAND_DISPLAY");
+            environment.insert("DISPLAY", display);
+            why = "the display " + display + " cannot be reached (no X server answers there); " +
+                  "run it in a desktop session, or under Xvfb: xvfb-run -a " VQ72_OSD_PROGRAM;
+        }
         QProcess program;
         program.setProcessEnvironment(environment);
         program.start(VQ72_OSD_PROGRAM, {"--simulate"});
         const ProcessRun run = finish(program);
         QVERIFY(run.finished);
         QCOMPARE(run.exitCode, 2);
-        const QString simulator = QFileInfo(VQ72_OSD_PROGRAM).canonicalPath() + "/vq72-osd-sim";
-        QCOMPARE(QString::fromStdString(run.err),
-                 "vq72-osd: cannot start the simulated device " + simulator +
-                     ": no pseudo-terminal can be opened (openpty): No such file or directory\n");
+        QCOMPARE(QString::fromStdString(run.err), "vq72-osd: " + why + "\n");
     }
 };
 
