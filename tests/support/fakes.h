@@ -185,9 +185,10 @@ class FakeShell : public Shell {
 public:
     std::vector<std::string> opened;
     long result = failure_number::kShellOpened;
+    std::string absent;  // a target answered "no such file"
     long open(const std::string& target) override {
         opened.push_back(target);
-        return result;
+        return target == absent ? failure_number::kShellFileNotFound : result;
     }
 };
 
