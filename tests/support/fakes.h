@@ -194,7 +194,7 @@ public:
 
 class FakeAppServices : public AppServices {
 public:
-    std::string folder = "/opt/vq72";
+    std::string folder = "/usr/lib/vq72-osd";  // as installed
     bool otherInstance = false;
     WindowLookup otherWindow = WindowLookup::None;
     // "activate(X)", "postClose(X)", "messageBox(X)", "beep", "doEvents"

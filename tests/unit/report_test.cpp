@@ -36,7 +36,6 @@ TEST(ReportRoutine, AppendsWhileVisibleReplacesWhileHiddenHidesOnThe71stTickOrOn
 TEST(CaptionColour, ContrastIsTheRatioOfRelativeLuminances) {
     EXPECT_NEAR(contrastRatio(kWhite, kBlack), 21.0, 0.01);
     EXPECT_NEAR(contrastRatio(kGreen, kWhite), 1.37, 0.01);
-    EXPECT_NEAR(contrastRatio(kBlack, kLightBlue), 6.45, 0.01);
 }
 
 }  // namespace
