@@ -47,27 +47,20 @@ Qt::Alignment horizontal(TextAlign align) {
     return Qt::AlignLeft;
 }
 
-// The palette role that a control's back colour paints.
-QPalette::ColorRole backColourRole(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::TextBox:
-            return QPalette::Base;
-        case ControlKind::CommandButton:
-            return QPalette::Button;
-        default:
-            return QPalette::Window;
-    }
-}
+// The palette roles that a control's back colour and its caption paint.
+struct ColourRoles {
+    QPalette::ColorRole back;
+    QPalette::ColorRole caption;
+};
 
-// The palette role that a control's caption is drawn in.
-QPalette::ColorRole captionRole(ControlKind kind) {
+ColourRoles colourRoles(ControlKind kind) {
     switch (kind) {
         case ControlKind::TextBox:
-            return QPalette::Text;
+            return {QPalette::Base, QPalette::Text};
         case ControlKind::CommandButton:
-            return QPalette::ButtonText;
+            return {QPalette::Button, QPalette::ButtonText};
         default:
-            return QPalette::WindowText;
+            return {QPalette::Window, QPalette::WindowText};
     }
 }
 
@@ -75,12 +68,12 @@ QPalette::ColorRole captionRole(ControlKind kind) {
 // colour takes the theme's back and text colours alike.
 void showBackColour(QWidget* widget, const Control& control) {
     const QPalette theme;
-    const ControlKind kind = control.spec().kind;
-    setPaletteColour(widget, {backColourRole(kind)}, toQColor(control.backColour(), theme));
+    const ColourRoles roles = colourRoles(control.spec().kind);
+    setPaletteColour(widget, {roles.back}, toQColor(control.backColour(), theme));
     if (control.spec().hasForeColour) return;
     const std::optional<Colour> caption = captionColourOn(control.backColour());
-    setPaletteColour(widget, {captionRole(kind)},
-                     caption ? toQColor(*caption, theme) : theme.color(captionRole(kind)));
+    setPaletteColour(widget, {roles.caption},
+                     caption ? toQColor(*caption, theme) : theme.color(roles.caption));
 }
 
 QString widgetName(const Control& control) {

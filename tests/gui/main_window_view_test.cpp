@@ -160,10 +160,9 @@ private slots:
     void captionsOfFixedColoursStayReadableUnderADarkPalette() {
         const QPalette light = QApplication::palette();
         QApplication::setPalette(QPalette(QColor(53, 53, 53)));
-        ViewFixture f;
+        ViewFixture f;  // its saved port has no device: "No Com Port", and the report shows
+        f.settings.values[Harness::path("ComPort")] = " 5";
         f.load();
-        f.w.lbl_txt_status.setText("VQ72xx Found");
-        f.program.report().ShowError("Port in use", "Test");
         for (Colour colour : {kRed, kMagenta, kGreen, kSystemWindowColour}) {
             f.w.lbl_txt_status.setBackColour(colour);
             f.w.txtCom.setBackColour(colour);
