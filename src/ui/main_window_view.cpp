@@ -65,15 +65,20 @@ ColourRoles colourRoles(ControlKind kind) {
 }
 
 // A fixed back colour brings a caption colour that reads on it whatever the theme; the system
-// colour takes the theme's back and text colours alike.
+// colour takes the theme's back and text colours alike. A disabled caption keeps the theme's
+// look, which tells it from an enabled one.
 void showBackColour(QWidget* widget, const Control& control) {
     const QPalette theme;
     const ColourRoles roles = colourRoles(control.spec().kind);
     setPaletteColour(widget, {roles.back}, toQColor(control.backColour(), theme));
     if (control.spec().hasForeColour) return;
     const std::optional<Colour> caption = captionColourOn(control.backColour());
-    setPaletteColour(widget, {roles.caption},
-                     caption ? toQColor(*caption, theme) : theme.color(roles.caption));
+    QPalette palette = widget->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, roles.caption,
+                         caption ? toQColor(*caption, theme) : theme.color(group, roles.caption));
+    }
+    widget->setPalette(palette);
 }
 
 QString widgetName(const Control& control) {
