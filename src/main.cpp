@@ -24,7 +24,8 @@ std::vector<std::string> argumentsOf(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const vq72::LaunchOptions early = vq72::parseLaunchOptions(argumentsOf(argc, argv));
+    const std::vector<std::string> arguments = argumentsOf(argc, argv);
+    const vq72::LaunchOptions early = vq72::parseLaunchOptions(arguments);
     if (early.version) {
         std::cout << vq72::kAppTitle << ' ' << vq72::version::kText << '\n';
         return 0;
@@ -33,7 +34,8 @@ int main(int argc, char** argv) {
         std::cout << vq72::launchHelp(argv[0]);
         return 0;
     }
-    if (const std::string message = vq72::missingDisplayMessage(argv[0]); !message.empty()) {
+    if (const std::string message = vq72::missingDisplayMessage(argv[0], arguments);
+        !message.empty()) {
         std::cerr << message << '\n';
         return kCannotRun;
     }

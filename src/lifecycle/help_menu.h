@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-// The Help menu: Manual opens the PDF manual beside the program with its associated program,
-// About shows the About window modeless.
+// The Help menu: Manual opens the PDF manual with its associated program, from beside the
+// program or else from the installed documents, About shows the About window modeless.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/app_services.h"
 #include "platform/shell.h"
@@ -26,7 +27,9 @@ public:
     // Opens a document with its associated program: above 32 is success, 0 when the request failed.
     long StartDoc(const std::string& DocName);
 
-    std::string manualPath() const;
+    // Where the manual is looked for, in order: beside the program, then the installed layout's
+    // document folder (<prefix>/lib/vq72-osd/ to <prefix>/share/doc/vq72-osd/).
+    std::vector<std::string> manualPaths() const;
 
 private:
     StartUpFlags& startUp_;

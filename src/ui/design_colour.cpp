@@ -11,6 +11,10 @@ QColor toQColor(Colour colour, const QPalette& palette) {
     return QColor(red, green, blue);
 }
 
+Colour toColour(const QColor& colour) {
+    return static_cast<Colour>(colour.red() | colour.green() << 8 | colour.blue() << 16);
+}
+
 void setPaletteColour(QWidget* widget, std::initializer_list<QPalette::ColorRole> roles,
                       const QColor& colour) {
     QPalette palette = widget->palette();

@@ -14,6 +14,9 @@ namespace vq72 {
 // kSystemWindowColour becomes the palette's window colour.
 QColor toQColor(Colour colour, const QPalette& palette);
 
+// The other way: a QColor as a 0x00BBGGRR integer.
+Colour toColour(const QColor& colour);
+
 // Gives `widget` the colour in each of `roles`, keeping the rest of its palette.
 void setPaletteColour(QWidget* widget, std::initializer_list<QPalette::ColorRole> roles,
                       const QColor& colour);

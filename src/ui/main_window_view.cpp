@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "ui/caption_fit.h"
@@ -23,6 +24,7 @@
 #include "ui/text_input_box.h"
 #include "ui/widget_mirror.h"
 #include "ui/window_frames.h"
+#include "window/caption_colour.h"
 #include "window/twips.h"
 #include "window/window_state.h"
 
@@ -46,16 +48,38 @@ Qt::Alignment horizontal(TextAlign align) {
     return Qt::AlignLeft;
 }
 
-// The palette role that a control's back colour paints.
-QPalette::ColorRole backColourRole(ControlKind kind) {
+// The palette roles that a control's back colour and its caption paint.
+struct ColourRoles {
+    QPalette::ColorRole back;
+    QPalette::ColorRole caption;
+};
+
+ColourRoles colourRoles(ControlKind kind) {
     switch (kind) {
         case ControlKind::TextBox:
-            return QPalette::Base;
+            return {QPalette::Base, QPalette::Text};
         case ControlKind::CommandButton:
-            return QPalette::Button;
+            return {QPalette::Button, QPalette::ButtonText};
         default:
-            return QPalette::Window;
+            return {QPalette::Window, QPalette::WindowText};
     }
+}
+
+// A fixed back colour brings a caption colour that reads on it whatever the theme; the system
+// colour takes the theme's back and text colours alike. A disabled caption keeps the theme's
+// look, which tells it from an enabled one.
+void showBackColour(QWidget* widget, const Control& control) {
+    const QPalette theme;
+    const ColourRoles roles = colourRoles(control.spec().kind);
+    setPaletteColour(widget, {roles.back}, toQColor(control.backColour(), theme));
+    if (control.spec().hasForeColour) return;
+    const std::optional<Colour> caption = captionColourOn(control.backColour());
+    QPalette palette = widget->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, roles.caption,
+                         caption ? toQColor(*caption, theme) : theme.color(group, roles.caption));
+    }
+    widget->setPalette(palette);
 }
 
 QString widgetName(const Control& control) {
@@ -166,6 +190,12 @@ void MainWindowView::applyAll(const Control& control) {
     if (spec.hasForeColour) {
         setPaletteColour(widget, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText},
                          toQColor(spec.foreColour, widget->palette()));
+        const QPalette theme;
+        if (const auto back =
+                backColourUnder(spec.foreColour, toColour(theme.color(QPalette::Window)))) {
+            widget->setAutoFillBackground(true);
+            setPaletteColour(widget, {QPalette::Window}, toQColor(*back, theme));
+        }
     }
     if (spec.kind == ControlKind::CommandButton) widget->setAutoFillBackground(spec.hasBackColour);
     if (spec.hasBackColour) applyToWidget(control, ControlProperty::BackColour, widget);
@@ -196,8 +226,7 @@ void MainWindowView::applyToWidget(const Control& control, ControlProperty prope
             }
             break;
         case ControlProperty::BackColour:
-            setPaletteColour(widget, {backColourRole(control.spec().kind)},
-                             toQColor(control.backColour(), QPalette()));
+            showBackColour(widget, control);
             break;
         case ControlProperty::Value:
             if (auto* option = qobject_cast<OptionButton*>(widget)) option->showValue();

@@ -12,23 +12,34 @@
 #include "gui/manual_picture.h"
 #include "gui/view_fixture.h"
 #include "support/harness.h"
+#include "ui/design_colour.h"
 #include "ui/timer_driver.h"
+#include "window/caption_colour.h"
 
 namespace vq72::test {
+namespace {
+
+// The contrast of a control's caption as the window shows it: between the background inside
+// its border and the pixel farthest from it, the text's.
+double captionContrast(QWidget* control) {
+    const QRect place(control->mapTo(control->window(), QPoint(4, 4)),
+                      control->size() - QSize(8, 8));
+    const QImage image = control->window()->grab(place).toImage();
+    const Colour back = toColour(image.pixelColor(0, 0));
+    double most = 1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            most = std::max(most, contrastRatio(back, toColour(image.pixelColor(x, y))));
+        }
+    }
+    return most;
+}
+
+}  // namespace
 
 class MainWindowViewTest : public QObject {
     Q_OBJECT
 private slots:
-    void opensWithTheFocusInTextInput() {
-        ViewFixture f;
-        f.load();
-        f.view.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f.view));
-        QCOMPARE(QApplication::focusWidget(), f.view.widgetFor("Text_input"));
-        // Its size is fixed: the window manager offers no maximise.
-        QVERIFY(!f.view.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-    }
-
     void windowLooksAsTheManualShowsItWithAndWithoutAReport() {
         ViewFixture f;
         f.load();
@@ -46,11 +57,15 @@ private slots:
         QCOMPARE(pixelsUnlikeTheManual(missing.view, "report-panel.png"), 0);
     }
 
-    void optionGroupIsOneTabStopAndArrowsMoveItsSelection() {
+    void focusStartsInTextInputEachOptionGroupIsOneTabStopAndArrowsMoveIt() {
         ViewFixture f;
         f.load();
         const auto focus = [&f] { return f.view.focusWidget(); };
         const auto location = [&f](int index) { return f.view.widgetFor("opt_location", index); };
+        // The window opens with the focus in Text_input, the lowest tab position.
+        QCOMPARE(focus(), f.view.widgetFor("Text_input"));
+        // Its size is fixed: the window manager offers no maximise.
+        QVERIFY(!f.view.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
         f.view.widgetFor("txtCom")->setFocus();
         // Tab passes "Black on White" and stops at the selected option of each group.
         QTest::keyClick(focus(), Qt::Key_Tab);
@@ -139,6 +154,30 @@ private slots:
         now += 3600 * 1000;
         QCoreApplication::sendEvent(&f.view, &anything);
         QCOMPARE(driver.clock().steps(), next + TimerDriver::kMostLateTicks);
+    }
+
+    // Under a dark theme the controls of fixed colours keep their captions readable, in every
+    // colour that the status line and the port box take, back to the theme's; so does the
+    // report's text of its own colour.
+    void captionsOfFixedColoursStayReadableUnderADarkPalette() {
+        const QPalette light = QApplication::palette();
+        QApplication::setPalette(QPalette(QColor(53, 53, 53)));
+        ViewFixture f;  // its saved port has no device: "No Com Port", and the report shows
+        f.settings.values[Harness::path("ComPort")] = " 5";
+        f.load();
+        for (Colour colour : {kRed, kMagenta, kGreen, kSystemWindowColour}) {
+            f.w.lbl_txt_status.setBackColour(colour);
+            f.w.txtCom.setBackColour(colour);
+            QCoreApplication::processEvents();
+            for (const char* name : {"lbl_txt_status", "txtCom", "cmd_button(0)", "cmd_button(1)",
+                                     "cmd_button(2)", "lblErrMsg"}) {
+                const double contrast = captionContrast(f.view.findChild<QWidget*>(name));
+                QVERIFY2(
+                    contrast >= kReadableContrast,
+                    qPrintable(QString("%1 on %2: %3").arg(name).arg(colour, 0, 16).arg(contrast)));
+            }
+        }
+        QApplication::setPalette(light);
     }
 };
 

@@ -3,8 +3,8 @@
 // ends through its normal unload on SIGTERM while its port is open, and also while its start-up
 // shows the "EndTask" message box (a first copy that is stopped cannot be closed): it exits
 // normally and leaves no lock file behind. (The three end signals themselves: the sender's
-// process test.) Its demo, where no pseudo-terminal can be had, says so and ends; a killed demo
-// takes its simulated device with it.
+// process test.) Its demo, where no pseudo-terminal or no display can be had, says so and ends;
+// a killed demo takes its simulated device with it.
 #include <QFileInfo>
 #include <QtTest>
 
@@ -109,7 +109,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!running(), kProcessBoundMs);
     }
 
-    void theDemoWithoutAPseudoTerminalSaysWhyInOneLineAndExits2() {
+    // The demo that cannot run says why in one line and exits 2: with no pseudo-terminal for its
+    // device, and before that with a display that does not answer (no X server there).
+    void theDemoThatCannotRunSaysWhyInOneLineAndExits2() {
         const ScratchFolder home;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("LD_PRELOAD", VQ72_NO_PTY_LIBRARY);
@@ -120,12 +122,22 @@ private slots:
         program.setProcessEnvironment(environment);
         program.start(VQ72_OSD_PROGRAM, {"--simulate"});
         const ProcessRun run = finish(program);
-        QVERIFY(run.finished);
         QCOMPARE(run.exitCode, 2);
         const QString simulator = QFileInfo(VQ72_OSD_PROGRAM).canonicalPath() + "/vq72-osd-sim";
         QCOMPARE(QString::fromStdString(run.err),
                  "vq72-osd: cannot start the simulated device " + simulator +
                      ": no pseudo-terminal can be opened (openpty): No such file or directory\n");
+
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        environment.insert("DISPLAY", "unix:4242");
+        program.setProcessEnvironment(environment);
+        program.start(VQ72_OSD_PROGRAM, {"--simulate"});
+        const ProcessRun unreachable = finish(program);
+        QCOMPARE(unreachable.exitCode, 2);
+        QCOMPARE(unreachable.err,
+                 "vq72-osd: the display unix:4242 cannot be reached (no X server "
+                 "answers there); run it in a desktop session, or under Xvfb: "
+                 "xvfb-run -a " VQ72_OSD_PROGRAM "\n");
     }
 };
 

@@ -185,15 +185,16 @@ class FakeShell : public Shell {
 public:
     std::vector<std::string> opened;
     long result = failure_number::kShellOpened;
+    std::string absent;  // a target answered "no such file"
     long open(const std::string& target) override {
         opened.push_back(target);
-        return result;
+        return target == absent ? failure_number::kShellFileNotFound : result;
     }
 };
 
 class FakeAppServices : public AppServices {
 public:
-    std::string folder = "/opt/vq72";
+    std::string folder = "/usr/lib/vq72-osd";  // as installed
     bool otherInstance = false;
     WindowLookup otherWindow = WindowLookup::None;
     // "activate(X)", "postClose(X)", "messageBox(X)", "beep", "doEvents"

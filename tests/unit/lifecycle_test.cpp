@@ -109,27 +109,34 @@ TEST(Unload, OpenPortDropsDtrAndRtsAndCloses) {
     EXPECT_FALSE(h.w.tmrComInit.enabled());
 }
 
-TEST(Menus, ManualOpensThePdfBesideTheProgramOrSaysWhyItCannot) {
+TEST(Menus, ManualOpensThePdfBesideTheProgramOrInstalledOrSaysWhyItCannot) {
+    const std::string beside = "/usr/lib/vq72-osd/VQ72_OSD_Manual.pdf";
+    const std::string installed = "/usr/share/doc/vq72-osd/VQ72_OSD_Manual.pdf";
     const struct {
         long result;
+        std::string absent;
+        std::vector<std::string> opened;
         std::string message;
-    } cases[] = {
-        {failure_number::kShellOpened, ""},
-        {failure_number::kShellNoAssociation,
-         "No program to open PDF files was found. The manual is /opt/vq72/VQ72_OSD_Manual.pdf."},
-        {failure_number::kShellFileNotFound,
-         "The manual /opt/vq72/VQ72_OSD_Manual.pdf is missing. Install the program again."}};
+    } cases[] = {{failure_number::kShellOpened, beside, {beside, installed}, ""},
+                 {failure_number::kShellNoAssociation,
+                  "",
+                  {beside},
+                  "No program to open PDF files was found. The manual is " + beside + "."},
+                 {failure_number::kShellFileNotFound,
+                  "",
+                  {beside, installed},
+                  "The manual is missing: neither " + beside + " nor " + installed +
+                      " exists. Install the program again."}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.result);
         test::Harness h;
         h.w.state.AppName = kAppTitle;
         h.shell.result = c.result;
+        h.shell.absent = c.absent;
         h.program.mnuManual_Click();
-        EXPECT_EQ(h.shell.opened, std::vector<std::string>{"/opt/vq72/VQ72_OSD_Manual.pdf"});
+        EXPECT_EQ(h.shell.opened, c.opened);
+        EXPECT_EQ(h.w.lblErrMsg.text(), c.message.empty() ? "lblErrMsg" : c.message);
         EXPECT_EQ(h.w.frameError.visible(), !c.message.empty());
-        if (c.message.empty()) continue;
-        EXPECT_EQ(h.w.lblErrMsg.text(), c.message);
-        EXPECT_EQ(h.w.frameError.text(), "Manual");
+        EXPECT_EQ(h.w.frameError.text(), c.message.empty() ? "Error of Some Sort" : "Manual");
     }
 }
 

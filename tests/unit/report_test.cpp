@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "support/harness.h"
+#include "window/caption_colour.h"
 
 namespace vq72 {
 namespace {
@@ -29,6 +30,12 @@ TEST(ReportRoutine, AppendsWhileVisibleReplacesWhileHiddenHidesOnThe71stTickOrOn
     EXPECT_EQ(r.ErrorPanelTicks, 0);
     h.clock.run(2);
     EXPECT_EQ(r.ErrorPanelTicks, -1);
+}
+
+// The contrast that the window's captions are measured with (WCAG 2 relative luminance).
+TEST(CaptionColour, ContrastIsTheRatioOfRelativeLuminances) {
+    EXPECT_NEAR(contrastRatio(kWhite, kBlack), 21.0, 0.01);
+    EXPECT_NEAR(contrastRatio(kGreen, kWhite), 1.37, 0.01);
 }
 
 }  // namespace

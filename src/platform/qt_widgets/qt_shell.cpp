@@ -7,6 +7,7 @@
 
 #include "platform/failure.h"
 #include "platform/failure_numbers.h"
+#include "platform/qt_widgets/desktop_programs.h"
 
 namespace vq72 {
 namespace {
@@ -25,6 +26,7 @@ long QtShell::open(const std::string& target) {
     QUrl url(text, QUrl::StrictMode);
     if (!isAddress(url)) {
         if (!QFileInfo::exists(text)) return failure_number::kShellFileNotFound;
+        if (!desktopNamesProgramFor(text)) return failure_number::kShellNoAssociation;
         url = QUrl::fromLocalFile(QFileInfo(text).absoluteFilePath());
     }
     return QDesktopServices::openUrl(url) ? failure_number::kShellOpened

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Opens documents, web addresses and "mailto:" targets with the desktop's associated program
 // (QDesktopServices), answering with the shell's numbers: 42 opened, 2 no such file, 31 no
-// program for it.
+// program for it (also when the desktop names none for a file's type).
 #pragma once
 
 #include "platform/shell.h"
