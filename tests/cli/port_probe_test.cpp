@@ -92,5 +92,30 @@ TEST(PortProbeTest, ListingHasOneLinePerPortNumberWithPathsEscapedAndUnpadded) {
                   "VQ72_OSD_PORTS: \"99=/x\" left out: \"99\" is not a port number 1 to 16\n");
 }
 
+// Only available ports and network entries are asked; each field is null when it has nothing.
+TEST(PortProbeTest, JsonEntriesSayWhatWasAskedAndWhy) {
+    FakeFileSystem files;
+    files.nodes["/dev/a"] = FileSystemView::Node::CharacterDevice;
+    const std::vector<PortEntry> entries =
+        portEntries(PortMap::parse("1=/dev/a,2=tcp://h:1,3=/dev/gone"), files, [](int port) {
+            using Kind = ProbeAnswer::Kind;
+            return port == 1 ? ProbeAnswer{Kind::Answered, {}}
+                             : ProbeAnswer{Kind::Failed, "\"no\""};
+        });
+    const std::string end = R"(,"other_name":null,"answered":)";
+    EXPECT_EQ(portEntryJson(entries[0]), R"({"port":1,"name":"COM1","device":"/dev/a","state":)"
+                                         R"("available")" +
+                                             end + R"(true,"not_asked_because":null})");
+    EXPECT_EQ(portEntryJson(entries[1]), R"({"port":2,"name":"COM2","device":"tcp://h:1","state":)"
+                                         R"("network port")" +
+                                             end + R"(null,"not_asked_because":"\"no\""})");
+    EXPECT_EQ(portEntryJson(entries[2]), R"({"port":3,"name":"COM3","device":"/dev/gone","state":)"
+                                         R"("missing")" +
+                                             end + R"(null,"not_asked_because":null})");
+    EXPECT_EQ(portEntryJson(entries[3]), R"({"port":4,"name":"COM4","device":null,"state":)"
+                                         R"("no device in the port map")" +
+                                             end + R"(null,"not_asked_because":null})");
+}
+
 }  // namespace
 }  // namespace vq72::cli

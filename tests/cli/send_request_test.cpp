@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "device/hex_bytes.h"
 #include "support/fakes.h"
 
 namespace vq72::cli {
@@ -16,7 +17,7 @@ using Args = std::vector<std::string>;
 
 // A request in one line: mode, text, position, colour, port, device, timeout, characters left out.
 std::string described(const SendRequest& r) {
-    const char* modes[] = {"send", "dry-run", "simulate", "list-ports", "help"};
+    const char* modes[] = {"send", "dry-run", "simulate", "list-ports", "help", "batch", "version"};
     return std::string(modes[static_cast<int>(r.mode)]) + " \"" + r.text + "\" position " +
            std::to_string(r.positionIndex) + " colour " +
            (r.colourIndex ? std::to_string(*r.colourIndex) : "-") + " port " +
@@ -47,7 +48,9 @@ TEST(SendRequest, AValidLineAsksForWhatItSays) {
                  {{"--dry-run", "--position", "top-left", "X"},
                   "dry-run \"X\" position 0 colour - port - device - 3000 ms, 0 left out"},
                  {{"--simulate", "X"}, "simulate \"X\"" + plain},
-                 {{"--list-ports"}, "list-ports \"\"" + plain}};
+                 {{"--list-ports", "--json", "--trace"}, "list-ports \"\"" + plain},
+                 {{"--batch", "-", "--dry-run", "--json"}, "batch \"\"" + plain},
+                 {{"--version"}, "version \"\"" + plain}};
     for (const auto& c : cases) {
         const ParsedSendArguments parsed = parseSendArguments(c.arguments);
         EXPECT_EQ(parsed.error, "") << c.expected;
@@ -81,6 +84,7 @@ TEST(SendRequest, ABadLineIsRefusedNamingTheArgument) {
          "TEXT \"\\x1B]0;owned\\x07XXXXXXXXXXXXXXXXXXXX\" has 28 characters"},
         {{"--list-ports", "X"}, "--list-ports takes no TEXT"},
         {{"--probe", "X"}, "--probe goes with --list-ports only"},
+        {{"--json", "--dry-run", "X"}, "--json goes with --list-ports or --batch only"},
         {{"--batch", "f", "--position", "top-left"}, "--batch excludes TEXT, --port,"}};
     for (const auto& c : cases) {
         const ParsedSendArguments parsed = parseSendArguments(c.arguments);

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#include "device/traced_serial_control.h"
+
+namespace vq72 {
+
+TracedSerialControl::TracedSerialControl(SerialControl& inner, Sink sink, Clock now)
+    : inner_(inner), sink_(std::move(sink)), now_(std::move(now)) {}
+
+TracedSerialControl::TracedSerialControl(std::unique_ptr<SerialControl> inner, Sink sink, Clock now)
+    : owned_(std::move(inner)), inner_(*owned_), sink_(std::move(sink)), now_(std::move(now)) {}
+
+void TracedSerialControl::setPortOpen(bool open) {
+    const bool wasOpen = inner_.portOpen();
+    inner_.setPortOpen(open);
+    if (open && !wasOpen) sink_(traceNote(now_(), "open " + inner_.devicePath(commPort())));
+    if (!open && wasOpen) sink_(traceNote(now_(), "close"));
+}
+
+std::string TracedSerialControl::input() {
+    std::string bytes = inner_.input();
+    if (!bytes.empty()) sink_(traceLine(now_(), TraceDirection::Received, bytes));
+    return bytes;
+}
+
+void TracedSerialControl::output(const std::string& bytes) {
+    inner_.output(bytes);
+    sink_(traceLine(now_(), TraceDirection::Sent, bytes));
+}
+
+}  // namespace vq72
