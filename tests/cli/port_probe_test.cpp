@@ -96,25 +96,24 @@ TEST(PortProbeTest, ListingHasOneLinePerPortNumberWithPathsEscapedAndUnpadded) {
 TEST(PortProbeTest, JsonEntriesSayWhatWasAskedAndWhy) {
     FakeFileSystem files;
     files.nodes["/dev/a"] = FileSystemView::Node::CharacterDevice;
-    const std::vector<PortEntry> entries =
-        portEntries(PortMap::parse("1=/dev/a,2=tcp://h:1,3=/dev/gone"), files, [](int port) {
+    const std::vector<PortEntry> entries = portEntries(
+        PortMap::parse("1=/dev/a,2=tcp://h:1,3=/dev/gone,4=tcp://h:2"), files, [](int port) {
             using Kind = ProbeAnswer::Kind;
-            return port == 1 ? ProbeAnswer{Kind::Answered, {}}
-                             : ProbeAnswer{Kind::Failed, "\"no\""};
+            if (port == 4) return ProbeAnswer{Kind::Silent, {}};
+            return ProbeAnswer{port == 1 ? Kind::Answered : Kind::Failed, "\"no\""};
         });
-    const std::string end = R"(,"other_name":null,"answered":)";
-    EXPECT_EQ(portEntryJson(entries[0]), R"({"port":1,"name":"COM1","device":"/dev/a","state":)"
-                                         R"("available")" +
-                                             end + R"(true,"not_asked_because":null})");
-    EXPECT_EQ(portEntryJson(entries[1]), R"({"port":2,"name":"COM2","device":"tcp://h:1","state":)"
-                                         R"("network port")" +
-                                             end + R"(null,"not_asked_because":"\"no\""})");
-    EXPECT_EQ(portEntryJson(entries[2]), R"({"port":3,"name":"COM3","device":"/dev/gone","state":)"
-                                         R"("missing")" +
-                                             end + R"(null,"not_asked_because":null})");
-    EXPECT_EQ(portEntryJson(entries[3]), R"({"port":4,"name":"COM4","device":null,"state":)"
-                                         R"("no device in the port map")" +
-                                             end + R"(null,"not_asked_because":null})");
+    const std::string tail = R"(,"other_name":null,"answered":)";
+    const std::string fromDevice[] = {
+        R"("/dev/a","state":"available")" + tail + R"(true,"not_asked_because":null})",
+        R"("tcp://h:1","state":"network port")" + tail + R"(null,"not_asked_because":"\"no\""})",
+        R"("/dev/gone","state":"missing")" + tail + R"(null,"not_asked_because":null})",
+        R"("tcp://h:2","state":"network port")" + tail + R"(false,"not_asked_because":null})",
+        R"(null,"state":"no device in the port map")" + tail + R"(null,"not_asked_because":null})"};
+    for (int n = 1; n <= 5; ++n) {
+        EXPECT_EQ(portEntryJson(entries[n - 1]), R"({"port":)" + std::to_string(n) +
+                                                     R"(,"name":"COM)" + std::to_string(n) +
+                                                     R"(","device":)" + fromDevice[n - 1]);
+    }
 }
 
 }  // namespace

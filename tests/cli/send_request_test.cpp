@@ -2,12 +2,10 @@
 // The sender's command line: what each valid line asks for and the bad ones refused naming
 // the argument at fault, the port it picks and the bytes it writes.
 #include "cli/send_request.h"
-#include "cli/send_command.h"
 #include "cli/send_target.h"
 
 #include <gtest/gtest.h>
 
-#include "device/hex_bytes.h"
 #include "support/fakes.h"
 
 namespace vq72::cli {
@@ -127,17 +125,6 @@ TEST(SendTarget, PicksThePortAndNamesIt) {
         }
         EXPECT_TRUE(settings.writes.empty()) << "the sender never writes settings";
     }
-}
-
-// The bytes the sender writes for a command line; the frame itself is proven with the framing.
-TEST(SendCommandTest, ArgumentsChooseTextPlaceAndColourOfTheFrame) {
-    const ParsedSendArguments parsed = parseSendArguments(
-        {"--dry-run", "--position", "bottom-right", "--color", "black-on-white", "  ab "});
-    ASSERT_EQ(parsed.error, "");
-    EXPECT_EQ(hexBytes(osdCommandFor(parsed.request)),
-              "43 54 54 14 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 41 42 "
-              "10 33 33 06 33 06 34 06 38 13 0D 0A");
-    EXPECT_EQ(hexBytes(std::string("\x00\x0a\xff", 3)), "00 0A FF");
 }
 
 }  // namespace

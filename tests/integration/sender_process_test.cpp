@@ -19,7 +19,6 @@
 #include <cerrno>
 #include <filesystem>
 #include <memory>
-#include <regex>
 #include <sstream>
 
 #include "platform/port_lock.h"
@@ -92,8 +91,8 @@ protected:
     std::vector<std::unique_ptr<sim::SimulatedDevice>> devices_;
 };
 
-// A link named relative to the working folder. The trace on standard error stamps each line
-// with the time; the reply may come in more than one read.
+// A link named relative to the working folder. The trace on standard error: each line after its
+// time (25 characters); the reply may come in more than one read.
 TEST_F(SenderProcessTest, AcknowledgedSendPrintsDoneAndTheDeviceGotTheExactFrame) {
     sim::SimulatedDevice& device = startDevice("relative-link");
     const ProcessRun run =
@@ -102,13 +101,10 @@ TEST_F(SenderProcessTest, AcknowledgedSendPrintsDoneAndTheDeviceGotTheExactFrame
     EXPECT_EQ(run.out, "Done\n");
     EXPECT_EQ(device.log(), std::vector<std::string>{kHelloFrame});
     EXPECT_EQ(device.screen().text, "       HELLO        ");
-    std::string traced;
+    std::string traced;  // without the times, the reads of the reply joined
     std::istringstream lines(run.err);
-    const std::regex stamp(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}Z )");
     for (std::string line; std::getline(lines, line);) {
-        EXPECT_TRUE(std::regex_match(line.substr(0, 25), stamp)) << line;
-        const bool more =
-            line.substr(25, 2) == "< " && traced.substr(traced.rfind('|') + 1, 1) == "<";
+        const bool more = line[25] == '<' && traced[traced.rfind('|') + 1] == '<';
         traced += more ? line.substr(26) : "|" + line.substr(25);
     }
     EXPECT_EQ(traced, "|open relative-link|> " + kHelloFrame.substr(4) +
