@@ -4,26 +4,29 @@
 namespace vq72 {
 
 TracedSerialControl::TracedSerialControl(SerialControl& inner, Sink sink, Clock now)
-    : inner_(inner), sink_(std::move(sink)), now_(std::move(now)) {}
+    : ForwardingSerialControl(inner), sink_(std::move(sink)), now_(std::move(now)) {}
 
 TracedSerialControl::TracedSerialControl(std::unique_ptr<SerialControl> inner, Sink sink, Clock now)
-    : owned_(std::move(inner)), inner_(*owned_), sink_(std::move(sink)), now_(std::move(now)) {}
+    : ForwardingSerialControl(*inner),
+      owned_(std::move(inner)),
+      sink_(std::move(sink)),
+      now_(std::move(now)) {}
 
 void TracedSerialControl::setPortOpen(bool open) {
-    const bool wasOpen = inner_.portOpen();
-    inner_.setPortOpen(open);
-    if (open && !wasOpen) sink_(traceNote(now_(), "open " + inner_.devicePath(commPort())));
+    const bool wasOpen = inner().portOpen();
+    inner().setPortOpen(open);
+    if (open && !wasOpen) sink_(traceNote(now_(), "open " + devicePath(commPort())));
     if (!open && wasOpen) sink_(traceNote(now_(), "close"));
 }
 
 std::string TracedSerialControl::input() {
-    std::string bytes = inner_.input();
+    std::string bytes = inner().input();
     if (!bytes.empty()) sink_(traceLine(now_(), TraceDirection::Received, bytes));
     return bytes;
 }
 
 void TracedSerialControl::output(const std::string& bytes) {
-    inner_.output(bytes);
+    inner().output(bytes);
     sink_(traceLine(now_(), TraceDirection::Sent, bytes));
 }
 
