@@ -21,6 +21,7 @@
 #include <memory>
 #include <sstream>
 
+#include "device/port_messages.h"
 #include "platform/port_lock.h"
 #include "platform/qt/termination_signals.h"
 #include "sim/simulated_device.h"
@@ -272,47 +273,28 @@ TEST_F(SenderProcessTest, VersionExitStatusesAndErrorsFollowOneConvention) {
     const std::string sim = std::filesystem::path(VQ72_SENDER).parent_path() / "vq72-osd-sim";
     const std::string version = std::string(" (VQ72_OSD) ") + version::kText + "\n";
     mapPorts("1=" + path("none"));
+    const std::string send = VQ72_SENDER, prefix = "vq72-osd-send: ";
+    const std::string json = R"({"line":1,"port":"COM1","device":")" + path("none") +
+                             R"(","frame":")" + kHelloFrame.substr(4) + "\"}\n";
     const struct {
-        std::vector<std::string> arguments;
+        std::vector<std::string> command;  // the program, then its arguments
         std::string input;
-        std::string program;
         int status;
         std::string out;
         std::string errStart;
     } cases[] = {
-        {{"--version"}, "", VQ72_SENDER, 0, "vq72-osd-send" + version, ""},
-        {{"--version"}, "", sim, 0, "vq72-osd-sim" + version, ""},
-        {{"--bad"}, "", sim, 64, "", "vq72-osd-sim: unknown option"},
-        {{"--bad"}, "", VQ72_SENDER, 64, "", "vq72-osd-send: unknown option --bad\nusage:"},
-        {{"--port", "1", "X"},
-         "",
-         VQ72_SENDER,
-         2,
-         "",
-         "vq72-osd-send: Invalid Port Number - Com-1 can't be used as a device interface.\n"
-         "vq72-osd-send: "},
-        {{"--batch", "missing"},
-         "",
-         VQ72_SENDER,
-         66,
-         "",
-         "vq72-osd-send: cannot read the batch file missing: No such file or directory"},
-        {{"--batch", "-", "--dry-run"},
-         "1,a\n1,b",
-         VQ72_SENDER,
-         64,
-         "",
-         "vq72-osd-send: line 2: COM1 ("},
-        {{"--batch", "-", "--dry-run", "--json"},
-         "1,hello,,white-on-black",
-         VQ72_SENDER,
-         0,
-         R"({"line":1,"port":"COM1","device":")" + path("none") + R"(","frame":")" +
-             kHelloFrame.substr(4) + "\"}\n",
-         ""}};
+        {{send, "--version"}, "", 0, "vq72-osd-send" + version, ""},
+        {{sim, "--version"}, "", 0, "vq72-osd-sim" + version, ""},
+        {{sim, "--bad"}, "", 64, "", "vq72-osd-sim: unknown option"},
+        {{send, "--bad"}, "", 64, "", prefix + "unknown option --bad\nusage:"},
+        {{send, "--port", "1", "X"}, "", 2, "", prefix + invalidPortMessage(1) + "\n" + prefix},
+        {{send, "--batch", "nothing"}, "", 66, "", prefix + "cannot read the batch file nothing"},
+        {{send, "--batch", "-", "--dry-run"}, "1,a\n1,b", 64, "", prefix + "line 2: COM1 ("},
+        {{send, "--batch", "-", "--dry-run", "--json"}, "1,hello,,white-on-black", 0, json, ""}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.arguments[0] + " " + c.program);
-        const ProcessRun run = send(c.arguments, c.input, c.program);
+        SCOPED_TRACE(c.command[0] + " " + c.command[1]);
+        const ProcessRun run =
+            this->send({c.command.begin() + 1, c.command.end()}, c.input, c.command[0]);
         EXPECT_EQ(run.exitCode, c.status) << run.err;
         EXPECT_EQ(run.out, c.out);
         EXPECT_EQ(run.err.substr(0, c.errStart.size()), c.errStart);
