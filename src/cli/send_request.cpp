@@ -118,7 +118,7 @@ std::string sendHelp() {
            "Exit status: 0 done, 1 no reply, 2 port unusable, 64 bad arguments, 71 out of\n"
            "memory; with --batch 0 when every device confirmed, 1 when some did not reply, 2\n"
            "when a port was unusable, 64 when a line is bad and 66 when the file cannot be\n"
-           "read or is too large (then nothing is sent).\n";
+           "read or is too large (then nothing is sent); 128 + N when ended by signal N.\n";
 }
 
 ParsedSendArguments parseSendArguments(const std::vector<std::string>& arguments) {
