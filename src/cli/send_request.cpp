@@ -38,10 +38,10 @@ std::string conflicts(const Flags& f, const SendRequest& r) {
     if (f.help || f.version) return {};
     if (f.batch) {
         if (f.text || r.port || !r.device.empty() || f.placed || r.blank || f.simulate ||
-            f.listPorts) {
+            f.listPorts || r.probe) {
             return "--batch excludes TEXT, --port, --device, --position, --color, --blank, "
-                   "--simulate and --list-ports: each line of the file says where and what to "
-                   "send";
+                   "--simulate, --list-ports and --probe: each line of the file says where and "
+                   "what to send";
         }
         return {};
     }
