@@ -27,7 +27,8 @@ constexpr const char* kVersionOption = "--version";
 constexpr const char* kOutputUsage =
     "  --final-screen      print the screen only once, when ending\n"
     "  --screen-lines      print each screen as one line (for a program that draws it)\n"
-    "  --version           print the program's name and version and end\n"
+    "  --version           print the program's name and version and end\n";
+constexpr const char* kExitStatusText =
     "Exit status: 0 ended by SIGINT or SIGTERM, 1 cannot start, 64 bad options.\n";
 constexpr int kExitCannotStart = 1;
 constexpr int kExitUsage = 64;
@@ -57,11 +58,12 @@ int main(int argc, char** argv) {
     }
     const ParsedOptions parsed = parseOptions(arguments);
     if (parsed.help) {
-        std::cout << usage() << kOutputUsage;
+        std::cout << usage() << kOutputUsage << kExitStatusText;
         return 0;
     }
     if (!parsed.error.empty()) {
-        std::cerr << "vq72-osd-sim: " << parsed.error << "\n" << usage() << kOutputUsage;
+        std::cerr << "vq72-osd-sim: " << parsed.error << "\n"
+                  << usage() << kOutputUsage << kExitStatusText;
         return kExitUsage;
     }
 
