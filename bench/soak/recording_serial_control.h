@@ -8,13 +8,13 @@
 #include <functional>
 #include <string>
 
-#include "platform/serial_control.h"
+#include "platform/forwarding_serial_control.h"
 
 namespace vq72::soak {
 
-class RecordingSerialControl : public SerialControl {
+class RecordingSerialControl : public ForwardingSerialControl {
 public:
-    explicit RecordingSerialControl(SerialControl& inner) : inner_(inner) {}
+    explicit RecordingSerialControl(SerialControl& inner) : ForwardingSerialControl(inner) {}
 
     std::deque<std::string> osdCommands;  // OSD commands written, in order, until taken
     unsigned long osdWritten = 0;
@@ -30,28 +30,15 @@ public:
     // Told of every open, close, write and read, for the trace a failure prints.
     std::function<void(const std::string&)> trace;
 
-    void setCommPort(int port) override { inner_.setCommPort(port); }
-    int commPort() const override { return inner_.commPort(); }
-    void setSettings(const std::string& settings) override { inner_.setSettings(settings); }
-    void setHandshaking(int mode) override { inner_.setHandshaking(mode); }
-    void setDTREnable(bool on) override { inner_.setDTREnable(on); }
-    bool dtrEnable() const override { return inner_.dtrEnable(); }
-    void setRTSEnable(bool on) override { inner_.setRTSEnable(on); }
-    bool rtsEnable() const override { return inner_.rtsEnable(); }
-    void setInputLen(int bytes) override { inner_.setInputLen(bytes); }
-    void setOutBufferSize(int bytes) override { inner_.setOutBufferSize(bytes); }
-    void setRThreshold(int bytes) override { inner_.setRThreshold(bytes); }
     void setPortOpen(bool open) override {
-        inner_.setPortOpen(open);
-        note(open ? (inner_.portOpen() ? "opened" : "open failed") : "closed");
-        if (!open || !inner_.portOpen()) return;
+        inner().setPortOpen(open);
+        note(open ? (inner().portOpen() ? "opened" : "open failed") : "closed");
+        if (!open || !inner().portOpen()) return;
         ++opens;
         if (opened) opened();
     }
-    bool portOpen() const override { return inner_.portOpen(); }
-    int inBufferCount() const override { return inner_.inBufferCount(); }
     std::string input() override {
-        std::string bytes = inner_.input();
+        std::string bytes = inner().input();
         bytesRead += bytes.size();
         lastRead += bytes;
         if (!bytes.empty()) note("read \"" + printable(bytes) + "\"");
@@ -59,7 +46,7 @@ public:
         return bytes;
     }
     void output(const std::string& bytes) override {
-        inner_.output(bytes);
+        inner().output(bytes);
         note("wrote \"" + printable(bytes.substr(0, 3)) + "...\" (" + std::to_string(bytes.size()) +
              " bytes)");
         ++commandsWritten;
@@ -68,15 +55,10 @@ public:
         osdCommands.push_back(bytes);
         ++osdWritten;
     }
-    int commEvent() const override { return inner_.commEvent(); }
-    void setEventHandler(std::function<void()> handler) override {
-        inner_.setEventHandler(std::move(handler));
-    }
     void purge(PurgeScope scope) override {
-        inner_.purge(scope);
+        inner().purge(scope);
         note(scope == PurgeScope::Both ? "purged both ways" : "purged input");
     }
-    std::string devicePath(int port) const override { return inner_.devicePath(port); }
 
 private:
     static constexpr std::size_t kTail = 200;
@@ -92,7 +74,6 @@ private:
         }
         return text;
     }
-    SerialControl& inner_;
 };
 
 }  // namespace vq72::soak

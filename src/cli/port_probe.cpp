@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "cli/json_text.h"
 #include "cli/terminal_text.h"
 #include "device/network_port.h"
 #include "device/port_messages.h"
@@ -102,33 +103,64 @@ PortReport probePort(const std::string& path, const FileSystemView& files) {
     return report;
 }
 
+std::vector<PortEntry> portEntries(const PortMap& map, const FileSystemView& files,
+                                   const PortQuestion& ask) {
+    std::vector<PortEntry> entries;
+    for (int port = PortMap::kFirstPort; port <= PortMap::kLastPort; ++port) {
+        PortEntry& entry = entries.emplace_back();
+        entry.port = port;
+        entry.device = map.device(port);
+        if (entry.device.empty()) {
+            entry.report.status = kNotMapped;
+            continue;
+        }
+        // A network entry is not a path: nothing to look at on this machine; only asking tells
+        // more.
+        const bool network = isNetworkEntry(entry.device);
+        entry.report = network ? PortReport{kNetworkPort, {}} : probePort(entry.device, files);
+        if (ask && (network || entry.report.status == kAvailable)) entry.answer = ask(port);
+    }
+    return entries;
+}
+
 std::string listPorts(const PortMap& map, const FileSystemView& files, const PortQuestion& ask) {
     std::string listing;
-    for (int port = PortMap::kFirstPort; port <= PortMap::kLastPort; ++port) {
-        const std::string path = map.device(port);
-        std::string line = "COM" + std::to_string(port);
+    for (const PortEntry& entry : portEntries(map, files, ask)) {
+        std::string line = "COM" + std::to_string(entry.port);
         line.resize(kComColumn, ' ');
-        if (path.empty()) {
-            line += std::string("-  ") + kNotMapped;
-        } else if (isNetworkEntry(path)) {
-            // Not a path: nothing to look at on this machine; only asking tells more.
-            std::string status = kNetworkPort;
-            if (ask) {
-                if (const auto answer = ask(port)) status += answerText(*answer);
-            }
-            line += printable(path) + "  " + printable(status);
+        if (entry.device.empty()) {
+            line += std::string("-  ") + entry.report.status;
         } else {
-            PortReport report = probePort(path, files);
-            if (ask && report.status == kAvailable) {
-                if (const auto answer = ask(port)) report.status += answerText(*answer);
+            std::string status = entry.report.status;
+            if (entry.answer) status += answerText(*entry.answer);
+            line += printable(entry.device) + "  " + printable(status);
+            if (!entry.report.identity.empty()) {
+                line += "  (" + printable(entry.report.identity) + ")";
             }
-            line += printable(path) + "  " + printable(report.status);
-            if (!report.identity.empty()) line += "  (" + printable(report.identity) + ")";
         }
         listing += line + "\n";
     }
     for (const std::string& problem : map.problems()) listing += printable(problem) + "\n";
     return listing;
+}
+
+std::string portEntryJson(const PortEntry& entry) {
+    const auto text = [](const std::string& t) {
+        return t.empty() ? std::nullopt : std::optional<std::string>(t);
+    };
+    const bool failed = entry.answer && entry.answer->kind == ProbeAnswer::Kind::Failed;
+    return JsonObject()
+        .field("port", entry.port)
+        .field("name", "COM" + std::to_string(entry.port))
+        .field("device", text(entry.device))
+        .field("state", entry.report.status)
+        .field("other_name", text(entry.report.identity))
+        .field("answered",
+               entry.answer && !failed
+                   ? std::optional<bool>(entry.answer->kind == ProbeAnswer::Kind::Answered)
+                   : std::nullopt)
+        .field("not_asked_because", failed ? text(entry.answer->reason) : std::nullopt)
+        .text();
 }
 
 }  // namespace vq72::cli

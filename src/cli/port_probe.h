@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/file_system_view.h"
 #include "device/port_map.h"
@@ -39,6 +40,20 @@ using PortQuestion = std::function<std::optional<ProbeAnswer>(int port)>;
 // The state of the device at `path` (not empty).
 PortReport probePort(const std::string& path, const FileSystemView& files);
 
+// What the listing knows about one port number: its device (empty when the map names none), its
+// state, and, when it was asked, its answer.
+struct PortEntry {
+    int port = 0;
+    std::string device;
+    PortReport report;
+    std::optional<ProbeAnswer> answer;
+};
+
+// Each port number 1 to 16 in turn; with `ask`, each available port (and each network entry)
+// is asked, one after the other. Nothing else is ever opened.
+std::vector<PortEntry> portEntries(const PortMap& map, const FileSystemView& files,
+                                   const PortQuestion& ask = {});
+
 // One line per port number: "COM5   /dev/ttyUSB0  available  (/dev/serial/by-id/usb-...)";
 // paths and states are shown with printable(), so that each stays on its line. Network entries
 // are listed as such, without a look at the file system. With `ask`, each available port is
@@ -46,5 +61,11 @@ PortReport probePort(const std::string& path, const FileSystemView& files);
 // "available, VQ72xx answers". Nothing else is ever opened.
 std::string listPorts(const PortMap& map, const FileSystemView& files,
                       const PortQuestion& ask = {});
+
+// The --json form of an entry: {"port":5,"name":"COM5","device":"/dev/ttyUSB0","state":
+// "available","other_name":null,"answered":true,"not_asked_because":null}. "device" and
+// "other_name" are null when there is none; "answered" is null unless the port was asked and
+// could be; "not_asked_because" holds the reason when it could not be.
+std::string portEntryJson(const PortEntry& entry);
 
 }  // namespace vq72::cli

@@ -13,17 +13,4 @@ std::string osdCommandFor(const SendRequest& request) {
                                colour, position.alignment);
 }
 
-std::string hexBytes(const std::string& bytes) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string hex;
-    hex.reserve(bytes.size() * 3);
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (!hex.empty()) hex += ' ';
-        hex += kDigits[byte >> 4];
-        hex += kDigits[byte & 0x0F];
-    }
-    return hex;
-}
-
 }  // namespace vq72::cli

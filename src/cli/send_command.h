@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The bytes vq72-osd-send writes for a request, framed exactly as the window's "SAVE" and
-// "BLANK" frame them, and their hexadecimal form for --dry-run.
+// "BLANK" frame them (device/hex_bytes.h gives their form for --dry-run).
 #pragma once
 
 #include <string>
@@ -12,8 +12,5 @@ namespace vq72::cli {
 // The OSD text command: the text (or 20 blanks) at the request's position, with the colour
 // field only when a colour was asked for.
 std::string osdCommandFor(const SendRequest& request);
-
-// "43 54 54 14 ...": each byte as two upper-case hexadecimal digits, separated by blanks.
-std::string hexBytes(const std::string& bytes);
 
 }  // namespace vq72::cli

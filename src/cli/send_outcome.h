@@ -10,12 +10,12 @@
 namespace vq72::cli {
 
 inline constexpr int kExitDone = 0;
-inline constexpr int kExitNoReply = 1;         // written, but not acknowledged in time
-inline constexpr int kExitPortUnusable = 2;    // the port could not be opened or written
-inline constexpr int kExitUsage = 64;          // bad arguments (EX_USAGE)
-inline constexpr int kExitBatchTooLarge = 66;  // the batch file passes a bound (EX_NOINPUT)
-inline constexpr int kExitOutOfMemory = 71;    // the run ran out of memory (EX_OSERR)
-inline constexpr int kExitSignalBase = 128;    // ended by a signal: 128 + its number
+inline constexpr int kExitNoReply = 1;       // written, but not acknowledged in time
+inline constexpr int kExitPortUnusable = 2;  // the port could not be opened or written
+inline constexpr int kExitUsage = 64;        // bad arguments, a bad batch line (EX_USAGE)
+inline constexpr int kExitNoInput = 66;      // the batch file cannot be read or passes a bound
+inline constexpr int kExitOutOfMemory = 71;  // the run ran out of memory (EX_OSERR)
+inline constexpr int kExitSignalBase = 128;  // ended by a signal: 128 + its number
 
 inline constexpr const char* kDoneText = "Done";
 // A constant, so that saying it needs no memory.

@@ -23,10 +23,10 @@ std::optional<int> timeoutMs(const std::string& text) {
 }
 
 struct Flags {
-    bool dryRun = false;
     bool simulate = false;
     bool listPorts = false;
     bool help = false;
+    bool version = false;
     bool batch = false;
     bool placed = false;  // --position or --color given
     std::optional<std::string> text;
@@ -35,25 +35,27 @@ struct Flags {
 
 // The rules between options, checked once all are read.
 std::string conflicts(const Flags& f, const SendRequest& r) {
-    if (f.help) return {};
+    if (f.help || f.version) return {};
     if (f.batch) {
-        if (f.text || r.port || !r.device.empty() || f.placed || r.blank || f.dryRun ||
-            f.simulate || f.listPorts) {
+        if (f.text || r.port || !r.device.empty() || f.placed || r.blank || f.simulate ||
+            f.listPorts || r.probe) {
             return "--batch excludes TEXT, --port, --device, --position, --color, --blank, "
-                   "--dry-run, --simulate and --list-ports: each line of the file says where "
-                   "and what to send";
+                   "--simulate, --list-ports and --probe: each line of the file says where and "
+                   "what to send";
         }
         return {};
     }
+    if (r.json && !f.listPorts) return "--json goes with --list-ports or --batch only";
     if (r.port && !r.device.empty()) return "--port and --device exclude each other";
     if (r.probe && !f.listPorts) return "--probe goes with --list-ports only";
     if (f.listPorts) {
-        if (f.text || r.blank || f.dryRun || f.simulate || !r.device.empty() || r.port) {
-            return "--list-ports takes no TEXT and no other option but --probe";
+        if (f.text || r.blank || r.dryRun || f.simulate || !r.device.empty() || r.port) {
+            return "--list-ports takes no TEXT and no other option but --probe, --json and "
+                   "--trace";
         }
         return {};
     }
-    if (f.simulate && (r.port || !r.device.empty() || f.dryRun)) {
+    if (f.simulate && (r.port || !r.device.empty() || r.dryRun)) {
         return "--simulate excludes --port, --device and --dry-run";
     }
     if (r.blank && f.text) return "--blank sends blanks: give no TEXT with it";
@@ -72,8 +74,9 @@ std::string sendSynopsis() {
            "[--color white-on-black|black-on-white] [--blank] [--timeout SECONDS] [--dry-run] "
            "TEXT\n"
            "       vq72-osd-send --simulate [options] TEXT\n"
-           "       vq72-osd-send --batch FILE|- [--timeout SECONDS]\n"
-           "       vq72-osd-send --list-ports [--probe]\n";
+           "       vq72-osd-send --batch FILE|- [--timeout SECONDS] [--dry-run] [--json]\n"
+           "       vq72-osd-send --list-ports [--probe] [--json]\n"
+           "       (--trace goes with each of them)\n";
 }
 
 std::string sendHelp() {
@@ -90,6 +93,7 @@ std::string sendHelp() {
            "  --blank            clear the text: send 20 blanks\n"
            "  --timeout SECONDS  how long to wait for the reply (default 3)\n"
            "  --dry-run          print the command's bytes in hexadecimal and send nothing\n"
+           "                     (with --batch: check the whole file and print each frame)\n"
            "  --simulate         send to the built-in simulated device and show its screen\n"
            "  --list-ports       show what each port number 1 to 16 leads to\n"
            "  --probe            with --list-ports: write \"CTS\" to each available port and\n"
@@ -106,11 +110,15 @@ std::string sendHelp() {
            std::to_string(kBatchLines) + " lines of " + std::to_string(kBatchLineBytes) +
            " bytes, " + std::to_string(kBatchFileBytes >> 20) +
            " MiB in all\n"
+           "  --json             with --list-ports or --batch: one JSON object per line\n"
+           "  --trace            write every byte sent and received to standard error, one\n"
+           "                     line per transfer with its time (UTC) and direction (> or <)\n"
+           "  --version          print the program's name and version and end\n"
            "  --help, -h         print this help and end\n"
            "Exit status: 0 done, 1 no reply, 2 port unusable, 64 bad arguments, 71 out of\n"
            "memory; with --batch 0 when every device confirmed, 1 when some did not reply, 2\n"
-           "when a port was unusable, 64 when a line is bad and 66 when the file is too\n"
-           "large (then nothing is sent).\n";
+           "when a port was unusable, 64 when a line is bad and 66 when the file cannot be\n"
+           "read or is too large (then nothing is sent); 128 + N when ended by signal N.\n";
 }
 
 ParsedSendArguments parseSendArguments(const std::vector<std::string>& arguments) {
@@ -201,7 +209,13 @@ ParsedSendArguments parseSendArguments(const std::vector<std::string>& arguments
         } else if (name == "--blank") {
             if (noValue()) r.blank = true;
         } else if (name == "--dry-run") {
-            if (noValue()) f.dryRun = true;
+            if (noValue()) r.dryRun = true;
+        } else if (name == "--json") {
+            if (noValue()) r.json = true;
+        } else if (name == "--trace") {
+            if (noValue()) r.trace = true;
+        } else if (name == "--version") {
+            if (noValue()) f.version = true;
         } else if (name == "--simulate") {
             if (noValue()) f.simulate = true;
         } else if (name == "--list-ports") {
@@ -219,11 +233,13 @@ ParsedSendArguments parseSendArguments(const std::vector<std::string>& arguments
 
     if (f.help) {
         r.mode = SendRequest::Mode::Help;
+    } else if (f.version) {
+        r.mode = SendRequest::Mode::Version;
     } else if (f.batch) {
         r.mode = SendRequest::Mode::Batch;
     } else if (f.listPorts) {
         r.mode = SendRequest::Mode::ListPorts;
-    } else if (f.dryRun) {
+    } else if (r.dryRun) {
         r.mode = SendRequest::Mode::DryRun;
     } else if (f.simulate) {
         r.mode = SendRequest::Mode::Simulate;

@@ -13,7 +13,7 @@ inline constexpr int kDefaultTimeoutMs = 3000;
 inline constexpr double kLongestTimeoutSeconds = 3600;
 
 struct SendRequest {
-    enum class Mode { Send, DryRun, Simulate, ListPorts, Help, Batch };
+    enum class Mode { Send, DryRun, Simulate, ListPorts, Help, Batch, Version };
 
     Mode mode = Mode::Send;
     std::optional<int> port;  // --port N
@@ -27,6 +27,9 @@ struct SendRequest {
     std::string timeoutText = "3";  // the timeout as given, for messages
     bool probe = false;             // --list-ports also asks the available ports
     std::string batchFile;          // --batch FILE ("-": standard input)
+    bool dryRun = false;  // --dry-run: nothing is sent (with --batch: the file is checked)
+    bool json = false;    // --json: --list-ports and --batch print JSON lines
+    bool trace = false;   // --trace: the ports' traffic on standard error
 };
 
 struct ParsedSendArguments {
@@ -37,7 +40,7 @@ struct ParsedSendArguments {
 // The arguments after the program name.
 ParsedSendArguments parseSendArguments(const std::vector<std::string>& arguments);
 
-// The one-line synopsis and the full help text.
+// The synopsis and the full help text.
 std::string sendSynopsis();
 std::string sendHelp();
 

@@ -40,6 +40,14 @@ SendTarget deviceTarget(const std::string& path) {
     return target;
 }
 
+SendTarget batchTarget(const SendRequest& request, const PortMap& map) {
+    if (!request.port) return deviceTarget(request.device);
+    SendTarget target;
+    target.map = map;
+    target.port = *request.port;
+    return target;
+}
+
 ResolvedTarget resolveTarget(const SendRequest& request, const char* environment,
                              SettingsBacking& backing) {
     if (!request.device.empty()) return {deviceTarget(request.device), {}};

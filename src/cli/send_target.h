@@ -35,4 +35,7 @@ ResolvedTarget resolveTarget(const SendRequest& request, const char* environment
 // A target for a device path given directly (--device, the simulated device).
 SendTarget deviceTarget(const std::string& path);
 
+// The target of a batch line: its device, or its port number through the run's `map`.
+SendTarget batchTarget(const SendRequest& request, const PortMap& map);
+
 }  // namespace vq72::cli

@@ -12,13 +12,9 @@ constexpr char32_t kFirstSurrogate = 0xD800;
 constexpr char32_t kLastSurrogate = 0xDFFF;
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
-struct Character {
-    std::size_t bytes = 0;  // 0: the first byte starts no valid UTF-8 sequence
-    char32_t codePoint = 0;
-};
+}  // namespace
 
-// The UTF-8 character at the start of `text` (not empty).
-Character decode(std::string_view text) {
+Utf8Character decodeUtf8(std::string_view text) {
     const auto lead = static_cast<unsigned char>(text[0]);
     if (lead < 0x80) return {1, lead};
     std::size_t bytes = 0;
@@ -52,9 +48,11 @@ Character decode(std::string_view text) {
     return {bytes, codePoint};
 }
 
+namespace {
+
 // The bytes of the first character of `text` (not empty): a byte that is no valid UTF-8 is one.
 std::size_t characterBytes(std::string_view text) {
-    const std::size_t bytes = decode(text).bytes;
+    const std::size_t bytes = decodeUtf8(text).bytes;
     return bytes == 0 ? 1 : bytes;
 }
 
@@ -73,7 +71,7 @@ std::string printable(std::string_view text) {
     std::string shown;
     shown.reserve(text.size());
     while (!text.empty()) {
-        const Character c = decode(text);
+        const Utf8Character c = decodeUtf8(text);
         if (c.bytes == 0) {
             shown += "\\x";
             appendHex(shown, static_cast<unsigned char>(text[0]), 2);

@@ -14,6 +14,14 @@ namespace vq72::cli {
 // as an escape: "\n", "\r", "\t", "\x1B", "\u009B". Everything else stays as it is.
 std::string printable(std::string_view text);
 
+struct Utf8Character {
+    std::size_t bytes = 0;  // 0: the first byte starts no valid UTF-8 sequence
+    char32_t codePoint = 0;
+};
+
+// The UTF-8 character at the start of `text` (not empty).
+Utf8Character decodeUtf8(std::string_view text);
+
 // How many characters of a field a message shows.
 inline constexpr std::size_t kShownCharacters = 40;
 

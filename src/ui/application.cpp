@@ -34,6 +34,18 @@ PortMap portMapFor(const SimulatorProcess* demo, SettingsBacking& settings) {
     return map;
 }
 
+// The trace file that VQ72_OSD_TRACE names; none when it is not set, or (said once, on standard
+// error) when it cannot be written: the program runs on untraced.
+std::unique_ptr<posix::TraceFile> traceFileFor(const char* path) {
+    if (path == nullptr || *path == '\0') return nullptr;
+    auto file = std::make_unique<posix::TraceFile>(path);
+    if (file->error().empty()) return file;
+    std::cerr << "vq72-osd: " << file->error() << '\n';
+    return nullptr;
+}
+
+constexpr const char* kTraceVariable = "VQ72_OSD_TRACE";
+
 }  // namespace
 
 Application::Application(const LaunchOptions& options)
@@ -42,8 +54,14 @@ Application::Application(const LaunchOptions& options)
                              : nullptr),
       settings_(demo_ ? kDemoSettingsSuffix : ""),
       serial_(portMapFor(demo_.get(), settings_)),
+      traceFile_(traceFileFor(std::getenv(kTraceVariable))),
+      traced_(traceFile_ ? std::make_unique<TracedSerialControl>(
+                               serial_, [file = traceFile_.get()](
+                                            const std::string& line) { file->write(line); })
+                         : nullptr),
       app_(toQStringList(options.commandLine)),
-      program_(window_, Platform{serial_, settings_, shell_, app_, view_, about_}) {
+      program_(window_, Platform{traced_ ? static_cast<SerialControl&>(*traced_) : serial_,
+                                 settings_, shell_, app_, view_, about_}) {
     app_.setMainWindow(&view_);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntry));
     // The program ends when its window has unloaded, whatever other window is still open.

@@ -8,6 +8,8 @@
 #include <memory>
 
 #include "app/program.h"
+#include "device/traced_serial_control.h"
+#include "platform/posix/trace_file.h"
 #include "platform/qt/qt_serial_control.h"
 #include "platform/qt/qt_settings_backing.h"
 #include "platform/qt/termination_signals.h"
@@ -44,6 +46,10 @@ private:
     std::unique_ptr<SimulatorProcess> demo_;
     QtSettingsBacking settings_;
     QtSerialControl serial_;
+    // With VQ72_OSD_TRACE: the program reaches the port through the trace, which writes to the
+    // file that variable names.
+    std::unique_ptr<posix::TraceFile> traceFile_;
+    std::unique_ptr<TracedSerialControl> traced_;
     QtShell shell_;
     QtAppServices app_;
     // The window's model and view, and the About window's host over them; the program is built

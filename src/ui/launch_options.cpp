@@ -37,7 +37,9 @@ std::string launchHelp(const std::string& program) {
            "\n"
            "Environment:\n"
            "  VQ72_OSD_PORTS  the port map for this run, e.g. \"5=/dev/ttyUSB0,6=/dev/pts/7\"\n"
-           "                  (port numbers it does not name map to no device)\n";
+           "                  (port numbers it does not name map to no device)\n"
+           "  VQ72_OSD_TRACE  a file to append every byte sent and received to, one line per\n"
+           "                  transfer with its time (UTC) and direction (> sent, < received)\n";
 }
 
 }  // namespace vq72

@@ -3,6 +3,7 @@
 // its number, a device named twice, and the bounds on a file. (The text's own rules are the
 // sender's, proven with its arguments.)
 #include "cli/batch_file.h"
+#include "cli/batch_report.h"
 
 #include <gtest/gtest.h>
 
@@ -73,6 +74,33 @@ TEST(BatchFile, TakesGoodLinesSkipsTheRestAndNamesEachBadLine) {
         {"7,a\ntcp://h:1,b", "1: 7 [A] 1 - | line 2: tcp://h:1 is the device of line 1" + again},
         {"8,a\n8,b", "1: 8 [A] 1 - | line 2: COM8 is the device of line 1" + again}};
     for (const auto& [file, expected] : cases) EXPECT_EQ(readout(file), expected) << file;
+}
+
+// --batch --dry-run: each line's frame, named as the sending would name its device; what the
+// sending prints in JSON.
+TEST(BatchFile, DryRunGivesEachLinesFrameAndTheReportsJson) {
+    std::istringstream in(
+        "5,hello,,white-on-black\n\"./a\"\"b\",  ab ,bottom-right,black-on-white");
+    BatchDevices devices = testDevices();
+    const std::vector<BatchEntry> entries = readBatchFile(in, devices).entries;
+    const std::string hello =
+        "43 54 54 14 20 20 20 20 20 20 20 48 45 4C 4C 4F 20 20 20 20 20 20 20 20 10 31 32 06 33 "
+        "06 34 06 37 13 0D 0A";
+    const std::string ab =
+        "43 54 54 14 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 41 "
+        "42 10 33 33 06 33 06 34 06 38 13 0D 0A";
+    const PortMap map = PortMap::parse("5=/dev/ttyUSB0");
+    EXPECT_EQ(batchFrames(entries, map, false),
+              "line 1: COM5 (/dev/ttyUSB0): " + hello + "\nline 2: ./a\"b: " + ab + "\n");
+    const std::string com5 = R"({"line":1,"port":"COM5","device":"/dev/ttyUSB0",)";
+    EXPECT_EQ(batchFrames(entries, map, true),
+              com5 + R"("frame":")" + hello + "\"}\n" +
+                  R"({"line":2,"port":null,"device":"./a\"b","frame":")" + ab + "\"}\n");
+    EXPECT_EQ(batchResultJson(1, batchTarget(entries[0].request, map), {kExitNoReply, "a\nb"}),
+              com5 + R"("result":"no reply","message":"a\nb"})");
+    BatchTally tally;
+    for (const int status : {kExitDone, kExitPortUnusable, kExitDone}) tally.add({status, ""});
+    EXPECT_EQ(tally.summaryJson(), R"({"devices":3,"done":2,"no_reply":0,"port_unusable":1})");
 }
 
 // `bytes` bytes of comment lines, each as long as a line may be.

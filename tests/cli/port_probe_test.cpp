@@ -92,5 +92,29 @@ TEST(PortProbeTest, ListingHasOneLinePerPortNumberWithPathsEscapedAndUnpadded) {
                   "VQ72_OSD_PORTS: \"99=/x\" left out: \"99\" is not a port number 1 to 16\n");
 }
 
+// Only available ports and network entries are asked; each field is null when it has nothing.
+TEST(PortProbeTest, JsonEntriesSayWhatWasAskedAndWhy) {
+    FakeFileSystem files;
+    files.nodes["/dev/a"] = FileSystemView::Node::CharacterDevice;
+    const std::vector<PortEntry> entries = portEntries(
+        PortMap::parse("1=/dev/a,2=tcp://h:1,3=/dev/gone,4=tcp://h:2"), files, [](int port) {
+            using Kind = ProbeAnswer::Kind;
+            if (port == 4) return ProbeAnswer{Kind::Silent, {}};
+            return ProbeAnswer{port == 1 ? Kind::Answered : Kind::Failed, "\"no\""};
+        });
+    const std::string tail = R"(,"other_name":null,"answered":)";
+    const std::string fromDevice[] = {
+        R"("/dev/a","state":"available")" + tail + R"(true,"not_asked_because":null})",
+        R"("tcp://h:1","state":"network port")" + tail + R"(null,"not_asked_because":"\"no\""})",
+        R"("/dev/gone","state":"missing")" + tail + R"(null,"not_asked_because":null})",
+        R"("tcp://h:2","state":"network port")" + tail + R"(false,"not_asked_because":null})",
+        R"(null,"state":"no device in the port map")" + tail + R"(null,"not_asked_because":null})"};
+    for (int n = 1; n <= 5; ++n) {
+        EXPECT_EQ(portEntryJson(entries[n - 1]), R"({"port":)" + std::to_string(n) +
+                                                     R"(,"name":"COM)" + std::to_string(n) +
+                                                     R"(","device":)" + fromDevice[n - 1]);
+    }
+}
+
 }  // namespace
 }  // namespace vq72::cli

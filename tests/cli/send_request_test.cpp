@@ -2,7 +2,6 @@
 // The sender's command line: what each valid line asks for and the bad ones refused naming
 // the argument at fault, the port it picks and the bytes it writes.
 #include "cli/send_request.h"
-#include "cli/send_command.h"
 #include "cli/send_target.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +15,7 @@ using Args = std::vector<std::string>;
 
 // A request in one line: mode, text, position, colour, port, device, timeout, characters left out.
 std::string described(const SendRequest& r) {
-    const char* modes[] = {"send", "dry-run", "simulate", "list-ports", "help"};
+    const char* modes[] = {"send", "dry-run", "simulate", "list-ports", "help", "batch", "version"};
     return std::string(modes[static_cast<int>(r.mode)]) + " \"" + r.text + "\" position " +
            std::to_string(r.positionIndex) + " colour " +
            (r.colourIndex ? std::to_string(*r.colourIndex) : "-") + " port " +
@@ -47,7 +46,9 @@ TEST(SendRequest, AValidLineAsksForWhatItSays) {
                  {{"--dry-run", "--position", "top-left", "X"},
                   "dry-run \"X\" position 0 colour - port - device - 3000 ms, 0 left out"},
                  {{"--simulate", "X"}, "simulate \"X\"" + plain},
-                 {{"--list-ports"}, "list-ports \"\"" + plain}};
+                 {{"--list-ports", "--json", "--trace"}, "list-ports \"\"" + plain},
+                 {{"--batch", "-", "--dry-run", "--json"}, "batch \"\"" + plain},
+                 {{"--version"}, "version \"\"" + plain}};
     for (const auto& c : cases) {
         const ParsedSendArguments parsed = parseSendArguments(c.arguments);
         EXPECT_EQ(parsed.error, "") << c.expected;
@@ -81,6 +82,7 @@ TEST(SendRequest, ABadLineIsRefusedNamingTheArgument) {
          "TEXT \"\\x1B]0;owned\\x07XXXXXXXXXXXXXXXXXXXX\" has 28 characters"},
         {{"--list-ports", "X"}, "--list-ports takes no TEXT"},
         {{"--probe", "X"}, "--probe goes with --list-ports only"},
+        {{"--json", "--dry-run", "X"}, "--json goes with --list-ports or --batch only"},
         {{"--batch", "f", "--position", "top-left"}, "--batch excludes TEXT, --port,"}};
     for (const auto& c : cases) {
         const ParsedSendArguments parsed = parseSendArguments(c.arguments);
@@ -123,17 +125,6 @@ TEST(SendTarget, PicksThePortAndNamesIt) {
         }
         EXPECT_TRUE(settings.writes.empty()) << "the sender never writes settings";
     }
-}
-
-// The bytes the sender writes for a command line; the frame itself is proven with the framing.
-TEST(SendCommandTest, ArgumentsChooseTextPlaceAndColourOfTheFrame) {
-    const ParsedSendArguments parsed = parseSendArguments(
-        {"--dry-run", "--position", "bottom-right", "--color", "black-on-white", "  ab "});
-    ASSERT_EQ(parsed.error, "");
-    EXPECT_EQ(hexBytes(osdCommandFor(parsed.request)),
-              "43 54 54 14 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 41 42 "
-              "10 33 33 06 33 06 34 06 38 13 0D 0A");
-    EXPECT_EQ(hexBytes(std::string("\x00\x0a\xff", 3)), "00 0A FF");
 }
 
 }  // namespace

@@ -2,14 +2,16 @@
 // The program as a process, its lock files in a folder of the test's own (VQ72_LOCK_DIR). It
 // ends through its normal unload on SIGTERM while its port is open, and also while its start-up
 // shows the "EndTask" message box (a first copy that is stopped cannot be closed): it exits
-// normally and leaves no lock file behind. (The three end signals themselves: the sender's
-// process test.) Its demo, where no pseudo-terminal or no display can be had, says so and ends;
-// a killed demo takes its simulated device with it.
+// normally and leaves no lock file behind; its trace (VQ72_OSD_TRACE) saw the port open and close.
+// (The three end signals themselves: the sender's process test.) Its demo, where no
+// pseudo-terminal or no display can be had, says so and ends; a killed demo takes its simulated
+// device with it.
 #include <QFileInfo>
 #include <QtTest>
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "platform/port_lock.h"
@@ -61,6 +63,7 @@ private slots:
         }
         set("VQ72_OSD_PORTS", "1=" + options.linkPath);
         set("XDG_CONFIG_HOME", home.path("config"));
+        set("VQ72_OSD_TRACE", home.path("trace"));
         QProcess program;
         program.setProcessEnvironment(environment);
         program.start(VQ72_OSD_PROGRAM, {"--no-splash"});
@@ -79,6 +82,11 @@ private slots:
         QVERIFY(run.finished && !run.crashed);
         QCOMPARE(run.exitCode, 0);
         QVERIFY(!std::filesystem::exists(lockFile));
+        std::stringstream trace;
+        trace << std::ifstream(home.path("trace")).rdbuf();
+        QVERIFY(endTaskBox ||
+                (trace.str().find("Z open " + options.linkPath + "\n") != std::string::npos &&
+                 trace.str().ends_with("Z close\n")));
         device.stop();
         first.kill();
         first.waitForFinished();

@@ -2,11 +2,17 @@
 // The ports' lock files on the real file system, in a lock folder of the test's own: everything
 // that can sit at a lock path, looked at and taken over the way the serial control does it.
 // A live lock is never removed or rewritten, nothing at a lock path is followed, and whatever
-// keeps the port is named.
+// keeps the port is named. Also the window's trace file, which no other user may read.
 #include "platform/posix/port_lock_files.h"
+#include "platform/posix/trace_file.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
 
 #include "support/lock_scene.h"
 #include "support/scratch_folder.h"
@@ -70,6 +76,27 @@ TEST(PortLockScenes, TakeOverNeverHarmsALiveLockAndNamesWhatKeepsThePort) {
             EXPECT_EQ(test::snapshot(lockPath), before);
         }
     }
+}
+
+// Created private and appended to; refused, naming the path, when others may read it, when it
+// is a link or when it is no plain file.
+TEST(TraceFile, IsPrivateAppendedToAndNeverFollowedOrShared) {
+    namespace fs = std::filesystem;
+    const test::ScratchFolder scratch;
+    const std::string path = scratch.path("trace");
+    for (const char* line : {"a", "b"}) TraceFile(path).write(line);
+    std::stringstream text;
+    text << std::ifstream(path).rdbuf();
+    EXPECT_EQ(text.str(), "a\nb\n");
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(path, scratch.path("link"));
+    const std::string cannot = "cannot write the trace to ";
+    EXPECT_EQ(TraceFile(scratch.path("link")).error(),
+              cannot + scratch.path("link") + ": " + std::strerror(ELOOP));
+    EXPECT_EQ(TraceFile("/dev/null").error(), cannot + "/dev/null: not a plain file");
+    fs::permissions(path, fs::perms::group_read, fs::perm_options::add);
+    EXPECT_EQ(TraceFile(path).error(),
+              cannot + path + ": other users may read it (chmod 600 it, or name a new file)");
 }
 
 }  // namespace

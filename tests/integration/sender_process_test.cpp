@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // vq72-osd-send as a process against the simulated device on a pseudo-terminal, directly and
-// through Debian's ser2net on 127.0.0.1: an acknowledged send, asking the ports, ending by signal
-// (and the end signals' handler in this process), a batch of devices (one silent).
+// through Debian's ser2net on 127.0.0.1: an acknowledged send and its trace, asking the ports,
+// ending by signal (and the end signals' handler in this process), a batch of devices (one
+// silent), and the command-line conventions that it shares with the simulator.
 // Lock files live in a folder of the test's own (VQ72_LOCK_DIR).
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -18,13 +19,16 @@
 #include <cerrno>
 #include <filesystem>
 #include <memory>
+#include <sstream>
 
+#include "device/port_messages.h"
 #include "platform/port_lock.h"
 #include "platform/qt/termination_signals.h"
 #include "sim/simulated_device.h"
 #include "support/event_wait.h"
 #include "support/process_run.h"
 #include "support/scratch_folder.h"
+#include "vq72/version.h"
 
 namespace vq72 {
 namespace {
@@ -62,18 +66,20 @@ protected:
         environment_.insert("VQ72_OSD_PORTS", QString::fromStdString(map));
     }
 
-    void start(QProcess& process, const std::vector<std::string>& arguments) {
+    void start(QProcess& process, const std::vector<std::string>& arguments,
+               const std::string& program = VQ72_SENDER) {
         QStringList list;
         for (const auto& a : arguments) list << QString::fromStdString(a);
         process.setProcessEnvironment(environment_);
         process.setWorkingDirectory(QString::fromStdString(folder_.path()));
-        process.start(VQ72_SENDER, list);
+        process.start(QString::fromStdString(program), list);
         ASSERT_TRUE(process.waitForStarted(kProcessBoundMs));
     }
-    // Runs the sender to its end, `input` on its standard input.
-    ProcessRun send(const std::vector<std::string>& arguments, const std::string& input = "") {
+    // Runs the sender (or `program`) to its end, `input` on its standard input.
+    ProcessRun send(const std::vector<std::string>& arguments, const std::string& input = "",
+                    const std::string& program = VQ72_SENDER) {
         QProcess process;
-        start(process, arguments);
+        start(process, arguments, program);
         process.write(input.c_str());
         process.closeWriteChannel();
         const ProcessRun run = finish(process);
@@ -86,15 +92,24 @@ protected:
     std::vector<std::unique_ptr<sim::SimulatedDevice>> devices_;
 };
 
-// A link named relative to the working folder.
+// A link named relative to the working folder. The trace on standard error: each line after its
+// time (25 characters); the reply may come in more than one read.
 TEST_F(SenderProcessTest, AcknowledgedSendPrintsDoneAndTheDeviceGotTheExactFrame) {
     sim::SimulatedDevice& device = startDevice("relative-link");
     const ProcessRun run =
-        send({"--device", "relative-link", "--color", "white-on-black", "hello"});
+        send({"--device", "relative-link", "--color", "white-on-black", "--trace", "hello"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "Done\n");
     EXPECT_EQ(device.log(), std::vector<std::string>{kHelloFrame});
     EXPECT_EQ(device.screen().text, "       HELLO        ");
+    std::string traced;  // without the times, the reads of the reply joined
+    std::istringstream lines(run.err);
+    for (std::string line; std::getline(lines, line);) {
+        const bool more = line[25] == '<' && traced[traced.rfind('|') + 1] == '<';
+        traced += more ? line.substr(26) : "|" + line.substr(25);
+    }
+    EXPECT_EQ(traced, "|open relative-link|> " + kHelloFrame.substr(4) +
+                          "|< 56 51 37 32 34 30 20 43 54 2D 4F 4B 0D 0A|close");
 }
 
 // Debian's ser2net on 127.0.0.1 serving `device`, its line at 19200 baud until a client says
@@ -249,6 +264,41 @@ TEST_F(SenderProcessTest, ABatchLabelsEachDeviceInTurnAndSumsUp) {
     EXPECT_EQ(quiet.log().size() + third.log().size(), 2u);
     EXPECT_EQ(quiet.screen().text + third.screen().text,
               "       QUIET                 X          ");
+}
+
+// Both programs answer --version and refuse a bad option with 64; the sender starts each line of
+// an error with its name, tells a batch file it cannot read (66) from a bad line (64), and checks
+// a batch without opening a port (its device does not even exist).
+TEST_F(SenderProcessTest, VersionExitStatusesAndErrorsFollowOneConvention) {
+    const std::string sim = std::filesystem::path(VQ72_SENDER).parent_path() / "vq72-osd-sim";
+    const std::string version = std::string(" (VQ72_OSD) ") + version::kText + "\n";
+    mapPorts("1=" + path("none"));
+    const std::string send = VQ72_SENDER, prefix = "vq72-osd-send: ";
+    const std::string json = R"({"line":1,"port":"COM1","device":")" + path("none") +
+                             R"(","frame":")" + kHelloFrame.substr(4) + "\"}\n";
+    const struct {
+        std::vector<std::string> command;  // the program, then its arguments
+        std::string input;
+        int status;
+        std::string out;
+        std::string errStart;
+    } cases[] = {
+        {{send, "--version"}, "", 0, "vq72-osd-send" + version, ""},
+        {{sim, "--version"}, "", 0, "vq72-osd-sim" + version, ""},
+        {{sim, "--bad"}, "", 64, "", "vq72-osd-sim: unknown option"},
+        {{send, "--bad"}, "", 64, "", prefix + "unknown option --bad\nusage:"},
+        {{send, "--port", "1", "X"}, "", 2, "", prefix + invalidPortMessage(1) + "\n" + prefix},
+        {{send, "--batch", "nothing"}, "", 66, "", prefix + "cannot read the batch file nothing"},
+        {{send, "--batch", "-", "--dry-run"}, "1,a\n1,b", 64, "", prefix + "line 2: COM1 ("},
+        {{send, "--batch", "-", "--dry-run", "--json"}, "1,hello,,white-on-black", 0, json, ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command[0] + " " + c.command[1]);
+        const ProcessRun run =
+            this->send({c.command.begin() + 1, c.command.end()}, c.input, c.command[0]);
+        EXPECT_EQ(run.exitCode, c.status) << run.err;
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err.substr(0, c.errStart.size()), c.errStart);
+    }
 }
 
 }  // namespace

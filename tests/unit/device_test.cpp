@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
-// Device facts: the OSD frame, the receive buffer, numbers, failing units, settings paths and the
-// port map.
+// Device facts: the OSD frame, the receive buffer, numbers, failing units, settings paths, the
+// port map and the trace's lines.
 #include "device/failing_unit.h"
 #include "device/network_port.h"
 #include "device/number_text.h"
 #include "device/port_map.h"
 #include "device/receive_buffer.h"
 #include "device/settings_store.h"
+#include "device/trace_line.h"
 
 #include <gtest/gtest.h>
 #include <clocale>
@@ -31,6 +32,15 @@ std::string bytes(std::initializer_list<int> values) {
 
 std::string blanks(std::size_t n) {
     return std::string(n, ' ');
+}
+
+TEST(TraceLine, IsUtcToTheMillisecondThenDirectionAndBytesOrAOneLineNote) {
+    using namespace std::chrono;
+    const TraceTime time = sys_days{2026y / December / 8} + 6h + 1min + 2s + 345ms + 999us;
+    EXPECT_EQ(traceLine(time, TraceDirection::Sent, "CTS"), "2026-12-08T06:01:02.345Z > 43 54 53");
+    EXPECT_EQ(traceLine(sys_days{1999y / January / 1}, TraceDirection::Received, "\r\n\xff"),
+              "1999-01-01T00:00:00.000Z < 0D 0A FF");
+    EXPECT_EQ(traceNote(time, "open /a\nb\x7f"), "2026-12-08T06:01:02.345Z open /a?b?");
 }
 
 // The frame without a colour: the SAVE test.

@@ -10,6 +10,7 @@
 #include "cli/batch_report.h"
 #include "cli/send_command.h"
 #include "cli/terminal_text.h"
+#include "error_output.h"
 #include "posix_file_system_view.h"
 #include "sender.h"
 
@@ -17,7 +18,6 @@ namespace vq72::send {
 namespace {
 
 constexpr const char* kStandardInput = "-";
-constexpr const char* kPrefix = "vq72-osd-send: ";
 
 // Reads the batch file into `batch`, its lines' devices told apart through `map` and the links
 // of the file system. Returns kExitDone, or the exit status once it has said why the file
@@ -33,24 +33,30 @@ int readBatch(const std::string& name, const PortMap& map, cli::ParsedBatch& bat
     const bool opened = static_cast<bool>(in);
     if (opened) batch = cli::readBatchFile(in, devices);
     if (!opened || in.bad()) {
-        std::cerr << kPrefix << "cannot read the batch file " << cli::printable(name) << ": "
-                  << std::strerror(errno) << " (give a readable file, or - for standard input)"
-                  << std::endl;
-        return cli::kExitUsage;
+        sayError("cannot read the batch file " + cli::printable(name) + ": " +
+                 std::strerror(errno) + " (give a readable file, or - for standard input)");
+        return cli::kExitNoInput;
     }
     if (!batch.refusal.empty()) {
-        std::cerr << kPrefix << batch.refusal << std::endl;
-        return cli::kExitBatchTooLarge;
+        sayError(batch.refusal);
+        return cli::kExitNoInput;
     }
     return cli::kExitDone;
 }
 
-cli::SendTarget targetOf(const cli::SendRequest& request, const PortMap& map) {
-    if (!request.port) return cli::deviceTarget(request.device);
-    cli::SendTarget target;
-    target.map = map;
-    target.port = *request.port;
-    return target;
+// Says what the batch's lines leave out, and the port map's problems when a line needs the map.
+void warnAbout(const cli::ParsedBatch& batch, const PortMap& map) {
+    bool numbered = false;
+    for (const cli::BatchEntry& entry : batch.entries) {
+        numbered = numbered || entry.request.port.has_value();
+        if (entry.request.droppedCharacters > 0) {
+            sayError("line " + std::to_string(entry.lineNumber) + ": left out " +
+                     std::to_string(entry.request.droppedCharacters) +
+                     " character(s) of the text that the device cannot show");
+        }
+    }
+    if (!numbered) return;
+    for (const std::string& problem : map.problems()) sayError(cli::printable(problem));
 }
 
 }  // namespace
@@ -60,41 +66,32 @@ int runBatch(const cli::SendRequest& request, const PortMap& map) {
     const int status = readBatch(request.batchFile, map, batch);
     if (status != cli::kExitDone) return status;
     if (!batch.errors.empty()) {
-        for (const std::string& error : batch.errors) std::cerr << kPrefix << error << "\n";
-        std::cerr << kPrefix << "nothing sent: correct the batch file and run again" << std::endl;
+        for (const std::string& error : batch.errors) sayError(error);
+        sayError("nothing sent: correct the batch file and run again");
         return cli::kExitUsage;
     }
-
-    bool numbered = false;
-    for (const cli::BatchEntry& entry : batch.entries) {
-        numbered = numbered || entry.request.port.has_value();
-        if (entry.request.droppedCharacters > 0) {
-            std::cerr << kPrefix << "line " << entry.lineNumber << ": left out "
-                      << entry.request.droppedCharacters
-                      << " character(s) of the text that the device cannot show\n";
-        }
+    warnAbout(batch, map);
+    if (request.dryRun) {
+        std::cout << cli::batchFrames(batch.entries, map, request.json) << std::flush;
+        return cli::kExitDone;
     }
-    if (numbered) {
-        for (const std::string& problem : map.problems()) {
-            std::cerr << kPrefix << cli::printable(problem) << "\n";
-        }
-    }
-    std::cerr << std::flush;
 
-    Sender sender;
+    Sender sender(request.trace);
     cli::BatchTally tally;
     for (const cli::BatchEntry& entry : batch.entries) {
-        const cli::SendTarget target = targetOf(entry.request, map);
+        const cli::SendTarget target = cli::batchTarget(entry.request, map);
         const cli::SendResult result = sender.send(target, cli::osdCommandFor(entry.request),
                                                    request.timeoutMs, request.timeoutText);
         if (result.status >= cli::kExitSignalBase) {
-            std::cerr << result.message << std::endl;
+            sayError(result.message);
             return result.status;
         }
-        std::cout << cli::batchResultLine(entry.lineNumber, target, result) << std::endl;
+        std::cout << (request.json ? cli::batchResultJson(entry.lineNumber, target, result)
+                                   : cli::batchResultLine(entry.lineNumber, target, result))
+                  << std::endl;
         tally.add(result);
     }
-    std::cout << tally.summary() << std::endl;
+    std::cout << (request.json ? tally.summaryJson() : tally.summary()) << std::endl;
     return tally.exitStatus();
 }
 

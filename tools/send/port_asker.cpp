@@ -12,7 +12,7 @@
 
 namespace vq72::send {
 
-PortAsker::PortAsker(const PortMap& map) : serial_(makePortControl(map)) {}
+PortAsker::PortAsker(const PortMap& map, bool trace) : serial_(makePortControl(map, trace)) {}
 
 std::optional<cli::ProbeAnswer> PortAsker::ask(int port) {
     if (endSignal_ != 0) return std::nullopt;

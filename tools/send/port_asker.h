@@ -17,7 +17,8 @@ namespace vq72::send {
 
 class PortAsker {
 public:
-    explicit PortAsker(const PortMap& map);
+    // With `trace`, the ports' traffic goes to standard error.
+    PortAsker(const PortMap& map, bool trace);
 
     // Nothing once an end signal has come.
     std::optional<cli::ProbeAnswer> ask(int port);

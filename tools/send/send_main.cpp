@@ -2,12 +2,14 @@
 // vq72-osd-send: sends one line of OSD text to a VQ7240 from the command line and waits for
 // its acknowledgement; also prints the command's bytes (--dry-run), sends to the built-in
 // simulated device (--simulate), labels many devices from a file (--batch) and lists the ports
-// (--list-ports), asking each available one whether a VQ72xx answers (--probe).
+// (--list-ports), asking each available one whether a VQ72xx answers (--probe); --json makes
+// the listing and the batch's lines machine-readable, --trace shows the ports' traffic.
 #include <QCoreApplication>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
 #include <new>
+#include <optional>
 
 #include "batch_run.h"
 #include "cli/port_probe.h"
@@ -16,6 +18,9 @@
 #include "cli/send_request.h"
 #include "cli/send_target.h"
 #include "cli/terminal_text.h"
+#include "device/hex_bytes.h"
+#include "device/program_identity.h"
+#include "error_output.h"
 #include "out_of_memory.h"
 #include "platform/posix/port_lock_files.h"
 #include "platform/qt/qt_settings_backing.h"
@@ -23,27 +28,45 @@
 #include "port_asker.h"
 #include "posix_file_system_view.h"
 #include "sender.h"
+#include "vq72/version.h"
 
 namespace {
 
 using namespace vq72;
 using cli::SendRequest;
+using send::sayError;
 
 int usageError(const std::string& error) {
-    std::cerr << "vq72-osd-send: " << error << "\n" << cli::sendSynopsis();
+    sayError(error);
+    std::cerr << cli::sendSynopsis();
     return cli::kExitUsage;
 }
 
 // "Done" on standard output, anything else on standard error; returns the exit status.
 int report(const cli::SendResult& result) {
-    (result.status == cli::kExitDone ? std::cout : std::cerr) << result.message << std::endl;
+    if (result.status == cli::kExitDone) {
+        std::cout << result.message << std::endl;
+    } else {
+        sayError(result.message);
+    }
     return result.status;
+}
+
+// Each entry of the listing as a JSON line; the port map's problems go to standard error.
+std::string jsonListing(const PortMap& map, const cli::FileSystemView& files,
+                        const cli::PortQuestion& ask) {
+    std::string listing;
+    for (const cli::PortEntry& entry : cli::portEntries(map, files, ask)) {
+        listing += cli::portEntryJson(entry) + "\n";
+    }
+    for (const std::string& problem : map.problems()) sayError(cli::printable(problem));
+    return listing;
 }
 
 int simulate(const SendRequest& request, const std::string& command) {
     SimulatorProcess device({QStringLiteral("--final-screen")});
-    std::cout << cli::hexBytes(command) << std::endl;
-    send::Sender sender;
+    std::cout << hexBytes(command) << std::endl;
+    send::Sender sender(request.trace);
     const int status = report(sender.send(cli::deviceTarget(device.portPath()), command,
                                           request.timeoutMs, request.timeoutText));
     std::cout << device.stop() << std::flush;
@@ -54,17 +77,18 @@ int listPorts(const SendRequest& request, const char* environment) {
     QtSettingsBacking settings;
     const PortMap map = PortMap::forRun(environment, settings);
     const send::PosixFileSystemView files(posix::portLockFolder());
-    if (!request.probe) {
-        std::cout << cli::listPorts(map, files) << std::flush;
-        return cli::kExitDone;
+    std::optional<send::PortAsker> asker;
+    cli::PortQuestion ask;
+    if (request.probe) {
+        asker.emplace(map, request.trace);
+        ask = [&asker](int port) { return asker->ask(port); };
     }
-    send::PortAsker asker(map);
-    std::cout << cli::listPorts(map, files, [&asker](int port) { return asker.ask(port); })
+    std::cout << (request.json ? jsonListing(map, files, ask) : cli::listPorts(map, files, ask))
               << std::flush;
-    if (asker.endSignal() == 0) return cli::kExitDone;
-    std::cerr << "vq72-osd-send: ended by signal " << asker.endSignal()
-              << "; ports after it were not asked" << std::endl;
-    return cli::kExitSignalBase + asker.endSignal();
+    if (!asker || asker->endSignal() == 0) return cli::kExitDone;
+    sayError("ended by signal " + std::to_string(asker->endSignal()) +
+             "; ports after it were not asked");
+    return cli::kExitSignalBase + asker->endSignal();
 }
 
 int run(const SendRequest& request) {
@@ -77,11 +101,11 @@ int run(const SendRequest& request) {
 
     const std::string command = cli::osdCommandFor(request);
     if (request.droppedCharacters > 0) {
-        std::cerr << "vq72-osd-send: left out " << request.droppedCharacters
-                  << " character(s) of TEXT that the device cannot show" << std::endl;
+        sayError("left out " + std::to_string(request.droppedCharacters) +
+                 " character(s) of TEXT that the device cannot show");
     }
     if (request.mode == SendRequest::Mode::DryRun) {
-        std::cout << cli::hexBytes(command) << std::endl;
+        std::cout << hexBytes(command) << std::endl;
         return cli::kExitDone;
     }
 
@@ -90,11 +114,11 @@ int run(const SendRequest& request) {
     const cli::ResolvedTarget resolved = cli::resolveTarget(request, environment, settings);
     if (resolved.target) {
         for (const std::string& problem : resolved.target->map.problems()) {
-            std::cerr << "vq72-osd-send: " << cli::printable(problem) << "\n";
+            sayError(cli::printable(problem));
         }
     }
     if (!resolved.target) return usageError(resolved.error);
-    send::Sender sender;
+    send::Sender sender(request.trace);
     return report(sender.send(*resolved.target, command, request.timeoutMs, request.timeoutText));
 }
 
@@ -110,6 +134,10 @@ int main(int argc, char** argv) {
             std::cout << cli::sendHelp();
             return cli::kExitDone;
         }
+        if (parsed.request.mode == SendRequest::Mode::Version) {
+            std::cout << "vq72-osd-send (" << kAppTitle << ") " << version::kText << std::endl;
+            return cli::kExitDone;
+        }
         QCoreApplication app(argc, argv);
         return run(parsed.request);
     } catch (const std::bad_alloc&) {
@@ -117,7 +145,7 @@ int main(int argc, char** argv) {
         send::sayOutOfMemory();
         return cli::kExitOutOfMemory;
     } catch (const std::exception& e) {
-        std::cerr << "vq72-osd-send: " << cli::printable(e.what()) << std::endl;
+        sayError(cli::printable(e.what()));
         return cli::kExitPortUnusable;
     }
 }

@@ -11,14 +11,14 @@
 
 namespace vq72::send {
 
-Sender::Sender() {
+Sender::Sender(bool trace) : trace_(trace) {
     QObject::connect(&termination_, &TerminationSignals::terminationRequested,
                      [this](int number) { endSignal_ = number; });
 }
 
 cli::SendResult Sender::send(const cli::SendTarget& target, const std::string& command,
                              int timeoutMs, const std::string& timeoutText) {
-    const std::unique_ptr<SerialControl> serial = makePortControl(target.map);
+    const std::unique_ptr<SerialControl> serial = makePortControl(target.map, trace_);
     cli::SendSession session(*serial);
     QEventLoop loop;
     // A signal that came while no send was under way is taken before the port opens.
@@ -49,7 +49,7 @@ cli::SendResult Sender::send(const cli::SendTarget& target, const std::string& c
 
     if (endSignal_ != 0) {
         return {cli::kExitSignalBase + endSignal_,
-                "vq72-osd-send: ended by signal " + std::to_string(endSignal_) + "; port closed"};
+                "ended by signal " + std::to_string(endSignal_) + "; port closed"};
     }
     switch (session.state()) {
         case cli::SendSession::State::Acknowledged:

@@ -14,8 +14,9 @@ namespace vq72::send {
 class Sender {
 public:
     // From now on SIGTERM, SIGINT and SIGHUP end the run: the send under way stops with the port
-    // closed, and later sends do not start.
-    Sender();
+    // closed, and later sends do not start. With `trace`, the ports' traffic goes to standard
+    // error.
+    explicit Sender(bool trace);
 
     // Writes `command` to the target's port and waits for the acknowledgement at most
     // `timeoutMs` (`timeoutText` seconds, for the message). The port is closed however the send
@@ -25,6 +26,7 @@ public:
 
 private:
     TerminationSignals termination_;
+    bool trace_;
     int endSignal_ = 0;
 };
 
