@@ -3,11 +3,13 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QScreen>
 #include <cstdlib>
 #include <iostream>
 
 #include "device/port_map.h"
 #include "ui/program_icon.h"
+#include "window/window_placement.h"
 
 namespace vq72 {
 namespace {
@@ -91,6 +93,15 @@ void Application::start() {
     if (unloaded_) return;
     timers_ = std::make_unique<TimerDriver>(window_, program_);
     view_.setWindowIcon(programIcon());
+    // The demo's two windows side by side: a window manager would centre the main window alone,
+    // leaving the monitor no room beside it on a screen of 1280 pixels.
+    if (monitor_) {
+        const QRect area = view_.screen()->availableGeometry();
+        const QSize size = view_.sizeHint();  // its layout's size: not shown, it has none yet
+        const Rect at = placeMainOfPair(size.width(), size.height(), monitor_->width(),
+                                        {area.left(), area.top(), area.width(), area.height()});
+        view_.move(at.left, at.top);
+    }
     view_.show();
     if (monitor_) {
         monitorBeside_ = std::make_unique<WindowBeside>(view_, *monitor_);

@@ -48,4 +48,11 @@ Rect placeBeside(const Rect& main, int width, int height, const Rect& area) {
             toTop ? area.top : within(bottom(area), height, area.top, bottom(area)), width, height};
 }
 
+Rect placeMainOfPair(int width, int height, int otherWidth, const Rect& area) {
+    const int pairWidth = width + kWindowGap + otherWidth;
+    const int spanWidth = pairWidth <= area.width ? pairWidth : width;
+    return {area.left + (area.width - spanWidth) / 2, area.top + (area.height - height) / 2, width,
+            height};
+}
+
 }  // namespace vq72

@@ -16,4 +16,9 @@ inline constexpr int kWindowGap = 16;  // pixels between the two windows
 // screen, overlapping little.
 Rect placeBeside(const Rect& main, int width, int height, const Rect& area);
 
+// Where the main window goes so that a second window `otherWidth` wide fits right of it: the pair
+// centred across the area, the main window centred down it. When the pair is wider than the
+// area, the main window alone is centred.
+Rect placeMainOfPair(int width, int height, int otherWidth, const Rect& area);
+
 }  // namespace vq72

@@ -28,5 +28,10 @@ TEST(PlaceBeside, RightBelowOrLeftOfTheMainWindowElseTheFarthestCorner) {
     }
 }
 
+TEST(PlaceMainOfPair, CentresThePairWhereItFitsElseTheMainWindow) {
+    EXPECT_EQ(placeMainOfPair(370, 380, 482, {0, 20, 1280, 1004}), (Rect{206, 332, 370, 380}));
+    EXPECT_EQ(placeMainOfPair(370, 380, 482, {0, 0, 800, 600}), (Rect{215, 110, 370, 380}));
+}
+
 }  // namespace
 }  // namespace vq72
