@@ -12,7 +12,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "support/lock_scene.h"
 #include "support/scratch_folder.h"
@@ -85,9 +85,8 @@ TEST(TraceFile, IsPrivateAppendedToAndNeverFollowedOrShared) {
     const test::ScratchFolder scratch;
     const std::string path = scratch.path("trace");
     for (const char* line : {"a", "b"}) TraceFile(path).write(line);
-    std::stringstream text;
-    text << std::ifstream(path).rdbuf();
-    EXPECT_EQ(text.str(), "a\nb\n");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(std::ifstream(path).rdbuf()), {}),
+              "a\nb\n");
     EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
     fs::create_symlink(path, scratch.path("link"));
     const std::string cannot = "cannot write the trace to ";
