@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -65,6 +67,18 @@ ColourRoles colourRoles(ControlKind kind) {
     }
 }
 
+// Fusion paints a button in its palette's button colour. Other styles (Adwaita, say) draw every
+// button in the theme's own colours and only tint its frame, which would leave a caption chosen
+// for the fixed colour on the theme's dark button.
+QStyle* fixedColourButtonStyle() {
+    static QStyle* const style = [] {
+        QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
+        fusion->setParent(qApp);
+        return fusion;
+    }();
+    return style;
+}
+
 // A fixed back colour brings a caption colour that reads on it whatever the theme; the system
 // colour takes the theme's back and text colours alike. A disabled caption keeps the theme's
 // look, which tells it from an enabled one.
@@ -74,6 +88,7 @@ void showBackColour(QWidget* widget, const Control& control) {
     setPaletteColour(widget, {roles.back}, toQColor(control.backColour(), theme));
     if (control.spec().hasForeColour) return;
     const std::optional<Colour> caption = captionColourOn(control.backColour());
+    if (caption && roles.back == QPalette::Button) widget->setStyle(fixedColourButtonStyle());
     QPalette palette = widget->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, roles.caption,
