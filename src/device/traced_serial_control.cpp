@@ -15,8 +15,8 @@ TracedSerialControl::TracedSerialControl(std::unique_ptr<SerialControl> inner, S
 void TracedSerialControl::setPortOpen(bool open) {
     const bool wasOpen = inner().portOpen();
     inner().setPortOpen(open);
-    if (open && !wasOpen) sink_(traceNote(now_(), "open " + devicePath(commPort())));
-    if (!open && wasOpen) sink_(traceNote(now_(), "close"));
+    if (open != wasOpen)
+        sink_(traceNote(now_(), open ? "open " + devicePath(commPort()) : "close"));
 }
 
 std::string TracedSerialControl::input() {

@@ -19,6 +19,7 @@ TEST(PlaceBeside, RightBelowOrLeftOfTheMainWindowElseTheFarthestCorner) {
         {{0, 0, 867, 1024}, 0, 0, 0, 396},         // below
         {{0, 0, 800, 600}, 0, 0, 318, 218},        // too small: bottom right
         {{0, 0, 1280, 1024}, 460, 314, 0, 642},    // centred: the farthest corner
+        {{0, 0, 1280, 1024}, 455, 330, 798, 0},    // a tie across goes right
     };
     for (const auto& row : rows) {
         EXPECT_EQ(placeBeside({row.mainLeft, row.mainTop, 370, 380}, 482, 382, row.area),
