@@ -12,8 +12,8 @@ inline constexpr int kWindowGap = 16;  // pixels between the two windows
 // The top left corner of the second window: right of the main window, else below it, else left
 // of it (each a gap away, tops or left edges aligned, shifted along the main window's edge to stay
 // in the area), the first of these that lies wholly in the area. When none does, the corner of
-// the area farthest from the main window's centre (ties go right): both stay on the
-// screen, overlapping little.
+// the area farthest from the main window's centre (ties go right): both stay on the screen,
+// overlapping little.
 Rect placeBeside(const Rect& main, int width, int height, const Rect& area);
 
 // Where the main window goes so that a second window `otherWidth` wide fits right of it: the pair
