@@ -56,7 +56,7 @@ void warnAbout(const cli::ParsedBatch& batch, const PortMap& map) {
         }
     }
     if (!numbered) return;
-    for (const std::string& problem : map.problems()) sayError(cli::printable(problem));
+    sayMapProblems(map);
 }
 
 }  // namespace

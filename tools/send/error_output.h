@@ -5,8 +5,13 @@
 
 #include <string>
 
+#include "device/port_map.h"
+
 namespace vq72::send {
 
 void sayError(const std::string& message);
+
+// The port map's entries that were left out, one error line each.
+void sayMapProblems(const PortMap& map);
 
 }  // namespace vq72::send

@@ -59,7 +59,7 @@ std::string jsonListing(const PortMap& map, const cli::FileSystemView& files,
     for (const cli::PortEntry& entry : cli::portEntries(map, files, ask)) {
         listing += cli::portEntryJson(entry) + "\n";
     }
-    for (const std::string& problem : map.problems()) sayError(cli::printable(problem));
+    send::sayMapProblems(map);
     return listing;
 }
 
@@ -112,11 +112,7 @@ int run(const SendRequest& request) {
     if (request.mode == SendRequest::Mode::Simulate) return simulate(request, command);
 
     const cli::ResolvedTarget resolved = cli::resolveTarget(request, environment, settings);
-    if (resolved.target) {
-        for (const std::string& problem : resolved.target->map.problems()) {
-            sayError(cli::printable(problem));
-        }
-    }
+    if (resolved.target) send::sayMapProblems(resolved.target->map);
     if (!resolved.target) return usageError(resolved.error);
     send::Sender sender(request.trace);
     return report(sender.send(*resolved.target, command, request.timeoutMs, request.timeoutText));
