@@ -88,7 +88,6 @@ void showBackColour(QWidget* widget, const Control& control) {
     setPaletteColour(widget, {roles.back}, toQColor(control.backColour(), theme));
     if (control.spec().hasForeColour) return;
     const std::optional<Colour> caption = captionColourOn(control.backColour());
-    if (caption && roles.back == QPalette::Button) widget->setStyle(fixedColourButtonStyle());
     QPalette palette = widget->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, roles.caption,
@@ -212,7 +211,10 @@ void MainWindowView::applyAll(const Control& control) {
             setPaletteColour(widget, {QPalette::Window}, toQColor(*back, theme));
         }
     }
-    if (spec.kind == ControlKind::CommandButton) widget->setAutoFillBackground(spec.hasBackColour);
+    if (spec.kind == ControlKind::CommandButton) {
+        widget->setAutoFillBackground(spec.hasBackColour);
+        if (spec.hasBackColour) widget->setStyle(fixedColourButtonStyle());
+    }
     if (spec.hasBackColour) applyToWidget(control, ControlProperty::BackColour, widget);
     for (ControlProperty property :
          {ControlProperty::Geometry, ControlProperty::Text, ControlProperty::Visible,
