@@ -2,7 +2,6 @@
 # Desktop integration: the desktop entry, the AppStream metainfo that software centres read, and
 # the icon in the hicolor theme, as SVG and as PNGs of the usual sizes rendered from it at build
 # time (rsvg-convert).
-set(VQ72_DESKTOP_ID io.github.vq72osd.vq72_osd)
 set(VQ72_ICON ${CMAKE_SOURCE_DIR}/packaging/icons/vq72-osd.svg)
 
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/${VQ72_DESKTOP_ID}.desktop

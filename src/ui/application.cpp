@@ -9,6 +9,7 @@
 
 #include "device/port_map.h"
 #include "ui/program_icon.h"
+#include "vq72/version.h"
 #include "window/window_placement.h"
 
 namespace vq72 {
@@ -24,9 +25,6 @@ QStringList toQStringList(const std::vector<std::string>& texts) {
 // the user's saved port is never touched.
 constexpr int kDemoPort = 1;
 constexpr const char* kDemoSettingsSuffix = "-demo";
-
-// The installed desktop entry's name without ".desktop": desktops match the windows to it.
-constexpr const char* kDesktopEntry = "io.github.vq72osd.vq72_osd";
 
 // The run's port map; entries left out of it are named once, on standard error.
 PortMap portMapFor(const SimulatorProcess* demo, SettingsBacking& settings) {
@@ -65,7 +63,8 @@ Application::Application(const LaunchOptions& options)
       program_(window_, Platform{traced_ ? static_cast<SerialControl&>(*traced_) : serial_,
                                  settings_, shell_, app_, view_, about_}) {
     app_.setMainWindow(&view_);
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntry));
+    // Desktops match the windows to the installed desktop entry by this name.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(version::kDesktopId));
     // The program ends when its window has unloaded, whatever other window is still open.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(&view_, &MainWindowView::unloaded, qApp, [this] { unloaded_ = true; });
