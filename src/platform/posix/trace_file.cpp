@@ -11,7 +11,9 @@
 namespace vq72::posix {
 
 TraceFile::TraceFile(const std::string& path) {
-    fd_ = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    // Non-blocking, so that a FIFO without a reader is refused instead of holding the start-up.
+    fd_ = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK,
+                 0600);
     if (fd_ < 0) {
         error_ = "cannot write the trace to " + path + ": " + std::strerror(errno);
         return;
