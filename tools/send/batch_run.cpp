@@ -55,8 +55,7 @@ void warnAbout(const cli::ParsedBatch& batch, const PortMap& map) {
                      " character(s) of the text that the device cannot show");
         }
     }
-    if (!numbered) return;
-    sayMapProblems(map);
+    if (numbered) sayMapProblems(map);
 }
 
 }  // namespace
