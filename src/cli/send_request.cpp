@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "cli/send_request.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
+#include <utility>
 
 #include "cli/batch_file.h"
 #include "cli/port_probe.h"
@@ -165,7 +168,16 @@ ParsedSendArguments parseSendArguments(const std::vector<std::string>& arguments
             return !inlineValue;
         };
 
-        if (name == "--port") {
+        // The options that only switch something on.
+        const std::pair<const char*, bool*> switches[] = {
+            {"--blank", &r.blank},       {"--dry-run", &r.dryRun},      {"--json", &r.json},
+            {"--trace", &r.trace},       {"--version", &f.version},     {"--probe", &r.probe},
+            {"--simulate", &f.simulate}, {"--list-ports", &f.listPorts}};
+        const auto* switched = std::find_if(std::begin(switches), std::end(switches),
+                                            [&name](const auto& s) { return name == s.first; });
+        if (switched != std::end(switches)) {
+            if (noValue()) *switched->second = true;
+        } else if (name == "--port") {
             const auto text = value();
             if (!text) break;
             r.port = portNumber(*text);
@@ -206,22 +218,6 @@ ParsedSendArguments parseSendArguments(const std::vector<std::string>& arguments
             f.batch = true;
             r.batchFile = *file;
             if (r.batchFile.empty()) error = "--batch needs a file (or - for standard input)";
-        } else if (name == "--blank") {
-            if (noValue()) r.blank = true;
-        } else if (name == "--dry-run") {
-            if (noValue()) r.dryRun = true;
-        } else if (name == "--json") {
-            if (noValue()) r.json = true;
-        } else if (name == "--trace") {
-            if (noValue()) r.trace = true;
-        } else if (name == "--version") {
-            if (noValue()) f.version = true;
-        } else if (name == "--simulate") {
-            if (noValue()) f.simulate = true;
-        } else if (name == "--list-ports") {
-            if (noValue()) f.listPorts = true;
-        } else if (name == "--probe") {
-            if (noValue()) r.probe = true;
         } else if (name == "--help" || name == "-h") {
             f.help = true;
         } else {
